@@ -1,0 +1,54 @@
+# make run  : install what is missing, build, start the board
+# make test : install what is missing, build, run the whole suite
+PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+BUILD    := build
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build run test bench sanitize clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  SUDO=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+	  if [ -z "$$(ls -A /var/lib/apt/lists 2>/dev/null | grep -v -e lock -e partial)" ]; then \
+	    $$SUDO apt-get update; \
+	  fi; \
+	  DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing \
+	  || { $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; }; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: start Dorvane from a desktop session, or run it headless with 'xvfb-run make run'."; \
+	  exit 1; \
+	fi
+	@$(BUILD)/dorvane
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+
+# The shutdown-under-load test again, with ThreadSanitizer and AddressSanitizer builds.
+sanitize: deps
+	@for s in thread address; do \
+	  cmake -S . -B $(BUILD)-$$s -DSANITIZE=$$s -DDORVANE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug > /dev/null && \
+	  cmake --build $(BUILD)-$$s -j $(JOBS) --target test_clock && \
+	  (cd $(BUILD)-$$s && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -R Shutdown) || exit 1; \
+	done
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $$b; done
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-thread $(BUILD)-address

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+
+#include "model/Colors.h"
+
+// Every tunable value of the scoreboard, named after its key in section
+// [Config] of Dorvane.INI. The program has one instance, Settings, created
+// and loaded before any window exists and saved only by the two
+// configuration dialogs.
+class TTKDConfig {
+ public:
+  double RoundTime = 0;
+  double CoachTime = 0;
+  double InjuryTime = 0;
+  double DisqualifyPenalty = 0;
+  double WinnerBlink = 0;
+  double EndOfRoundWarning = 0;
+  QString BluePlayer;
+  QString RedPlayer;
+  QString Division;
+  int32_t CommPortNo = 0;
+  int32_t NumButtons = 0;
+  int32_t Transiency = 0;
+  int32_t Rounds = 0;
+  TColor RedPlayerColor = 0;
+  TColor BluePlayerColor = 0;
+  TColor RoundColor = 0;
+  TColor BreakColor = 0;
+  TColor InjuryColor = 0;
+  TColor OnePointColor = 0;
+  TColor TwoPointColor = 0;
+  TColor ThreePointColor = 0;
+  TColor NameColor = 0;
+  TColor BGColor = 0;
+  bool QueryB4NewGame = false;
+  // Read by the clock thread while the dialogs may write it.
+  std::atomic<bool> UseElectronicScoring = false;
+  bool ShowTotalPenalty = false;
+  bool UsePenaltyIncrement = false;
+  bool AutoRestartAfterInjury = false;
+  bool AutoCalcWinner = false;
+  bool UsePointGap = false;
+  int32_t PointGap = 0;
+  bool UsePointCeiling = false;
+  int32_t PointCeiling = 0;
+  // Read by the clock thread while the dialogs may write it.
+  std::atomic<bool> UseSuddenDeath = false;
+  bool FirstToScore = false;
+  bool ResetScoreForSuddenDeath = false;
+  QString SaveFileName;
+  bool SaveInput = false;
+  bool SaveScores = false;
+  int32_t R1 = 0;
+  int32_t R2 = 0;
+  int32_t R3 = 0;
+  int32_t B1 = 0;
+  int32_t B2 = 0;
+  int32_t B3 = 0;
+
+  // Fills every field from SettingsFilePath(), defaults where a key is
+  // missing or does not parse. Never fails.
+  void LoadConfig();
+  // Writes every field to [Config]; throws TDorvaneError("Unable to write to
+  // <path>") at the first key that cannot be written.
+  void SaveConfig() const;
+};
+
+// The program's one settings record. main() creates it before any window and
+// destroys it last; tests create their own.
+extern TTKDConfig* Settings;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Plays the wave file named under the cue's key in section [Wav] of
+// Dorvane.INI, read afresh at every cue. A cue with no entry, or whose file
+// does not exist, is silent and leaves a playing sound alone; otherwise the
+// playing sound stops and the new one starts. Returns at once.
+void PlayCue(const QString& Name);

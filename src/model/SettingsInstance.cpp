@@ -1,0 +1,3 @@
+#include "model/Settings.h"
+
+TTKDConfig* Settings = nullptr;

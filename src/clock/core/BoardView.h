@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include "model/Colors.h"
+
+// What the round flow and the winner rules change on the board. The
+// scoreboard window implements it; tests use a fake.
+class TBoardView {
+ public:
+  virtual ~TBoardView() = default;
+
+  // The count-down clock (lblCountDown).
+  virtual void SetClockText(const QString& Text) = 0;
+  virtual void SetClockColor(TColor Color) = 0;
+  // The state line under the clock (lblRoundState).
+  virtual void SetStateText(const QString& Text) = 0;
+  virtual void SetStateColor(TColor Color) = 0;
+
+  // The on-screen Pause and Injury buttons; their menu entries keep their captions.
+  virtual void SetPauseButtonCaption(const QString& Caption) = 0;
+  virtual void SetPauseButtonEnabled(bool Enabled) = 0;
+  virtual void SetInjuryButtonCaption(const QString& Caption) = 0;
+  virtual void SetInjuryButtonEnabled(bool Enabled) = 0;
+  // New game, Gamepad manager and Start (button and menu entry) are enabled
+  // when no clock exists, Stop when one does; "Check for updates" follows
+  // New game unless an update runs.
+  virtual void SetClockCommandsEnabled(bool ClockExists) = 0;
+  // The "Set round" field of the popup menu.
+  virtual void SetRoundField(int Round) = 0;
+
+  // The score figures, for the winner's blink ("W" and back).
+  virtual QString ScoreText(bool Red) const = 0;
+  virtual void SetScoreText(bool Red, const QString& Text) = 0;
+
+  // An error of a clock run, shown in the "Dorvane" error box.
+  virtual void ShowError(const QString& Message) = 0;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class TBoardView;
+class TDorvaneMgr;
+class TSysJoySticks;
+class TMyJoyStick;
+class TJoyButton;
+
+// The scoreboard's side of the match clock: the round commands, the clock's
+// notifications, the end of a clock run and the winner rules. The window owns
+// one and forwards its commands and the score manager's events to it; the
+// board is changed only through TBoardView.
+class TRoundFlow {
+ public:
+  using TJudgeClickEvent = std::function<void(TMyJoyStick& Sender, TJoyButton& Button,
+                                              int32_t ButtonNumber, double PressStart,
+                                              bool& Handled)>;
+  using TJudgePollEvent = std::function<void(TSysJoySticks& Sender)>;
+
+  TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks);
+  // Ends a running clock and returns once its thread can no longer call back.
+  ~TRoundFlow();
+  TRoundFlow(const TRoundFlow&) = delete;
+  TRoundFlow& operator=(const TRoundFlow&) = delete;
+
+  // Operator commands.
+  void mniStartRoundClick();        // Ctrl+G
+  void mniStopRoundClick();         // Ctrl+S
+  void mniPause2Click();            // Ctrl+P
+  void mniStartInjuryTime2Click();  // Ctrl+I
+  // "Set round": throws TDorvaneError("'<text>' is not a valid integer value").
+  void mniSetRoundChange(const QString& Text);
+  void mniBlueRetiresClick();
+  void mniRedRetiresClick();
+  void UpdateCommands();
+  // Asks a running clock to stop; never waits.
+  void StopClock();
+
+  // A clock run exists (from Start until its end has been handled).
+  bool ClockExists() const;
+  // A clock exists and counts round time (csRunning): votes may score.
+  bool ClockRunning() const;
+
+  // The rules after the board has redrawn a change.
+  void ScoreChanged();    // a score: point gap, point ceiling, first to score
+  void PenaltyChanged();  // a penalty: disqualification first, then the same
+  void WinnerChanged();   // the manager's OnWinnerChange: blink and record
+  // The winner blink period, from the configuration dialog (400 ms until then).
+  void SetWinnerBlinkInterval(int Ms);
+  // New game's share: leaves the sudden-death round, forgets the shown time.
+  void ResetForNewGame();
+
+  // Electronic scoring's handlers, forwarded from the clock thread to the
+  // main thread while the clock waits. Set by the window before a start.
+  TJudgeClickEvent OnJudgeButtonClick;
+  TJudgePollEvent OnCheckJudgeVotes;
+
+ private:
+  struct TImpl;
+  TImpl* FImpl;
+};

@@ -1,0 +1,96 @@
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <QFile>
+#include <atomic>
+#include <mutex>
+
+#include "platform/SoundPlayer.h"
+
+namespace {
+
+// One channel is enough: a new cue always silences the previous one.
+constexpr int CueChannel = 0;
+// A short buffer keeps the delay between a key press and its sound small.
+constexpr int BufferSamples = 512;
+
+class TSdlSoundPlayer : public TSoundPlayer {
+ public:
+  void PlayFile(const QString& Path) override {
+    std::lock_guard Guard(FLock);
+    HaltAndFree();
+    if (!EnsureOpen()) return;
+    Mix_Chunk* Chunk = Mix_LoadWAV(QFile::encodeName(Path).constData());
+    if (!Chunk) return;
+    if (Mix_PlayChannel(CueChannel, Chunk, 0) < 0) {
+      Mix_FreeChunk(Chunk);
+      return;
+    }
+    FChunk = Chunk;
+  }
+
+  void StopAll() override {
+    std::lock_guard Guard(FLock);
+    HaltAndFree();
+  }
+
+  void Shutdown() {
+    std::lock_guard Guard(FLock);
+    HaltAndFree();
+    if (FOpen) {
+      Mix_CloseAudio();
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    // A later cue opens the device afresh (tests switch audio drivers this way).
+    FOpen = false;
+    FTried = false;
+  }
+
+ private:
+  // Opens the device once; a machine without sound stays silent for the run
+  // instead of probing the audio drivers at every cue.
+  bool EnsureOpen() {
+    if (FTried) return FOpen;
+    FTried = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, BufferSamples) != 0) {
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      return false;
+    }
+    Mix_AllocateChannels(1);
+    FOpen = true;
+    return true;
+  }
+
+  // Mix_HaltChannel returns only once the mixer has let go of the channel, so
+  // the chunk can be freed right after it.
+  void HaltAndFree() {
+    if (!FChunk) return;
+    Mix_HaltChannel(CueChannel);
+    Mix_FreeChunk(FChunk);
+    FChunk = nullptr;
+  }
+
+  std::mutex FLock;
+  bool FTried = false;
+  bool FOpen = false;
+  Mix_Chunk* FChunk = nullptr;
+};
+
+TSdlSoundPlayer& SdlSoundPlayer() {
+  static TSdlSoundPlayer Player;
+  return Player;
+}
+
+std::atomic<TSoundPlayer*> CurrentPlayer{nullptr};
+
+}  // namespace
+
+TSoundPlayer& SoundPlayer() {
+  TSoundPlayer* Player = CurrentPlayer.load();
+  return Player ? *Player : SdlSoundPlayer();
+}
+
+void SetSoundPlayer(TSoundPlayer* Player) { CurrentPlayer = Player; }
+
+void ShutdownSoundPlayer() { SdlSoundPlayer().Shutdown(); }

@@ -1,0 +1,24 @@
+#include "board/BoardFont.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include "board/BoardResources.h"
+
+QString BoardFontFamily() {
+  static const QString Family = [] {
+    InitBoardResources();
+    const int Id = QFontDatabase::addApplicationFont(":/fonts/LiberationSans-Bold.ttf");
+    const QStringList Families = QFontDatabase::applicationFontFamilies(Id);
+    // Without the shipped file the font matcher still finds a look-alike for Arial.
+    return Families.isEmpty() ? QStringLiteral("Arial") : Families.first();
+  }();
+  return Family;
+}
+
+QFont BoardFont(int PixelSize) {
+  QFont Font(BoardFontFamily());
+  Font.setBold(true);
+  Font.setPixelSize(PixelSize);
+  return Font;
+}

@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+#include "DefaultLocale.h"
+#include "model/DorvaneError.h"
+#include "model/Settings.h"
+#include "platform/ProgramDir.h"
+
+namespace {
+
+// The file SaveConfig writes from the default settings, in its write order.
+const QByteArray DefaultConfigLines =
+    "RoundTime=180\r\nCoachTime=30\r\nInjuryTime=60\r\nDisqualifyPenalty=4\r\n"
+    "EndOfRoundWarning=10\r\nBluePlayer=Blue player\r\nRedPlayer=Red player\r\nRounds=3\r\n"
+    "RoundColor=16777215\r\nBreakColor=65280\r\nInjuryColor=65535\r\nRedPlayerColor=255\r\n"
+    "BluePlayerColor=16711680\r\nOnePointColor=65280\r\nTwoPointColor=65535\r\n"
+    "ThreePointColor=255\r\nNameColor=16777215\r\nBGColor=0\r\nCommPortNo=1\r\nDivision=\r\n"
+    "AutoCalcWinner=0\r\nQueryB4NewGame=0\r\nWinnerBlink=200\r\nAutoRestartAfterInjury=1\r\n"
+    "UseElectronicScoring=0\r\nUsePenaltyIncrement=0\r\nShowTotalPenalty=0\r\nNumButtons=2\r\n"
+    "Transiency=200\r\nUsePointGap=0\r\nPointGap=7\r\nUsePointCeiling=0\r\nPointCeiling=12\r\n"
+    "UseSuddenDeath=1\r\nFirstToScore=1\r\nResetScoreForSuddenDeath=1\r\nSaveFileName=\r\n"
+    "SaveInput=0\r\nSaveScores=0\r\nR1=5\r\nR2=7\r\nR3=9\r\nB1=6\r\nB2=8\r\nB3=10\r\n";
+
+class SettingsTest : public testing::Test {
+ protected:
+  SettingsTest() { SetProgramDirForTest(Dir.path()); }
+  ~SettingsTest() override { SetProgramDirForTest(QString()); }
+
+  void WriteFile(const QByteArray& Bytes) const {
+    QFile File(SettingsFilePath());
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    File.write(Bytes);
+  }
+  QByteArray ReadFile() const {
+    QFile File(SettingsFilePath());
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+  }
+  // TTKDConfig holds atomics and cannot be copied.
+  static std::unique_ptr<TTKDConfig> Loaded() {
+    auto Config = std::make_unique<TTKDConfig>();
+    Config->LoadConfig();
+    return Config;
+  }
+
+  QTemporaryDir Dir;
+};
+
+TEST_F(SettingsTest, NoFileGivesTheDefaults) {
+  const auto Config = Loaded();
+  EXPECT_EQ(Config->RoundTime, 180);
+  EXPECT_EQ(Config->WinnerBlink, 200);
+  EXPECT_EQ(Config->BluePlayer, QStringLiteral("Blue player"));
+  EXPECT_EQ(Config->Division, QString());
+  EXPECT_EQ(Config->Rounds, 3);
+  EXPECT_EQ(Config->BluePlayerColor, 16711680);
+  EXPECT_EQ(Config->BGColor, 0);
+  EXPECT_TRUE(Config->AutoRestartAfterInjury);
+  EXPECT_TRUE(Config->UseSuddenDeath);
+  EXPECT_FALSE(Config->UseElectronicScoring);
+  EXPECT_EQ(Config->PointCeiling, 12);
+  EXPECT_EQ((std::array{Config->R1, Config->R2, Config->R3, Config->B1, Config->B2, Config->B3}),
+            (std::array{5, 7, 9, 6, 8, 10}));
+}
+
+TEST_F(SettingsTest, SaveIntoAnEmptyFolderListsTheKeysInWriteOrder) {
+  Loaded()->SaveConfig();
+  EXPECT_EQ(ReadFile(), "[Config]\r\n" + DefaultConfigLines);
+}
+
+struct TReadCase {
+  const char* Stored;
+  std::function<double(const TTKDConfig&)> Field;
+  double Expected;
+};
+
+TEST_F(SettingsTest, ReadingRules) {
+  const auto RoundTime = [](const TTKDConfig& C) { return C.RoundTime; };
+  const auto RoundColor = [](const TTKDConfig& C) { return double(C.RoundColor); };
+  const auto Rounds = [](const TTKDConfig& C) { return double(C.Rounds); };
+  const auto SaveInput = [](const TTKDConfig& C) { return double(C.SaveInput); };
+  const auto UseSuddenDeath = [](const TTKDConfig& C) { return double(C.UseSuddenDeath); };
+  const auto AutoRestart = [](const TTKDConfig& C) { return double(C.AutoRestartAfterInjury); };
+  const TReadCase Cases[] = {
+      {"RoundTime=95.5", RoundTime, 95.5},
+      {"RoundTime=abc", RoundTime, 180},
+      {"RoundTime=", RoundTime, 180},
+      {"RoundTime=inf", RoundTime, 180},
+      {"RoundTime=nan", RoundTime, 180},
+      {"RoundTime=1e400", RoundTime, 180},
+      {"RoundColor=0x0000FF", RoundColor, 255},
+      {"RoundColor=$0000FF", RoundColor, 255},
+      {"RoundColor=-1", RoundColor, -1},
+      {"RoundColor=0x", RoundColor, 16777215},
+      {"Rounds=2.5", Rounds, 3},
+      {"Rounds=-4", Rounds, -4},
+      {"SaveInput=True", SaveInput, 0},
+      {"SaveInput=2", SaveInput, 1},
+      {"SaveInput=$10", SaveInput, 1},
+      {"UseSuddenDeath=True", UseSuddenDeath, 1},
+      {"UseSuddenDeath=0", UseSuddenDeath, 0},
+      {"AutoRestartAfterInjury=0", AutoRestart, 0},
+      {"AUTORESTARTAFTERINJURY=0", AutoRestart, 0},
+  };
+  for (const TReadCase& Case : Cases) {
+    SCOPED_TRACE(Case.Stored);
+    WriteFile(QByteArray("[Config]\r\n") + Case.Stored + "\r\n");
+    EXPECT_EQ(Case.Field(*Loaded()), Case.Expected);
+  }
+}
+
+TEST_F(SettingsTest, PointGapAndCeilingRulesStartOffWhateverTheFileSays) {
+  WriteFile("[Config]\nUsePointGap=1\nPointGap=9\nUsePointCeiling=1\nPointCeiling=20\n");
+  const auto Config = Loaded();
+  EXPECT_FALSE(Config->UsePointGap);
+  EXPECT_FALSE(Config->UsePointCeiling);
+  EXPECT_EQ(Config->PointGap, 9);
+  EXPECT_EQ(Config->PointCeiling, 20);
+  Config->SaveConfig();
+  EXPECT_TRUE(ReadFile().contains("\nUsePointGap=0\n"));
+  EXPECT_TRUE(ReadFile().contains("\nUsePointCeiling=0\n"));
+}
+
+TEST_F(SettingsTest, TextValues) {
+  WriteFile("[Config]\nBluePlayer=\nRedPlayer= J\xC3\xBCrgen M\xC3\xBCller \n");
+  const auto Config = Loaded();
+  EXPECT_EQ(Config->BluePlayer, QString());
+  EXPECT_EQ(Config->RedPlayer, QStringLiteral("J\u00FCrgen M\u00FCller"));
+  EXPECT_EQ(Config->SaveFileName, QString());
+}
+
+// Every field differs from its default, so a key that is written under one
+// name and read under another shows up as a changed file.
+void SetEveryField(TTKDConfig& C) {
+  C.RoundTime = 120.25, C.CoachTime = 45, C.InjuryTime = 90, C.DisqualifyPenalty = 3.5;
+  C.WinnerBlink = 350, C.EndOfRoundWarning = 15;
+  C.BluePlayer = QStringLiteral("Kim \u674E"), C.RedPlayer = QStringLiteral("Lee = Park");
+  C.Division = QStringLiteral("-54 kg"), C.CommPortNo = 4, C.NumButtons = 3, C.Transiency = 250;
+  C.Rounds = 2, C.RedPlayerColor = 1, C.BluePlayerColor = 2, C.RoundColor = 3, C.BreakColor = 4;
+  C.InjuryColor = 5, C.OnePointColor = 6, C.TwoPointColor = 7, C.ThreePointColor = 8;
+  C.NameColor = 9, C.BGColor = -16777216, C.QueryB4NewGame = true, C.UseElectronicScoring = true;
+  C.ShowTotalPenalty = true, C.UsePenaltyIncrement = true, C.AutoRestartAfterInjury = false;
+  C.AutoCalcWinner = true, C.UsePointGap = false, C.PointGap = 5, C.UsePointCeiling = false;
+  C.PointCeiling = 15, C.UseSuddenDeath = false, C.FirstToScore = false;
+  C.ResetScoreForSuddenDeath = false, C.SaveFileName = QStringLiteral("finals");
+  C.SaveInput = true, C.SaveScores = true;
+  C.R1 = 1, C.R2 = 2, C.R3 = 3, C.B1 = 4, C.B2 = 11, C.B3 = 12;
+}
+
+TEST_F(SettingsTest, SavedValuesReadBackUnchanged) {
+  TTKDConfig Original;
+  SetEveryField(Original);
+  Original.SaveConfig();
+  const QByteArray Saved = ReadFile();
+  ASSERT_TRUE(QFile::remove(SettingsFilePath()));
+  WriteFile(Saved);
+  const auto Reloaded = Loaded();
+  ASSERT_TRUE(QFile::remove(SettingsFilePath()));
+  Reloaded->SaveConfig();
+  EXPECT_EQ(ReadFile(), Saved);
+  EXPECT_EQ(Reloaded->RoundTime, 120.25);
+  EXPECT_EQ(Reloaded->BluePlayer, QStringLiteral("Kim \u674E"));
+}
+
+TEST_F(SettingsTest, FloatsAreWrittenInTheirShortestForm) {
+  const auto Config = Loaded();
+  Config->CoachTime = 10.5;
+  Config->SaveConfig();
+  EXPECT_TRUE(ReadFile().contains("\r\nRoundTime=180\r\n"));
+  EXPECT_TRUE(ReadFile().contains("\r\nCoachTime=10.5\r\n"));
+}
+
+TEST_F(SettingsTest, FloatsUseTheLocaleDecimalSeparator) {
+  const TDefaultLocaleScope German(QLocale(QLocale::German, QLocale::Germany));
+  const auto Config = Loaded();
+  Config->CoachTime = 10.5;
+  Config->SaveConfig();
+  EXPECT_TRUE(ReadFile().contains("\r\nCoachTime=10,5\r\n"));
+  EXPECT_EQ(Loaded()->CoachTime, 10.5);
+}
+
+struct TKeepCase {
+  const char* Name;
+  const char* Eol;
+};
+
+TEST_F(SettingsTest, SaveKeepsWhatItDoesNotOwn) {
+  for (const TKeepCase& Case : {TKeepCase{"crlf", "\r\n"}, TKeepCase{"lf", "\n"}}) {
+    SCOPED_TRACE(Case.Name);
+    const QByteArray Eol(Case.Eol);
+    const QByteArray Head = "; Dorvane" + Eol + "[Labels]" + Eol + "Start = Go!" + Eol +
+                            "Stop=" + Eol + Eol + "[Config]" + Eol + "RequestNames=1" + Eol;
+    const QByteArray Tail = Eol + "[Wav]" + Eol + "RedPoint=sounds\\red.wav" + Eol;
+    WriteFile(Head + "RoundTime=95" + Eol + Tail);
+    const auto Config = Loaded();
+    Config->RoundTime = 180;
+    Config->SaveConfig();
+    QByteArray Keys = DefaultConfigLines;
+    Keys.replace("\r\n", Eol);
+    EXPECT_EQ(ReadFile(), Head + Keys + Tail);
+  }
+}
+
+// The message SaveConfig raised; empty when it did not raise.
+QString SaveError(const TTKDConfig& Config) {
+  try {
+    Config.SaveConfig();
+  } catch (const TDorvaneError& Error) {
+    return Error.Message();
+  }
+  return QString();
+}
+
+// Root ignores permissions, so these files are unwritable by their shape.
+TEST_F(SettingsTest, FolderInPlaceOfTheFileRaisesTheError) {
+  const QDir Folder(Dir.path());
+  ASSERT_TRUE(Folder.mkpath(QStringLiteral("Dorvane.INI/kept")));
+  EXPECT_EQ(SaveError(*Loaded()), QStringLiteral("Unable to write to ") + SettingsFilePath());
+  EXPECT_TRUE(QFileInfo(Folder.filePath(QStringLiteral("Dorvane.INI/kept"))).isDir());
+}
+
+TEST_F(SettingsTest, ProgramFolderThatIsAFileRaisesTheError) {
+  const QString NotAFolder = QDir(Dir.path()).filePath(QStringLiteral("program"));
+  QFile File(NotAFolder);
+  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+  File.write("old");
+  File.close();
+  SetProgramDirForTest(NotAFolder);
+  EXPECT_EQ(SaveError(*Loaded()),
+            QStringLiteral("Unable to write to ") + NotAFolder + QStringLiteral("/Dorvane.INI"));
+  ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+  EXPECT_EQ(File.readAll(), QByteArray("old"));
+}
+
+TEST_F(SettingsTest, GarbageFileGivesDefaultsAroundWhatReads) {
+  QByteArray Garbage = QByteArray("\xFF\xFE") + '\0' + "\x01[Config\nRounds=9\n";
+  Garbage += QByteArray(10 * 1024 * 1024, '\x80') + "\n[Config]\nRounds=5\nRounds=6\nRoundTime=";
+  Garbage += QByteArray(5000, '9') + "\n[Config]\nR1=2\n";
+  WriteFile(Garbage);
+  const auto Config = Loaded();
+  EXPECT_EQ(Config->Rounds, 5);
+  EXPECT_EQ(Config->RoundTime, 180);  // a 2047-digit number does not fit a double
+  EXPECT_EQ(Config->R1, 5);           // only the first [Config] counts
+}
+
+}  // namespace

@@ -102,13 +102,6 @@ int DesignPoints(const QFont& Font) {
   return RoundHalfEven(Font.pointSizeF());
 }
 
-void ApplyFontSize(QWidget* Widget, int Points) {
-  QFont Font = Widget->font();
-  // Qt rejects pixel sizes below 1; a minimum of 0 points would ask for one.
-  Font.setPixelSize(std::max(1, PointsToPixels(Points)));
-  Widget->setFont(Font);
-}
-
 TBounds BoundsOf(const QWidget* Widget) {
   const QRect Geometry = Widget->geometry();
   return {Geometry.x(), Geometry.y(), Geometry.width(), Geometry.height()};
@@ -136,6 +129,21 @@ void FitLabelToText(QLabel* Label) {
   Label->setGeometry(Left, Old.y(), Fitted.width(), Fitted.height());
 }
 
+namespace {
+
+void ApplyFontSize(QWidget* Widget, int Points) {
+  QFont Font = Widget->font();
+  // Qt rejects pixel sizes below 1; a minimum of 0 points would ask for one.
+  Font.setPixelSize(std::max(1, PointsToPixels(Points)));
+  Widget->setFont(Font);
+  // A label sized to its text follows a new font at once.
+  if (auto* Label = qobject_cast<QLabel*>(Widget); Label && LabelAutoSize(Label)) {
+    FitLabelToText(Label);
+  }
+}
+
+}  // namespace
+
 TSingleResizer::TSingleResizer(QWidget* Control, QWidget* Owner, bool ResizeFont, int MinFontSize,
                                int MaxFontSize)
     : FControl(Control),
@@ -156,21 +164,25 @@ void TSingleResizer::Resize(int OwnerHeight, int OwnerWidth, double HeightRatio,
                             double WidthRatio) {
   QWidget* Widget = FControl;
   if (!Widget || IsLaidOut(Widget)) return;
-  const TTextAlignment Alignment = TextAlignment(Widget);
-  const TBounds Current = BoundsOf(Widget);
 
   if (OwnerHeight == FOwnerHeight && OwnerWidth == FOwnerWidth) {
     // Back at design size: the design values themselves, free of any rounding.
-    TBounds Bounds = Current;
+    // The font comes first, so that a label sized to its text has its design
+    // width again.
+    if (FResizeFont) ApplyFontSize(Widget, FDesignFontSize);
+    TBounds Bounds = BoundsOf(Widget);
     if (FScale.Height) Bounds.Height = FDesign.Height;
     if (FScale.Width) Bounds.Width = FDesign.Width;
     if (FScale.Left) Bounds.Left = FDesign.Left;
     if (FScale.Top) Bounds.Top = FDesign.Top;
-    if (FResizeFont) ApplyFontSize(Widget, FDesignFontSize);
     SetBounds(Widget, Bounds);
     return;
   }
 
+  // Left, width and alignment are taken before the font changes: a
+  // right-aligned label keeps its right edge by the width it had.
+  const TTextAlignment Alignment = TextAlignment(Widget);
+  const TBounds Current = BoundsOf(Widget);
   const TBounds Bounds = ScaledBounds(FDesign, Current, FScale, Alignment, HeightRatio, WidthRatio);
   if (FResizeFont) {
     ApplyFontSize(Widget, ScaledFontSize(FDesignFontSize, HeightRatio, FMinFontSize, FMaxFontSize));

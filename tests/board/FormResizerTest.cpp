@@ -221,7 +221,8 @@ TEST_F(ResizerBoard, WidthAloneChangesNoFontHeightAloneChangesAll) {
 }
 
 TEST_F(ResizerBoard, AutoSizedRightAlignedLabelKeepsItsRightEdge) {
-  const int DesignWidth = lblBluePlayerName->width();
+  const TBounds Design = BoundsOf(lblBluePlayerName);
+  const int DesignWidth = Design.Width;
   EXPECT_EQ(lblBluePlayerName->geometry().right() + 1, 766);
 
   ResizeBoard(1610, 1164);
@@ -232,6 +233,9 @@ TEST_F(ResizerBoard, AutoSizedRightAlignedLabelKeepsItsRightEdge) {
   ResizeBoard(1920, 1040);
   EXPECT_NEAR(lblBluePlayerName->x() + lblBluePlayerName->width(), 766 * 1920.0 / 805, 1.0);
   EXPECT_EQ(lblBluePlayerName->size(), lblBluePlayerName->sizeHint());
+
+  ResizeBoard(805, 582);
+  EXPECT_EQ(BoundsOf(lblBluePlayerName), Design);
 }
 
 TEST_F(ResizerBoard, RaisesPostResizeForEveryElementInOrder) {

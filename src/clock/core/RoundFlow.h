@@ -3,12 +3,16 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class QTimer;
 class TBoardView;
 class TDorvaneMgr;
 class TSysJoySticks;
 class TMyJoyStick;
 class TJoyButton;
+class TTimerThread;
+enum TClockState : uint8_t;
 
 // The scoreboard's side of the match clock: the round commands, the clock's
 // notifications, the end of a clock run and the winner rules. The window owns
@@ -60,6 +64,34 @@ class TRoundFlow {
   TJudgePollEvent OnCheckJudgeVotes;
 
  private:
-  struct TImpl;
-  TImpl* FImpl;
+  // The clock's notifications, run on the main thread while the clock waits.
+  void ClockTick(TTimerThread& Sender, TClockState State, double Remaining);
+  void ClockStateChanged(TTimerThread& Sender, TClockState State);
+  void RoundEnded(TTimerThread& Sender);
+  void CreateClock();
+  void ShowClockColors(TClockState State, double Remaining);
+  void ShowRemaining(double Remaining);
+  void ShowFullRoundTime();
+  void ShowButtonAvailability(bool HasClock, TClockState State);
+  void WriteRoundEndRecords();
+  void MoveMatchOn();
+  void OpenSuddenDeathRound();
+
+  // The winner rules.
+  void CheckDisqualification();
+  void CheckPointGap();
+  void CheckPointCeiling();
+  void CheckFirstToScore();
+  void DecideWinner();
+  void CheckDisqualificationAtStop();
+  void DecideByLimit(TClockState DecidedState, uint8_t Winner);
+  void tmrWinnerTimer();
+
+  TBoardView& FView;
+  TDorvaneMgr& FScoreMgr;
+  TSysJoySticks& FJoySticks;
+  std::unique_ptr<TTimerThread> FTimerThread;
+  // The remaining time last written to the clock display.
+  double FShownRemaining = 0;
+  std::unique_ptr<QTimer> tmrWinner;
 };

@@ -1,0 +1,298 @@
+#include "clock/core/RoundFlow.h"
+
+#include <QStringList>
+#include <QTimer>
+#include <cmath>
+#include <limits>
+
+#include "clock/core/BoardView.h"
+#include "clock/core/TimerThread.h"
+#include "model/DorvaneError.h"
+#include "model/Labels.h"
+#include "model/NumberText.h"
+#include "model/ScoreManager.h"
+#include "model/Settings.h"
+#include "model/StringFn.h"
+#include "platform/TimeSource.h"
+#include "record/MatchRecords.h"
+
+namespace {
+
+const QString ResumeCaption = QStringLiteral("Resume");
+const QString CancelCaption = QStringLiteral("Cancel");
+
+// The digits go dark for one 200 ms step in every four during the last
+// EndOfRoundWarning seconds. fmod keeps huge times free of integer overflow.
+bool WarningBlinkDark(double Remaining) {
+  const double Warning = Settings->EndOfRoundWarning;
+  if (Warning <= 0.05 || Remaining >= Warning) return false;
+  return std::fmod(std::nearbyint(Remaining * 1000 / 200), 4) == 0;
+}
+
+}  // namespace
+
+TRoundFlow::TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks)
+    : FView(View), FScoreMgr(ScoreMgr), FJoySticks(JoySticks), tmrWinner(new QTimer) {
+  tmrWinner->setInterval(400);
+  QObject::connect(tmrWinner.get(), &QTimer::timeout, [this] { tmrWinnerTimer(); });
+}
+
+TRoundFlow::~TRoundFlow() {
+  tmrWinner->stop();
+  if (!FTimerThread) return;
+  // The board and the manager go away right after us: hand-offs still to come
+  // must reach none of our handlers while the clock winds down. The clock's
+  // destructor then waits for its thread, running those hand-offs meanwhile,
+  // so the thread cannot stay blocked on us.
+  TTimerThread& Clock = *FTimerThread;
+  Clock.OnTick = nullptr;
+  Clock.OnStateChange = nullptr;
+  Clock.OnButtonClick = nullptr;
+  Clock.OnPoll = nullptr;
+  Clock.OnError = nullptr;
+  Clock.OnTerminate = nullptr;
+  Clock.Terminate();
+  FTimerThread.reset();
+}
+
+bool TRoundFlow::ClockExists() const { return FTimerThread != nullptr; }
+
+bool TRoundFlow::ClockRunning() const {
+  return FTimerThread && FTimerThread->State() == csRunning;
+}
+
+void TRoundFlow::StopClock() {
+  if (FTimerThread) FTimerThread->Terminate();
+}
+
+void TRoundFlow::mniStartRoundClick() {
+  if (FTimerThread) return;
+  FScoreMgr.SetPenaltyIncrement(Settings->UsePenaltyIncrement);
+  FScoreMgr.SetShowPenaltyTotal(Settings->ShowTotalPenalty);
+  FScoreMgr.SetRoundColor(Settings->RoundColor);
+  FScoreMgr.SetBreakColor(Settings->BreakColor);
+  FScoreMgr.SetInjuryColor(Settings->InjuryColor);
+  FScoreMgr.SetAutoRestart(Settings->AutoRestartAfterInjury);
+  FScoreMgr.SetWinner(0);
+  WriteScoreRecord(
+      QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(Settings->Rounds));
+  CreateClock();
+  FTimerThread->Start();
+  UpdateCommands();
+}
+
+void TRoundFlow::CreateClock() {
+  FTimerThread =
+      std::make_unique<TTimerThread>(FScoreMgr, Settings->RoundTime, Settings->CoachTime,
+                                     Settings->InjuryTime, FScoreMgr.Round(), Settings->Rounds);
+  TTimerThread& Clock = *FTimerThread;
+  Clock.FJoySticks = &FJoySticks;
+  Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
+    ClockTick(Sender, State, Remaining);
+  };
+  Clock.OnStateChange = [this](TTimerThread& Sender, TClockState State) {
+    ClockStateChanged(Sender, State);
+  };
+  if (OnJudgeButtonClick) Clock.OnButtonClick = OnJudgeButtonClick;
+  if (OnCheckJudgeVotes) Clock.OnPoll = OnCheckJudgeVotes;
+  Clock.OnError = [this](TTimerThread&, const QString& Message) { FView.ShowError(Message); };
+  Clock.OnTerminate = [this](TTimerThread& Sender) { RoundEnded(Sender); };
+}
+
+void TRoundFlow::mniStopRoundClick() {
+  StopClock();
+  UpdateCommands();
+}
+
+void TRoundFlow::mniPause2Click() {
+  if (FTimerThread) {
+    switch (FTimerThread->State()) {
+      case csRunning:
+        FTimerThread->SetState(csPaused);
+        // A warning blink must not stay dark while the time is held.
+        FView.SetClockColor(FScoreMgr.RoundColor());
+        FView.SetPauseButtonCaption(ResumeCaption);
+        break;
+      case csPaused:
+        FTimerThread->SetState(csRunning);
+        FView.SetPauseButtonCaption(PauseText());
+        break;
+      default:
+        break;
+    }
+  }
+  UpdateCommands();
+}
+
+void TRoundFlow::mniStartInjuryTime2Click() {
+  if (FTimerThread) {
+    switch (FTimerThread->State()) {
+      case csRunning:
+        FTimerThread->SetState(csInjury);
+        FView.SetInjuryButtonCaption(CancelCaption);
+        break;
+      case csInjury: {
+        const bool Restart = FScoreMgr.AutoRestart();
+        FTimerThread->SetState(Restart ? csRunning : csPaused);
+        FView.SetInjuryButtonCaption(InjuryText());
+        FView.SetPauseButtonCaption(Restart ? PauseText() : ResumeCaption);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  UpdateCommands();
+}
+
+void TRoundFlow::mniSetRoundChange(const QString& Text) {
+  const std::optional<int32_t> Round = ParseIntegerText(Text);
+  if (!Round) throw TDorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(Text));
+  FScoreMgr.SetRound(*Round);
+  SuddenDeathActive = FScoreMgr.Round() > Settings->Rounds && Settings->UseSuddenDeath;
+  if (SuddenDeathActive && Settings->ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
+}
+
+void TRoundFlow::ResetForNewGame() {
+  SuddenDeathActive = false;
+  FShownRemaining = 0;
+}
+
+void TRoundFlow::UpdateCommands() {
+  const bool HasClock = FTimerThread != nullptr;
+  const TClockState State = HasClock ? FTimerThread->State() : csEnded;
+  FView.SetClockCommandsEnabled(HasClock);
+  ShowButtonAvailability(HasClock, State);
+  FView.SetInjuryButtonCaption(HasClock && State == csInjury ? CancelCaption : InjuryText());
+  if (HasClock && State == csRunning) FView.SetPauseButtonCaption(PauseText());
+  if (HasClock && State == csPaused) FView.SetPauseButtonCaption(ResumeCaption);
+  FView.SetRoundField(FScoreMgr.Round());
+}
+
+void TRoundFlow::ShowButtonAvailability(bool HasClock, TClockState State) {
+  FView.SetInjuryButtonEnabled(HasClock && (State == csRunning || State == csInjury));
+  FView.SetPauseButtonEnabled(HasClock && (State == csRunning || State == csPaused));
+}
+
+void TRoundFlow::ClockTick(TTimerThread&, TClockState State, double Remaining) {
+  ShowClockColors(State, Remaining);
+  ShowRemaining(Remaining);
+  ShowButtonAvailability(true, State);
+}
+
+void TRoundFlow::ShowClockColors(TClockState State, double Remaining) {
+  TColor Color;
+  switch (State) {
+    case csRunning:
+    case csPaused:
+    case csEnded:
+      Color = FScoreMgr.RoundColor();
+      break;
+    case csBreak:
+      Color = FScoreMgr.BreakColor();
+      break;
+    case csInjury:
+      Color = FScoreMgr.InjuryColor();
+      break;
+    default:  // a decided run keeps the colours it had
+      return;
+  }
+  FView.SetStateColor(Color);
+  FView.SetClockColor(State == csRunning && WarningBlinkDark(Remaining) ? 0 : Color);
+}
+
+// Most ticks change nothing on screen: the text is rewritten only when the
+// time moved by more than 0.2 s.
+void TRoundFlow::ShowRemaining(double Remaining) {
+  if (std::abs(FShownRemaining - Remaining) * 100 <= 20) return;
+  FView.SetClockText(FormatSecondsMS(Remaining));
+  FShownRemaining = Remaining;
+}
+
+void TRoundFlow::ShowFullRoundTime() { FView.SetClockText(FormatSecondsMS(Settings->RoundTime)); }
+
+void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
+  switch (State) {
+    case csRunning:
+    case csEnded:
+      FView.SetStateText(QString());
+      break;
+    case csBreak:
+      FView.SetStateText(QStringLiteral("Between rounds"));
+      FView.SetStateColor(FScoreMgr.BreakColor());
+      break;
+    case csPaused:
+      FView.SetStateText(PauseText());
+      FView.SetStateColor(FScoreMgr.RoundColor());
+      break;
+    case csInjury:
+      FView.SetStateText(InjuryText());
+      FView.SetStateColor(FScoreMgr.InjuryColor());
+      break;
+    case csPointGap:
+      FView.SetStateText(QStringLiteral("Point gap"));
+      FView.SetStateColor(FScoreMgr.RoundColor());
+      break;
+    case csPointCeiling:
+      FView.SetStateText(QStringLiteral("Point ceiling"));
+      FView.SetStateColor(FScoreMgr.RoundColor());
+      break;
+  }
+  UpdateCommands();
+}
+
+void TRoundFlow::RoundEnded(TTimerThread& Sender) {
+  WriteRoundEndRecords();
+  if (Sender.ReturnValue() != 0 && !SuddenDeathActive) {
+    // A stop keeps the round and the time shown; the next start counts it again.
+    CheckDisqualificationAtStop();
+  } else {
+    FView.SetClockColor(FScoreMgr.RoundColor());
+    FView.SetClockText(FormatSecondsMS(0));
+    MoveMatchOn();
+  }
+  FView.SetPauseButtonCaption(PauseText());
+  FView.SetInjuryButtonCaption(InjuryText());
+  FTimerThread.reset();  // Sender is gone from here on
+  UpdateCommands();
+}
+
+void TRoundFlow::WriteRoundEndRecords() {
+  if (!Settings->SaveScores) return;
+  const QString Round = QString::number(FScoreMgr.Round());
+  WriteScoreRecord(QStringLiteral("END OF ROUND ") + Round);
+  const QStringList Fields{FormatRecordTime(TimeSource().WallNow()),
+                           Round,
+                           Settings->RedPlayer,
+                           QString::number(FScoreMgr.RedScore()),
+                           FormatOneDecimal(FScoreMgr.RedPenalty()),
+                           Settings->BluePlayer,
+                           QString::number(FScoreMgr.BlueScore()),
+                           FormatOneDecimal(FScoreMgr.BluePenalty())};
+  WriteScoreRecord(Fields.join(QLatin1Char(',')));
+}
+
+// The next round, the winner decision or the sudden-death round.
+void TRoundFlow::MoveMatchOn() {
+  const int32_t Round = FScoreMgr.Round();
+  if (Round < Settings->Rounds && FScoreMgr.Winner() == 0) {
+    ShowFullRoundTime();
+    FScoreMgr.SetRound(Round + 1);
+    return;
+  }
+  if (!Settings->AutoCalcWinner) return;
+  if (FScoreMgr.Winner() == 0) DecideWinner();
+  if (FScoreMgr.Winner() == 0 && Settings->UseSuddenDeath && FScoreMgr.Round() == Settings->Rounds) {
+    OpenSuddenDeathRound();
+  }
+}
+
+void TRoundFlow::OpenSuddenDeathRound() {
+  const int32_t Round = FScoreMgr.Round();
+  // A round count at the top of the range has no round after it.
+  if (Round == std::numeric_limits<int32_t>::max()) return;
+  ShowFullRoundTime();
+  FScoreMgr.SetRound(Round + 1);
+  SuddenDeathActive = true;
+  if (Settings->ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
+}

@@ -1,0 +1,163 @@
+#include "input/GamepadDevices.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "model/DorvaneError.h"
+#include "platform/TimeSource.h"
+
+namespace {
+
+// Date-times near today carry about 1e-3 ms of rounding error, and the clock
+// reads whole milliseconds; without this slack a press exactly Ms old could
+// fail an inclusive test.
+constexpr double MsSlack = 0.01;
+
+bool StartedWithin(const TJoyButton& Button, int32_t Ms, double Now) {
+  const double ElapsedMs = (Now - Button.PressStart) * MsPerDay;
+  return Ms >= ElapsedMs - MsSlack;
+}
+
+int32_t NumButtonsOf(const TJoyCaps& Caps) {
+  return static_cast<int32_t>(
+      std::min<uint32_t>(Caps.wNumButtons, std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+// A new button is up and has had no press for a day, so the first poll that
+// sees it pressed starts a press.
+TJoyButton::TJoyButton(TMyJoyStick& Owner, int32_t Number) : TJoyButton(Owner, Number, Now()) {}
+
+TJoyButton::TJoyButton(TMyJoyStick& Owner, int32_t Number, double Created)
+    : Owner(Owner),
+      Number(Number),
+      LastDown(Created - 0.5),
+      LastUp(Created),
+      PressStart(Created - 1) {}
+
+bool TJoyButton::IsDown() const { return LastDown > LastUp; }
+
+bool TJoyButton::IsPendingWithin(int32_t Ms, double Now) const {
+  return Pending && StartedWithin(*this, Ms, Now);
+}
+
+bool TJoyButton::PressedWithin(int32_t Ms, double Now) const {
+  return StartedWithin(*this, Ms, Now);
+}
+
+void TJoyButtonList::CreateButtons(TMyJoyStick& Owner, int32_t NumButtons) {
+  std::lock_guard Guard(FLock);
+  for (auto Number = static_cast<int32_t>(FItems.size()) + 1; Number <= NumButtons; ++Number) {
+    FItems.push_back(std::make_unique<TJoyButton>(Owner, Number));
+  }
+}
+
+TJoyButton* TJoyButtonList::FindButton(int32_t Number) const {
+  std::lock_guard Guard(FLock);
+  return FindButtonLocked(Number);
+}
+
+TJoyButton* TJoyButtonList::FindButtonLocked(int32_t Number) const {
+  for (const auto& Button : FItems) {
+    if (Button->Number == Number) return Button.get();
+  }
+  return nullptr;
+}
+
+void TJoyButtonList::SetButtonState(int32_t Number, bool Pressed, double Now) {
+  std::lock_guard Guard(FLock);
+  // Buttons are reached by position; the search is only a safeguard.
+  const auto Index = static_cast<size_t>(Number) - 1;
+  TJoyButton* Button = Index < FItems.size() ? FItems[Index].get() : nullptr;
+  if (!Button || Button->Number != Number) Button = FindButtonLocked(Number);
+  if (!Button) return;
+
+  if (Pressed) {
+    if (Button->LastDown < Button->LastUp) {
+      Button->PressStart = Now;
+      Button->Pending = true;
+    }
+    Button->LastDown = Now;
+  } else {
+    Button->LastUp = Now;
+  }
+
+  if (Button->Pending && Button->PressStart < Button->LastUp) {
+    TMyJoyStick& Owner = Button->Owner;
+    if (!Owner.OnButtonClick) return;
+    bool Handled = false;
+    Owner.OnButtonClick(Owner, *Button, Number, Button->PressStart, Handled);
+    if (Handled) Button->Pending = false;
+  }
+}
+
+TMyJoyStick::TMyJoyStick(uint32_t JoyId, const TJoyInfo& Info) : JoyId(JoyId), JoyInfo(Info) {
+  // Any other failure leaves the capabilities zero: a pad without buttons.
+  if (JoystickApi().joyGetDevCapsA(JoyId, JoyCaps) == MMSYSERR_NODRIVER) {
+    throw TDorvaneError(QStringLiteral("Error getting joy stick capabilities"));
+  }
+  Buttons.CreateButtons(*this, NumButtonsOf(JoyCaps));
+}
+
+uint32_t TMyJoyStick::Poll() {
+  const double PollTime = Now();
+  TJoyInfo Reading;
+  const uint32_t Result = JoystickApi().joyGetPos(JoyId, Reading);
+  // A pad that stops answering keeps its last reading: held buttons stay down.
+  if (Result == JOYERR_NOERROR) JoyInfo = Reading;
+  const int32_t NumButtons = NumButtonsOf(JoyCaps);
+  for (int32_t Number = 1; Number <= NumButtons; ++Number) {
+    Buttons.SetButtonState(Number, ButtonPressed(Number), PollTime);
+  }
+  return Result;
+}
+
+bool TMyJoyStick::ButtonPressed(int32_t Number) const {
+  // The word has 32 bits; a higher button can never be reported pressed.
+  if (Number > 32) return false;
+  const uint32_t Mask = Number < 2 ? 1u : 1u << (Number - 1);
+  return (JoyInfo.wButtons & Mask) == Mask;
+}
+
+TSysJoySticks::TSysJoySticks()
+    : NumDevs(static_cast<int32_t>(
+          std::min<uint32_t>(JoystickApi().joyGetNumDevs(), std::numeric_limits<int32_t>::max()))) {
+  Refresh();
+}
+
+void TSysJoySticks::Refresh() {
+  {
+    std::lock_guard Guard(FLock);
+    for (const auto& JoyStick : FItems) JoyStick->Attached = false;
+  }
+  for (int32_t Id = 0; Id < NumDevs; ++Id) {
+    const auto JoyId = static_cast<uint32_t>(Id);
+    TJoyInfo Info;
+    if (JoystickApi().joyGetPos(JoyId, Info) != JOYERR_NOERROR) continue;
+    if (TMyJoyStick* Known = FindJoyStick(JoyId)) {
+      Known->Attached = true;
+      Known->JoyInfo = Info;
+    } else {
+      Add(std::make_unique<TMyJoyStick>(JoyId, Info));
+    }
+  }
+}
+
+int32_t TSysJoySticks::Poll() {
+  const int32_t Polled = Count();
+  {
+    std::lock_guard Guard(FLock);
+    for (int32_t Index = 0; Index < Polled; ++Index) FItems[static_cast<size_t>(Index)]->Poll();
+  }
+  if (OnPoll) OnPoll(*this);
+  return Polled;
+}
+
+TMyJoyStick* TSysJoySticks::FindJoyStick(uint32_t JoyId) const {
+  std::lock_guard Guard(FLock);
+  for (const auto& JoyStick : FItems) {
+    if (JoyStick->JoyId == JoyId) return JoyStick.get();
+  }
+  return nullptr;
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "input/ThreadList.h"
+#include "platform/Joystick.h"
+
+class TMyJoyStick;
+class TSysJoySticks;
+
+// One button of one gamepad. The times are date-times (see TimeSource.h).
+// The polling thread writes them under the button list's lock; the scoring
+// check and the lights read them, and clear Pending, without it, so every
+// field is atomic.
+class TJoyButton {
+ public:
+  TJoyButton(TMyJoyStick& Owner, int32_t Number);
+  TJoyButton(const TJoyButton&) = delete;
+  TJoyButton& operator=(const TJoyButton&) = delete;
+
+  TMyJoyStick& Owner;
+  const int32_t Number;  // 1-based
+  std::atomic<double> LastDown;
+  std::atomic<double> LastUp;
+  std::atomic<double> PressStart;
+  std::atomic<bool> Pending = false;
+
+  bool IsDown() const;
+  // Pending and begun no more than Ms milliseconds before Now.
+  bool IsPendingWithin(int32_t Ms, double Now) const;
+  // Begun no more than Ms milliseconds before Now, pending or not.
+  bool PressedWithin(int32_t Ms, double Now) const;
+
+ private:
+  TJoyButton(TMyJoyStick& Owner, int32_t Number, double Created);
+};
+
+// The buttons of one gamepad; button number k stands at position k - 1.
+class TJoyButtonList : public TThreadList<TJoyButton> {
+ public:
+  ~TJoyButtonList() { RemoveAllJoyButtons(); }
+
+  // Appends buttons numbered Count() + 1 to NumButtons.
+  void CreateButtons(TMyJoyStick& Owner, int32_t NumButtons);
+  TJoyButton* FindButton(int32_t Number) const;
+  // Moves the button on by one polled state and raises the owner's click
+  // while a released press is pending, with this list's lock held.
+  void SetButtonState(int32_t Number, bool Pressed, double Now);
+  void RemoveAllJoyButtons() { Clear(); }
+
+ private:
+  TJoyButton* FindButtonLocked(int32_t Number) const;
+};
+
+// One gamepad, named by its joystick id.
+class TMyJoyStick {
+ public:
+  using TButtonClickEvent =
+      std::function<void(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
+                         double PressStart, bool& Handled)>;
+
+  // Throws TDorvaneError when there is no joystick driver.
+  TMyJoyStick(uint32_t JoyId, const TJoyInfo& Info);
+  TMyJoyStick(const TMyJoyStick&) = delete;
+  TMyJoyStick& operator=(const TMyJoyStick&) = delete;
+
+  const uint32_t JoyId;
+  // Written by Refresh, which runs in the list's constructor only.
+  bool Attached = true;
+  // The latest reading that succeeded.
+  TJoyInfo JoyInfo;
+  TJoyCaps JoyCaps;
+  TJoyButtonList Buttons;
+  // Raised at every poll while a released press is pending; a handler that
+  // sets Handled consumes the press. Runs with the gamepad list's and this
+  // gamepad's button lock held: it must take neither.
+  TButtonClickEvent OnButtonClick;
+
+  // Reads the pad once and updates every button; returns joyGetPos's result.
+  uint32_t Poll();
+  bool ButtonPressed(int32_t Number) const;
+};
+
+// Every gamepad found at start-up, in the order of their joystick ids.
+class TSysJoySticks : public TThreadList<TMyJoyStick> {
+ public:
+  using TPollEvent = std::function<void(TSysJoySticks& Sender)>;
+
+  // Finds the gamepads once; throws TDorvaneError when there is no driver.
+  TSysJoySticks();
+  ~TSysJoySticks() { RemoveAllJoySticks(); }
+
+  const int32_t NumDevs;
+  // Raised after every complete poll, with the list's lock released.
+  TPollEvent OnPoll;
+
+  // Adds the gamepads that answer and are not yet known.
+  void Refresh();
+  // Polls every gamepad, then raises OnPoll; returns how many were polled.
+  int32_t Poll();
+  TMyJoyStick* FindJoyStick(uint32_t JoyId) const;
+  void RemoveAllJoySticks() { Clear(); }
+};

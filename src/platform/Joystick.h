@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+// Result codes of the joystick operations, with the values the gamepad code
+// has always used.
+constexpr uint32_t JOYERR_NOERROR = 0;
+constexpr uint32_t MMSYSERR_NODRIVER = 6;
+constexpr uint32_t JOYERR_PARMS = 165;      // no joystick has this id
+constexpr uint32_t JOYERR_UNPLUGGED = 167;  // the joystick has gone away
+
+// One reading of a joystick: one bit per button, button 1 in bit 0.
+struct TJoyInfo {
+  uint32_t wButtons = 0;
+};
+
+// What a joystick offers; only the number of buttons matters here.
+struct TJoyCaps {
+  uint32_t wNumButtons = 0;
+};
+
+// The three joystick operations the gamepad code needs. Ids are 0-based and
+// never change meaning while the program runs. Safe to call from any thread.
+class TJoystickApi {
+ public:
+  virtual ~TJoystickApi() = default;
+  // How many ids are worth trying.
+  virtual uint32_t joyGetNumDevs() = 0;
+  // Reads the buttons of JoyId; anything but JOYERR_NOERROR leaves Info as it was.
+  virtual uint32_t joyGetPos(uint32_t JoyId, TJoyInfo& Info) = 0;
+  // Fills Caps; MMSYSERR_NODRIVER when there is no joystick support at all.
+  virtual uint32_t joyGetDevCapsA(uint32_t JoyId, TJoyCaps& Caps) = 0;
+};
+
+// The API the program uses: SDL's joysticks. Tests install a fake and restore
+// the real one with nullptr.
+TJoystickApi& JoystickApi();
+void SetJoystickApi(TJoystickApi* Api);
+
+// Starts SDL's joystick support; called once at start-up, harmless again.
+// Returns false when the machine offers none (then no gamepad is found).
+bool InitJoysticks();
+// Closes every joystick and stops SDL's joystick support, at program end.
+void ShutdownJoysticks();

@@ -1,12 +1,12 @@
 #include <QApplication>
-#include <QKeySequence>
-#include <QShortcut>
-#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "board/ScoreDisplay.h"
 #include "model/Settings.h"
+#include "platform/Joystick.h"
+#include "platform/SoundPlayer.h"
 
 int main(int argc, char** argv) {
   if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY") && !getenv("QT_QPA_PLATFORM")) {
@@ -16,24 +16,27 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+  // The settings exist, loaded, before any window.
   auto Config = std::make_unique<TTKDConfig>();
   Settings = Config.get();
   Settings->LoadConfig();
 
-  QApplication App(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Dorvane"));
-
-  QWidget Board;
-  Board.setWindowTitle(QStringLiteral("Dorvane"));
-  Board.setWindowFlags(Qt::FramelessWindowHint);
-  QPalette Palette = Board.palette();
-  Palette.setColor(QPalette::Window, ToQColor(Settings->BGColor));
-  Board.setPalette(Palette);
-  Board.setAutoFillBackground(true);
-  QShortcut Exit(QKeySequence(Qt::CTRL | Qt::Key_X), &Board, &QWidget::close);
-  Board.resize(805, 582);
-  Board.show();
-  const int Result = App.exec();
+  int Result = 0;
+  {
+    QApplication App(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dorvane"));
+    InitJoysticks();
+    {
+      TfrmDorvane frmDorvane;
+      frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"));
+      frmDorvane.show();
+      Result = App.exec();
+    }  // the board's end: clock, timers, score manager, gamepads, judges, sound
+    ShutdownJoysticks();
+    ShutdownSoundPlayer();
+  }
+  // Not saved: only the configuration dialogs write the settings.
   Settings = nullptr;
+  Config.reset();
   return Result;
 }

@@ -1,0 +1,286 @@
+// The board's commands: one window-wide action per command carries its key;
+// the buttons and the popup menu's entries trigger those actions, so a key,
+// a button and an entry always run the same handler.
+
+#include <QAction>
+#include <QCursor>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWidgetAction>
+
+#include "board/HelpWindow.h"
+#include "board/MessageBoxes.h"
+#include "board/ScoreDisplay.h"
+#include "clock/core/RoundFlow.h"
+#include "model/DorvaneError.h"
+#include "model/Labels.h"
+#include "model/NumberText.h"
+#include "platform/ProfileFile.h"
+#include "platform/ProgramDir.h"
+
+namespace {
+
+const char kKeyTextProperty[] = "keyText";
+
+// A menu entry shows its key in the key column, after the tab, without
+// owning the key: the window's command action does.
+void SetEntryCaption(QAction* Entry, const QString& Caption) {
+  const QString Key = Entry->property(kKeyTextProperty).toString();
+  Entry->setText(Key.isEmpty() ? Caption : Caption + QLatin1Char('\t') + Key);
+}
+
+QString RequestNamesKey() { return QStringLiteral("RequestNames"); }
+QString ConfigSection() { return QStringLiteral("Config"); }
+
+}  // namespace
+
+void TfrmDorvane::RunCommand(const std::function<void()>& Command) {
+  try {
+    Command();
+  } catch (const TDorvaneError& Error) {
+    ShowErrorBox(this, Error.Message());
+  } catch (const std::exception& Error) {
+    ShowErrorBox(this, QString::fromLocal8Bit(Error.what()));
+  }
+}
+
+void TfrmDorvane::BuildCommands() {
+  struct TCommandSpec {
+    TCommand Command;
+    QKeySequence Key;
+    void (TfrmDorvane::*Handler)();
+  };
+  const TCommandSpec Specs[] = {
+      {F2, Qt::Key_F2, &TfrmDorvane::mniRedAddClick},
+      {ShiftF2, Qt::SHIFT | Qt::Key_F2, &TfrmDorvane::mniRedMinusClick},
+      {F3, Qt::Key_F3, &TfrmDorvane::mniRed1PenaltyClick},
+      {ShiftF3, Qt::SHIFT | Qt::Key_F3, &TfrmDorvane::mniRed1PenaltyMinusClick},
+      {F4, Qt::Key_F4, &TfrmDorvane::mniRedHalfPointClick},
+      {ShiftF4, Qt::SHIFT | Qt::Key_F4, &TfrmDorvane::mniRedHalfPointMinusClick},
+      {F5, Qt::Key_F5, &TfrmDorvane::mniBlueAddClick},
+      {ShiftF5, Qt::SHIFT | Qt::Key_F5, &TfrmDorvane::mniBlueMinusClick},
+      {F6, Qt::Key_F6, &TfrmDorvane::mniBlue1PenaltyClick},
+      {ShiftF6, Qt::SHIFT | Qt::Key_F6, &TfrmDorvane::mniBlue1PenaltyMinusClick},
+      {F7, Qt::Key_F7, &TfrmDorvane::mniBlueHalfPointClick},
+      {ShiftF7, Qt::SHIFT | Qt::Key_F7, &TfrmDorvane::mniBlueHalfPointMinusClick},
+      {CtrlG, Qt::CTRL | Qt::Key_G, nullptr},
+      {CtrlS, Qt::CTRL | Qt::Key_S, nullptr},
+      {CtrlP, Qt::CTRL | Qt::Key_P, nullptr},
+      {CtrlI, Qt::CTRL | Qt::Key_I, nullptr},
+      {CtrlN, Qt::CTRL | Qt::Key_N, nullptr},
+      {Help, Qt::Key_F1, &TfrmDorvane::HelpExecute},
+      {CtrlX, Qt::CTRL | Qt::Key_X, &TfrmDorvane::mniExitClick},
+  };
+  for (const TCommandSpec& Spec : Specs) {
+    auto* Action = new QAction(this);
+    Action->setShortcut(Spec.Key);
+    Action->setShortcutContext(Qt::WindowShortcut);
+    addAction(Action);
+    FCommands[Spec.Command] = Action;
+    std::function<void()> Run;
+    switch (Spec.Command) {
+      case CtrlG:
+        Run = [this] { FRoundFlow->mniStartRoundClick(); };
+        break;
+      case CtrlS:
+        Run = [this] { FRoundFlow->mniStopRoundClick(); };
+        break;
+      case CtrlP:
+        Run = [this] { FRoundFlow->mniPause2Click(); };
+        break;
+      case CtrlI:
+        Run = [this] { FRoundFlow->mniStartInjuryTime2Click(); };
+        break;
+      case CtrlN:
+        Run = [this, Action] { mniNewGameClick(Action); };
+        break;
+      default:
+        Run = [this, Handler = Spec.Handler] { (this->*Handler)(); };
+        break;
+    }
+    connect(Action, &QAction::triggered, this, [this, Run] { RunCommand(Run); });
+  }
+}
+
+QAction* TfrmDorvane::AddMenuEntry(QMenu* Menu, const QString& Caption, TCommand Command,
+                                   const QString& Hint) {
+  auto* Entry = new QAction(Menu);
+  const QString Key = FCommands[Command]->shortcut().toString(QKeySequence::NativeText);
+  Entry->setProperty(kKeyTextProperty, Key);
+  SetEntryCaption(Entry, Caption);
+  Entry->setToolTip(QStringLiteral("%1 (%2)").arg(Hint, Key));
+  Entry->setStatusTip(Hint);
+  connect(Entry, &QAction::triggered, this, [this, Command] { FCommands[Command]->trigger(); });
+  Menu->addAction(Entry);
+  return Entry;
+}
+
+void TfrmDorvane::BuildPopupMenu() {
+  mnuPopUp = new QMenu(this);
+  mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
+  mnuPopUp->setToolTipsVisible(true);
+  auto AddPlainEntry = [this](QMenu* Menu, const QString& Caption, const QString& Hint,
+                              void (TfrmDorvane::*Handler)()) {
+    QAction* Entry = Menu->addAction(Caption);
+    Entry->setToolTip(Hint);
+    Entry->setStatusTip(Hint);
+    connect(Entry, &QAction::triggered, this,
+            [this, Handler] { RunCommand([this, Handler] { (this->*Handler)(); }); });
+    return Entry;
+  };
+
+  mniNewGame =
+      AddMenuEntry(mnuPopUp, QStringLiteral("New game"), CtrlN, QStringLiteral("New game"));
+  mniRequestPlayer = AddPlainEntry(mnuPopUp, QStringLiteral("Request player names"),
+                                   QStringLiteral("Request player names on new game"),
+                                   &TfrmDorvane::mniRequestPlayerClick);
+  mniRequestPlayer->setCheckable(true);
+  mniRequestPlayer->setChecked(true);
+  mnuPopUp->addSeparator();
+  mniStartRound1 = AddMenuEntry(mnuPopUp, QString(), CtrlG, QStringLiteral("Start round"));
+  mniStopRound = AddMenuEntry(mnuPopUp, QString(), CtrlS, QStringLiteral("Stop round"));
+  mnuPopUp->addSeparator();
+
+  // "Set round": a number field in the menu, acting on Enter or on leaving it.
+  auto* SetRoundBox = new QWidget(mnuPopUp);
+  auto* SetRoundLayout = new QHBoxLayout(SetRoundBox);
+  SetRoundLayout->setContentsMargins(24, 2, 8, 2);
+  SetRoundLayout->addWidget(new QLabel(QStringLiteral("Set round"), SetRoundBox));
+  mniSetRound = new QLineEdit(SetRoundBox);
+  mniSetRound->setObjectName(QStringLiteral("mniSetRound"));
+  mniSetRound->setFixedWidth(100);
+  mniSetRound->setToolTip(QStringLiteral("Set round"));
+  SetRoundLayout->addWidget(mniSetRound);
+  auto* SetRoundEntry = new QWidgetAction(mnuPopUp);
+  SetRoundEntry->setDefaultWidget(SetRoundBox);
+  mnuPopUp->addAction(SetRoundEntry);
+  connect(mniSetRound, &QLineEdit::editingFinished, this, [this] { mniSetRoundChange(); });
+  mnuPopUp->addSeparator();
+
+  mniStartInjuryTime2 = AddMenuEntry(mnuPopUp, QString(), CtrlI, QStringLiteral("Injury"));
+  mniStartInjuryTime2->setCheckable(true);
+  mniPause2 = AddMenuEntry(mnuPopUp, QString(), CtrlP, QStringLiteral("Pause"));
+
+  QMenu* RedGroup = mnuPopUp->addMenu(QStringLiteral("Red"));
+  AddMenuEntry(RedGroup, QStringLiteral("Hong"), F2, QStringLiteral("Hong +"));
+  AddMenuEntry(RedGroup, QStringLiteral("Hong"), ShiftF2, QStringLiteral("Hong -"));
+  RedGroup->addSeparator();
+  mniRed1Penalty = AddMenuEntry(RedGroup, QString(), F3, QStringLiteral("1 point penalty +"));
+  AddMenuEntry(RedGroup, QStringLiteral("Red 1 point penalty -"), ShiftF3,
+               QStringLiteral("Red 1 point penalty -"));
+  mniRedHalfPoint = AddMenuEntry(RedGroup, QString(), F4, QStringLiteral("Half point penalty"));
+  AddMenuEntry(RedGroup, QStringLiteral("Red half point penalty -"), ShiftF4,
+               QStringLiteral("Red half point penalty -"));
+
+  QMenu* BlueGroup = mnuPopUp->addMenu(QStringLiteral("Blue"));
+  AddMenuEntry(BlueGroup, QStringLiteral("Chong"), F5, QStringLiteral("Chong +"));
+  AddMenuEntry(BlueGroup, QStringLiteral("Chong"), ShiftF5, QStringLiteral("Chong -"));
+  BlueGroup->addSeparator();
+  mniBlue1Penalty = AddMenuEntry(BlueGroup, QString(), F6, QStringLiteral("1 point penalty +"));
+  AddMenuEntry(BlueGroup, QStringLiteral("Blue 1 point penalty -"), ShiftF6,
+               QStringLiteral("Blue 1 point penalty -"));
+  mniBlueHalfPoint = AddMenuEntry(BlueGroup, QString(), F7, QStringLiteral("Half point penalty"));
+  AddMenuEntry(BlueGroup, QStringLiteral("Blue half point penalty -"), ShiftF7,
+               QStringLiteral("Blue half point penalty -"));
+
+  auto AddRoundFlowEntry = [this](const QString& Caption, void (TRoundFlow::*Handler)()) {
+    QAction* Entry = mnuPopUp->addAction(Caption);
+    Entry->setToolTip(Caption);
+    Entry->setStatusTip(Caption);
+    connect(Entry, &QAction::triggered, this,
+            [this, Handler] { RunCommand([this, Handler] { (FRoundFlow.get()->*Handler)(); }); });
+  };
+  AddRoundFlowEntry(QStringLiteral("Blue retires"), &TRoundFlow::mniBlueRetiresClick);
+  AddRoundFlowEntry(QStringLiteral("Red retires"), &TRoundFlow::mniRedRetiresClick);
+  mnuPopUp->addSeparator();
+  AddPlainEntry(mnuPopUp, QStringLiteral("Configuration"), QStringLiteral("Configuration"),
+                &TfrmDorvane::mniConfigurationClick);
+  mniButtonMgr = AddPlainEntry(mnuPopUp, QStringLiteral("Gamepad manager ..."),
+                               QStringLiteral("Gamepad manager "), &TfrmDorvane::mniButtonMgrClick);
+  mnuPopUp->addSeparator();
+  mniWebUpdate =
+      AddPlainEntry(mnuPopUp, QStringLiteral("Check for updates ..."),
+                    QStringLiteral("Check for updates "), &TfrmDorvane::mniWebUpdateClick);
+  AddPlainEntry(mnuPopUp, QStringLiteral("Product news ..."), QStringLiteral("Product news "),
+                &TfrmDorvane::mniProductNewsClick);
+  mnuPopUp->addSeparator();
+  AddMenuEntry(mnuPopUp, QStringLiteral("Exit"), CtrlX, QStringLiteral("Exit"));
+
+  connect(mnuPopUp, &QMenu::aboutToShow, this, [this] { mnuPopUpPopup(); });
+  // After any entry, also one in the Red or Blue group (their clicks reach
+  // this menu's signal too).
+  connect(mnuPopUp, &QMenu::triggered, this, [this] { FRoundFlow->UpdateCommands(); });
+}
+
+void TfrmDorvane::SetCaptionsFromLabels() {
+  // One read of the file per caption, in the order the board has always used.
+  mniStartRound->setText(StartText());
+  mniPause->setText(PauseText());
+  mniStartInjuryTime->setText(InjuryText());
+  SetEntryCaption(mniStartRound1, StartText());
+  SetEntryCaption(mniPause2, PauseText());
+  SetEntryCaption(mniStartInjuryTime2, InjuryText());
+  btnRedDeduction->setText(DeductionText());
+  btnBlueDeduction->setText(DeductionText());
+  SetEntryCaption(mniBlue1Penalty, DeductionText());
+  SetEntryCaption(mniRed1Penalty, DeductionText());
+  btnRedWarning->setText(WarningText());
+  btnBlueWarning->setText(WarningText());
+  SetEntryCaption(mniBlueHalfPoint, WarningText());
+  SetEntryCaption(mniRedHalfPoint, WarningText());
+  SetEntryCaption(mniStopRound, StopText());
+}
+
+void TfrmDorvane::mousePressEvent(QMouseEvent* Event) {
+  // Labels, lights and markers pass their presses on to the board.
+  if (Event->button() == Qt::RightButton) ShowPopupMenu(Event->globalPosition().toPoint());
+}
+
+void TfrmDorvane::cxButton13Click() { ShowPopupMenu(QCursor::pos()); }
+
+void TfrmDorvane::ShowPopupMenu(QPoint ScreenPos) { mnuPopUp->popup(ScreenPos); }
+
+void TfrmDorvane::mnuPopUpPopup() { FRoundFlow->UpdateCommands(); }
+
+void TfrmDorvane::mniSetRoundChange() {
+  // Leaving the field after Enter must not set the round a second time.
+  if (!mniSetRound->isModified()) return;
+  mniSetRound->setModified(false);
+  RunCommand([this] { FRoundFlow->mniSetRoundChange(mniSetRound->text()); });
+  FRoundFlow->UpdateCommands();
+}
+
+bool TfrmDorvane::ReadRequestNames() const {
+  const QString Text =
+      ReadProfileString(SettingsFilePath(), ConfigSection(), RequestNamesKey(), QString());
+  return ParseIntegerText(Text).value_or(1) != 0;
+}
+
+void TfrmDorvane::mniRequestPlayerClick() {
+  const QString Path = SettingsFilePath();
+  const QString Value = mniRequestPlayer->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+  if (!WriteProfileString(Path, ConfigSection(), RequestNamesKey(), Value)) {
+    throw TDorvaneError(
+        QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(Path)));
+  }
+}
+
+void TfrmDorvane::HelpExecute() { ShowOperatorHelp(this); }
+
+void TfrmDorvane::mniExitClick() { close(); }
+
+namespace {
+void ShowNotAvailable(QWidget* Board) {
+  ShowInformationBox(Board, QStringLiteral("This feature is not available in this version."));
+}
+}  // namespace
+
+void TfrmDorvane::mniConfigurationClick() { ShowNotAvailable(this); }
+void TfrmDorvane::mniButtonMgrClick() { ShowNotAvailable(this); }
+void TfrmDorvane::mniWebUpdateClick() { ShowNotAvailable(this); }
+void TfrmDorvane::mniProductNewsClick() { ShowNotAvailable(this); }

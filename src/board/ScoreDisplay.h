@@ -1,0 +1,235 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "clock/core/BoardView.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+class TAppMessageServer;
+class TBoardImage;
+class TBoardLight;
+class TBoardShape;
+class TDorvaneMgr;
+class TFormResizer;
+class TJudgeList;
+class TRoundFlow;
+class TSysJoySticks;
+
+// The scoreboard: the board the audience sees and the operator's console.
+// Owns the gamepad list, the judges, the score manager and the round flow
+// for the whole run.
+class TfrmDorvane : public QWidget, public TBoardView {
+ public:
+  // The design client area the board is laid out on.
+  static constexpr int DesignWidth = 805;
+  static constexpr int DesignHeight = 582;
+
+  // The keyboard commands, in the order of their table.
+  enum TCommand {
+    F2,
+    ShiftF2,
+    F3,
+    ShiftF3,
+    F4,
+    ShiftF4,
+    F5,
+    ShiftF5,
+    F6,
+    ShiftF6,
+    F7,
+    ShiftF7,
+    CtrlG,
+    CtrlS,
+    CtrlP,
+    CtrlI,
+    CtrlN,
+    Help,
+    CtrlX,
+    CommandCount
+  };
+
+  explicit TfrmDorvane(QWidget* Parent = nullptr);
+  ~TfrmDorvane() override;
+
+  // What electronic scoring, the dialogs and tests work with.
+  TJudgeList& Judges() { return *FJudges; }
+  TSysJoySticks& JoySticks() { return *FJoySticks; }
+  TDorvaneMgr& ScoreMgr() { return *FScoreMgr; }
+  TRoundFlow& RoundFlow() { return *FRoundFlow; }
+  // Judge n's lights (n from 1 to 4): shpR<n>, shpB<n>.
+  TBoardLight& RedLight(int Judge);
+  TBoardLight& BlueLight(int Judge);
+  // The judges' light refresh timer; electronic scoring connects its tick.
+  QTimer* tmrHandSet;
+  // The command's window-wide action (key, buttons and menu entries run it).
+  QAction* CommandAction(TCommand Command) const { return FCommands[Command]; }
+  QMenu* PopupMenu() const { return mnuPopUp; }
+  // A board element by its component name (lblRedScore, shpRedPenalty, ...).
+  QWidget* Element(const QString& Name) const;
+  QLabel* Label(const QString& Name) const;
+
+  // The configuration dialog calls it after OK.
+  void ApplyPlayerColors();
+
+  // Accepts the application messages on a local socket; main() calls it.
+  bool ListenForAppMessages(const QString& Name);
+  // WM_APP + 100 and WM_APP + 101, whoever sent them.
+  void AppMessage(uint32_t Message, int64_t WParam);
+
+  // ---- Commands (one handler each; keys, buttons and menu entries run them) ----
+  void mniRedAddClick();
+  void mniRedMinusClick();
+  void mniRed1PenaltyClick();
+  void mniRed1PenaltyMinusClick();
+  void mniRedHalfPointClick();
+  void mniRedHalfPointMinusClick();
+  void mniBlueAddClick();
+  void mniBlueMinusClick();
+  void mniBlue1PenaltyClick();
+  void mniBlue1PenaltyMinusClick();
+  void mniBlueHalfPointClick();
+  void mniBlueHalfPointMinusClick();
+  // Sender is the command that asked; none at the first show.
+  void mniNewGameClick(QObject* Sender);
+  void mniRequestPlayerClick();
+  void HelpExecute();
+  void mniExitClick();
+  // Placeholders until their dialogs exist.
+  void mniConfigurationClick();
+  void mniButtonMgrClick();
+  void mniWebUpdateClick();
+  void mniProductNewsClick();
+
+  // ---- Display handlers of the score manager's events ----
+  void ShowRound();
+  void ShowRedScore();
+  void ShowBlueScore();
+  void ShowRedPenalty();
+  void ShowBluePenalty();
+  void ShowAllScores();
+
+  // Runs a command; an error it raises is shown in the "Dorvane" error box.
+  void RunCommand(const std::function<void()>& Command);
+
+  // ---- TBoardView ----
+  void SetClockText(const QString& Text) override;
+  void SetClockColor(TColor Color) override;
+  void SetStateText(const QString& Text) override;
+  void SetStateColor(TColor Color) override;
+  void SetPauseButtonCaption(const QString& Caption) override;
+  void SetPauseButtonEnabled(bool Enabled) override;
+  void SetInjuryButtonCaption(const QString& Caption) override;
+  void SetInjuryButtonEnabled(bool Enabled) override;
+  void SetClockCommandsEnabled(bool ClockExists) override;
+  void SetRoundField(int Round) override;
+  QString ScoreText(bool Red) const override;
+  void SetScoreText(bool Red, const QString& Text) override;
+  void ShowError(const QString& Message) override;
+
+ protected:
+  void showEvent(QShowEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+
+ private:
+  enum class TSide { Red, Blue };
+
+  // Building the board (BoardLayout.cpp).
+  void BuildBoard();
+  QLabel* AddLabel(const char* Name, QRect Design, const QString& Text, int PixelSize,
+                   Qt::Alignment Alignment, bool OwnBlackBox);
+  TBoardShape* AddShape(const char* Name, QRect Design, TColor Color);
+  void BuildButtons();
+  void FormResizer1PostResize(QWidget* Comp);
+  void ApplyBoardColors();
+  void SetLabelColor(QLabel* Label, TColor Color);
+  // Commands, keys and the popup menu (BoardCommands.cpp).
+  void BuildCommands();
+  void BuildPopupMenu();
+  QAction* AddMenuEntry(QMenu* Menu, const QString& Caption, TCommand Command, const QString& Hint);
+  void SetCaptionsFromLabels();
+  void mnuPopUpPopup();
+  void cxButton13Click();
+  void ShowPopupMenu(QPoint ScreenPos);
+  void mniSetRoundChange();
+  bool ReadRequestNames() const;
+  // Score entry and display (ScoreEntry.cpp).
+  void AddToScore(TSide Side);
+  void TakeBackScore(TSide Side);
+  void AddPenalty(TSide Side, double Amount);
+  void TakeBackPenalty(TSide Side, double Amount);
+  void ShowScore(TSide Side);
+  void ShowPenalty(TSide Side);
+  void WriteShownScore(TSide Side);
+  void WritePenaltyCount(TSide Side, bool Whole);
+  void ShowMarker(TSide Side);
+  void SetLabelText(QLabel* Label, const QString& Text);
+  // The window's life (ScoreDisplay.cpp).
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();
+  void ConnectScoreEvents();
+
+  std::unique_ptr<TJudgeList> FJudges;
+  std::unique_ptr<TSysJoySticks> FJoySticks;
+  std::unique_ptr<TDorvaneMgr> FScoreMgr;
+  std::unique_ptr<TRoundFlow> FRoundFlow;
+  TFormResizer* FormResizer1 = nullptr;
+  TAppMessageServer* FAppMessages = nullptr;
+  bool FShown = false;
+
+  QLabel* lblDivision = nullptr;
+  QLabel* lblRoundHeader = nullptr;
+  QLabel* lblRound = nullptr;
+  QLabel* lblRedPlayerName = nullptr;
+  QLabel* lblBluePlayerName = nullptr;
+  QLabel* lblRedScore = nullptr;
+  QLabel* lblBlueScore = nullptr;
+  TBoardImage* imgSuddenDeath = nullptr;
+  QLabel* lblRoundState = nullptr;
+  QLabel* lblCountDown = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* lblRedPenalty = nullptr;
+  TBoardShape* shpRedPenalty = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* lblBluePenalty = nullptr;
+  TBoardShape* shpBluePenalty = nullptr;
+  std::array<TBoardShape*, 4> shpR{};
+  std::array<TBoardShape*, 4> shpB{};
+
+  // The button row.
+  QPushButton* btnRedDeduction = nullptr;
+  QPushButton* btnRedWarning = nullptr;
+  QPushButton* mniStartRound = nullptr;
+  QPushButton* mniStartInjuryTime = nullptr;
+  QPushButton* mniPause = nullptr;
+  QPushButton* cxButton13 = nullptr;
+  QPushButton* btnBlueDeduction = nullptr;
+  QPushButton* btnBlueWarning = nullptr;
+
+  std::array<QAction*, CommandCount> FCommands{};
+  QMenu* mnuPopUp = nullptr;
+  QAction* mniNewGame = nullptr;
+  QAction* mniRequestPlayer = nullptr;
+  QAction* mniStartRound1 = nullptr;
+  QAction* mniStopRound = nullptr;
+  QLineEdit* mniSetRound = nullptr;
+  QAction* mniStartInjuryTime2 = nullptr;
+  QAction* mniPause2 = nullptr;
+  QAction* mniRed1Penalty = nullptr;
+  QAction* mniRedHalfPoint = nullptr;
+  QAction* mniBlue1Penalty = nullptr;
+  QAction* mniBlueHalfPoint = nullptr;
+  QAction* mniButtonMgr = nullptr;
+  QAction* mniWebUpdate = nullptr;
+};

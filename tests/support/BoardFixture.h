@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "board/MessageBoxes.h"
+#include "board/ScoreDisplay.h"
+#include "model/Settings.h"
+#include "platform/SoundPlayer.h"
+#include "platform/TimeSource.h"
+#include "support/FakeJoystickApi.h"
+
+// The real scoreboard window over a fresh program folder: its own settings
+// record (defaults, or what the test wrote to Dorvane.INI before Board()),
+// a fake sound player, a fake time source, a joystick API with no pads, and
+// message boxes recorded instead of shown.
+class TBoardFixture : public testing::Test {
+ protected:
+  TBoardFixture();
+  ~TBoardFixture() override;
+
+  // Writes Dorvane.INI; call before the first Board() to be read at start-up.
+  void WriteSettingsFile(const QString& Text);
+  // The window, created, shown (first game started) and laid out on first use.
+  TfrmDorvane& Board();
+  // A key press sent to the window, as the operator gives it.
+  void PressKey(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
+  // The board's text of a label by its component name.
+  QString Text(const char* Name);
+  bool Visible(const char* Name);
+  // The record file (Data/<SaveFileName>.txt), empty when there is none.
+  QString RecordFileText() const;
+  // The cues played, by their wave files' base names.
+  QStringList PlayedCues();
+  // Gives every cue a wave file of the cue's name, so a played cue shows.
+  void ConfigureCueFiles(const QStringList& Cues);
+
+  QTemporaryDir FDir;
+  TTKDConfig FConfig;
+  TFakeSoundPlayer FSound;
+  TFakeTimeSource FTime;
+  TFakeJoystickApi FJoysticks;
+  TMessageBoxTestScope FBoxes;
+
+ private:
+  TTKDConfig* FSavedSettings = nullptr;
+  std::unique_ptr<TFakeTimeScope> FTimeScope;
+  std::unique_ptr<TFakeJoystickScope> FJoystickScope;
+  std::unique_ptr<TfrmDorvane> FBoard;
+};

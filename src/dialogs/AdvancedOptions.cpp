@@ -1,0 +1,65 @@
+#include "dialogs/AdvancedOptions.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "model/Settings.h"
+
+TfrmAdvancedOptions::TfrmAdvancedOptions(const TTKDConfig& Config, QWidget* Owner)
+    : QDialog(Owner) {
+  setWindowTitle(QStringLiteral("Advanced options"));
+
+  chkSaveInputs = new QCheckBox(QStringLiteral("Save inputs"));
+  chkSaveInputs->setObjectName(QStringLiteral("chkSaveInputs"));
+  chkSaveInputs->setChecked(Config.SaveInput);
+  chkSaveScores = new QCheckBox(QStringLiteral("Save scores"));
+  chkSaveScores->setObjectName(QStringLiteral("chkSaveScores"));
+  chkSaveScores->setChecked(Config.SaveScores);
+  edtFileName = new QLineEdit(Config.SaveFileName);
+  edtFileName->setObjectName(QStringLiteral("edtFileName"));
+  auto* FileNameLabel = new QLabel(QStringLiteral("File name (no path or extension)"));
+  FileNameLabel->setBuddy(edtFileName);
+
+  auto* Buttons = new QDialogButtonBox;
+  btnOK = Buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+  btnOK->setObjectName(QStringLiteral("btnOK"));
+  btnOK->setDefault(true);
+  btnCancel = Buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* Layout = new QVBoxLayout(this);
+  Layout->addWidget(chkSaveInputs);
+  Layout->addWidget(chkSaveScores);
+  Layout->addSpacing(8);
+  Layout->addWidget(FileNameLabel);
+  Layout->addWidget(edtFileName);
+  Layout->addStretch();
+  Layout->addWidget(Buttons);
+
+  resize(320, 170);
+  if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
+    move(Screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void TfrmAdvancedOptions::StoreOptions(TTKDConfig& Config) const {
+  Config.SaveInput = chkSaveInputs->isChecked();
+  Config.SaveScores = chkSaveScores->isChecked();
+  Config.SaveFileName = edtFileName->text();
+}
+
+bool ShowAdvancedOptions(QWidget* Owner) {
+  TfrmAdvancedOptions Dialog(*Settings, Owner);
+  if (Dialog.exec() != QDialog::Accepted) return false;
+  Dialog.StoreOptions(*Settings);
+  Settings->SaveConfig();
+  return true;
+}

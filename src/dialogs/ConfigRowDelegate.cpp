@@ -1,0 +1,128 @@
+#include "dialogs/ConfigRowDelegate.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+
+#include "dialogs/ConfigRows.h"
+
+namespace {
+
+const QString TrueText = QStringLiteral("True");
+const QString FalseText = QStringLiteral("False");
+
+std::optional<TRowKind> KindOf(const QModelIndex& Index) {
+  const QVariant Kind = Index.data(TConfigRowDelegate::KindRole);
+  if (Index.column() != 1 || !Kind.isValid()) return std::nullopt;
+  return static_cast<TRowKind>(Kind.toInt());
+}
+
+// The editor of a colour row: the cell filled with the working colour and a
+// button that opens the colour chooser.
+class TColorSwatchEditor : public QWidget {
+ public:
+  explicit TColorSwatchEditor(QWidget* Parent) : QWidget(Parent) {
+    setAutoFillBackground(true);
+    auto* Layout = new QHBoxLayout(this);
+    Layout->setContentsMargins(0, 0, 0, 0);
+    Layout->addStretch();
+    Button = new QToolButton(this);
+    Button->setText(QStringLiteral("..."));
+    Button->setObjectName(QStringLiteral("btnChooseColor"));
+    Layout->addWidget(Button);
+  }
+
+  void SetColor(const QColor& Color) {
+    QPalette Palette = palette();
+    Palette.setColor(QPalette::Window, Color);
+    setPalette(Palette);
+  }
+
+  QToolButton* Button;
+};
+
+}  // namespace
+
+TConfigRowDelegate::TConfigRowDelegate(TColorButtonHandler OnColorButton, QObject* Parent)
+    : QStyledItemDelegate(Parent), FOnColorButton(std::move(OnColorButton)) {}
+
+void TConfigRowDelegate::CommitAtOnce(QWidget* Editor) const {
+  emit const_cast<TConfigRowDelegate*>(this)->commitData(Editor);
+}
+
+QWidget* TConfigRowDelegate::createEditor(QWidget* Parent, const QStyleOptionViewItem&,
+                                          const QModelIndex& Index) const {
+  const std::optional<TRowKind> Kind = KindOf(Index);
+  if (!Kind) return nullptr;  // captions and categories are not edited
+  switch (*Kind) {
+    case TRowKind::Check: {
+      auto* Combo = new QComboBox(Parent);
+      Combo->addItems({TrueText, FalseText});
+      connect(Combo, &QComboBox::activated, this, [this, Combo] { CommitAtOnce(Combo); });
+      return Combo;
+    }
+    case TRowKind::Colour: {
+      auto* Swatch = new TColorSwatchEditor(Parent);
+      const QPersistentModelIndex Row(Index);
+      connect(Swatch->Button, &QToolButton::clicked, this, [this, Row] {
+        if (Row.isValid() && FOnColorButton) FOnColorButton(Row);
+      });
+      return Swatch;
+    }
+    default: {
+      auto* Edit = new QLineEdit(Parent);
+      Edit->setFrame(false);
+      connect(Edit, &QLineEdit::textEdited, this, [this, Edit] { CommitAtOnce(Edit); });
+      return Edit;
+    }
+  }
+}
+
+void TConfigRowDelegate::setEditorData(QWidget* Editor, const QModelIndex& Index) const {
+  const QString Text = Index.data(Qt::EditRole).toString();
+  if (auto* Swatch = dynamic_cast<TColorSwatchEditor*>(Editor)) {
+    Swatch->SetColor(Index.data(WorkingColorRole).value<QColor>());
+  } else if (auto* Combo = qobject_cast<QComboBox*>(Editor)) {
+    Combo->setCurrentIndex(Text.toUpper() == QStringLiteral("TRUE") ? 0 : 1);
+  } else if (auto* Edit = qobject_cast<QLineEdit*>(Editor)) {
+    // The model echoes every keystroke back; setting the same text again
+    // would move the cursor to the end.
+    if (Edit->text() != Text) Edit->setText(Text);
+  }
+}
+
+void TConfigRowDelegate::setModelData(QWidget* Editor, QAbstractItemModel* Model,
+                                      const QModelIndex& Index) const {
+  if (auto* Combo = qobject_cast<QComboBox*>(Editor)) {
+    Model->setData(Index, Combo->currentText());
+  } else if (auto* Edit = qobject_cast<QLineEdit*>(Editor)) {
+    Model->setData(Index, Edit->text());
+  }
+  // A colour row's working colour is set by the chooser, not by the editor.
+}
+
+void TConfigRowDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Option,
+                               const QModelIndex& Index) const {
+  if (KindOf(Index) != TRowKind::Colour) {
+    QStyledItemDelegate::paint(Painter, Option, Index);
+    return;
+  }
+  // Cell and text in the working colour: the row reads as a plain swatch.
+  const QColor Color = Index.data(WorkingColorRole).value<QColor>();
+  Painter->fillRect(Option.rect, Color);
+  Painter->setPen(Color);
+  Painter->drawText(Option.rect, Qt::AlignVCenter | Qt::AlignLeft, Index.data().toString());
+}
+
+bool TConfigRowDelegate::eventFilter(QObject* Editor, QEvent* Event) {
+  // Escape cancels the whole dialog, not just the row: the row holds what was
+  // typed already, so closing only the editor would undo nothing.
+  if (Event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Escape) {
+    return false;
+  }
+  return QStyledItemDelegate::eventFilter(Editor, Event);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "dialogs/ConfigRows.h"
+#include "model/Colors.h"
+
+class QLabel;
+class QModelIndex;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TTKDConfig;
+
+// Asks the operator for a colour, starting from Initial; nullopt when the
+// chooser is cancelled.
+using TColorChooser = std::function<std::optional<QColor>(QWidget* Parent, const QColor& Initial)>;
+
+// The platform colour dialog with its full palette.
+std::optional<QColor> ChooseColorWithDialog(QWidget* Parent, const QColor& Initial);
+
+// The configuration dialog: the settings as captioned rows grouped under
+// their categories, a preview clock under the list, and the advanced options
+// one button away.
+class TfrmTKDConfig : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmTKDConfig(QWidget* Owner = nullptr);
+
+  QTreeWidget* Rows;
+  QLabel* lblTimer;  // the preview clock
+  QPushButton* btnOK;
+  QPushButton* btnCancel;
+  QPushButton* btnAdvanced;
+  // Opens the colour chooser of a colour row; tests answer it themselves.
+  TColorChooser ColorChooser = ChooseColorWithDialog;
+
+  // The item that holds Row; hidden rows have one too.
+  QTreeWidgetItem* Row(TConfigRow Which) const;
+  QString RowText(TConfigRow Which) const;
+  void SetRowText(TConfigRow Which, const QString& Text);
+  QColor WorkingColor(TConfigRow Which) const;
+
+  // Fills every row and the working colours from Config: numbers with one
+  // decimal, checks as "True"/"False".
+  void LoadRows(const TTKDConfig& Config);
+  // Stores the rows into Config field by field in the dialog's fixed order.
+  // Throws TDorvaneError at the first number or integer row that does not
+  // convert; the fields stored before it keep their new values.
+  void StoreRows(TTKDConfig& Config) const;
+
+  // Shows on the preview clock the time of the time row or timer colour row
+  // Item, in that timer's working colour; any other row, or none, only
+  // repaints the preview's background.
+  void ShowTimerPreview(const QTreeWidgetItem* Item);
+  // The text of a time row changed: preview the focused row again.
+  void RefreshTimerDisplay();
+  // The "..." button of a colour row.
+  void ChooseRowColor(TConfigRow Which);
+
+ private:
+  void BuildRows();
+  void OnRowChanged(QTreeWidgetItem* Item, int Column);
+  void OnCurrentRowChanged(QTreeWidgetItem* Current);
+  void OnCurrentCellChanged(const QModelIndex& Current);
+  void btnAdvancedClick();
+  void SetWorkingColor(TConfigRow Which, TColor Color);
+
+  std::vector<QTreeWidgetItem*> FRowItems;  // indexed by TConfigRow
+};
+
+// Shows the configuration dialog modally, loaded from Settings. On OK stores
+// the rows into Settings and saves the settings file, then returns true;
+// false when cancelled. Throws TDorvaneError when a row does not convert
+// (nothing is saved) or when the file cannot be written; the dialog is closed
+// by then.
+bool ShowConfigDialog(QWidget* Owner = nullptr);

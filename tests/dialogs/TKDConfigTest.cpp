@@ -1,0 +1,361 @@
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <cmath>
+
+#include "dialogs/ConfigCommand.h"
+#include "dialogs/DialogFixture.h"
+#include "dialogs/TKDConfig.h"
+#include "model/Colors.h"
+
+namespace {
+
+using enum TConfigRow;
+
+class TKDConfigTest : public TDialogFixture {
+ protected:
+  // The line editor of Which, opened the way the operator opens it: by
+  // focusing the row.
+  static QLineEdit* FocusAndEdit(TfrmTKDConfig& Dialog, TConfigRow Which) {
+    Dialog.Rows->setCurrentItem(Dialog.Row(Which));
+    // A closed editor lingers hidden until it is deleted.
+    for (QLineEdit* Editor : Dialog.Rows->viewport()->findChildren<QLineEdit*>()) {
+      if (Editor->isVisible()) return Editor;
+    }
+    return nullptr;
+  }
+
+  static void Type(QLineEdit* Editor, const QString& Text) {
+    Editor->selectAll();
+    Editor->insert(Text);  // as typed over the selection, unlike setText
+  }
+
+  static QColor DigitColor(const TfrmTKDConfig& Dialog) {
+    return Dialog.lblTimer->palette().color(QPalette::WindowText);
+  }
+  static QColor PreviewBackground(const TfrmTKDConfig& Dialog) {
+    return Dialog.lblTimer->palette().color(QPalette::Window);
+  }
+};
+
+TEST_F(TKDConfigTest, LoadsEveryRowKindFromSettings) {
+  FConfig.RedPlayer = "Kim";
+  FConfig.RoundTime = 90.25;
+  FConfig.Rounds = 5;
+  FConfig.QueryB4NewGame = true;
+  FConfig.AutoCalcWinner = false;
+  FConfig.InjuryColor = 0x123456;
+  FConfig.CommPortNo = 4;
+
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+
+  EXPECT_EQ(Dialog.RowText(RedPlayer), "Kim");
+  EXPECT_EQ(Dialog.RowText(RoundTime), "90.3");  // one decimal, as shown
+  EXPECT_EQ(Dialog.RowText(InjuryTime), "60.0");
+  EXPECT_EQ(Dialog.RowText(Rounds), "5");
+  EXPECT_EQ(Dialog.RowText(QueryB4NewGame), "True");
+  EXPECT_EQ(Dialog.RowText(AutoCalcWinner), "False");
+  EXPECT_EQ(Dialog.WorkingColor(InjuryColor), QColor(0x56, 0x34, 0x12));
+  EXPECT_EQ(Dialog.WorkingColor(BluePlayerColor), QColor(Qt::blue));
+  EXPECT_EQ(Dialog.RowText(CommPortNo), "4");
+}
+
+TEST_F(TKDConfigTest, ShowsCategoriesExpandedAndHidesTheHiddenRows) {
+  TfrmTKDConfig Dialog;
+  QStringList Shown;
+  for (int I = 0; I < Dialog.Rows->topLevelItemCount(); ++I) {
+    const QTreeWidgetItem* Category = Dialog.Rows->topLevelItem(I);
+    if (Category->isHidden()) continue;
+    Shown << Category->text(0);
+    EXPECT_TRUE(Category->isExpanded()) << Category->text(0).toStdString();
+  }
+  EXPECT_EQ(Shown, QStringList({"Players", "Times", "Colours", "Scoring"}));
+
+  const QTreeWidgetItem* Sudden = Dialog.Row(UseSuddenDeath)->parent();
+  EXPECT_EQ(Sudden->text(0), "Sudden Death Round");
+  EXPECT_EQ(Sudden->parent()->text(0), "Scoring");
+  EXPECT_TRUE(Sudden->isExpanded());
+
+  for (TConfigRow Hidden : {CommPortNo, UsePointGap, PointGap, UsePointCeiling, PointCeiling}) {
+    const QTreeWidgetItem* Item = Dialog.Row(Hidden);
+    const bool ShownSomewhere =
+        !Item->isHidden() && (!Item->parent() || !Item->parent()->isHidden());
+    EXPECT_FALSE(ShownSomewhere) << Item->text(0).toStdString();
+  }
+}
+
+TEST_F(TKDConfigTest, OkStoresTypedRowsAndChosenColoursAndSavesTheFile) {
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    Type(FocusAndEdit(Dialog, RoundTime), " 120.5 ");
+    Type(FocusAndEdit(Dialog, BluePlayer), "Lee");
+    Dialog.SetRowText(Rounds, "4");
+    Dialog.SetRowText(UseElectronicScoring, "true");
+    Dialog.SetRowText(UseSuddenDeath, "False");
+    Dialog.ColorChooser = [](QWidget*, const QColor&) { return QColor(1, 2, 3); };
+    Dialog.ChooseRowColor(NameColor);
+    // The round time is still in its editor when OK is pressed.
+    Type(FocusAndEdit(Dialog, RoundTime), "150");
+    Dialog.btnOK->click();
+  });
+
+  ASSERT_TRUE(ShowConfigDialog());
+
+  EXPECT_EQ(FConfig.RoundTime, 150);
+  EXPECT_EQ(FConfig.BluePlayer, "Lee");
+  EXPECT_EQ(FConfig.Rounds, 4);
+  EXPECT_TRUE(FConfig.UseElectronicScoring);
+  EXPECT_FALSE(FConfig.UseSuddenDeath);
+  EXPECT_EQ(FConfig.NameColor, 0x030201);
+  EXPECT_EQ(FConfig.RoundColor, 16777215);  // untouched rows keep their values
+
+  TTKDConfig Saved;
+  Saved.LoadConfig();
+  EXPECT_EQ(Saved.RoundTime, 150);
+  EXPECT_EQ(Saved.BluePlayer, "Lee");
+  EXPECT_EQ(Saved.NameColor, 0x030201);
+  EXPECT_TRUE(Saved.UseElectronicScoring);
+}
+
+TEST_F(TKDConfigTest, TextInEachRoundStopsBeforeAnyFieldChanges) {
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    Dialog.SetRowText(RoundTime, "abc");
+    Dialog.SetRowText(RedPlayer, "Changed");
+    Dialog.btnOK->click();
+  });
+
+  EXPECT_EQ(ErrorOf([] { ShowConfigDialog(); }), "'abc' is not a valid floating point value");
+  EXPECT_EQ(FConfig.RoundTime, 180);
+  EXPECT_EQ(FConfig.RedPlayer, "Red player");
+  EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+}
+
+TEST_F(TKDConfigTest, FractionInNumberOfRoundsKeepsEarlierFieldsAndLeavesTheFile) {
+  FConfig.SaveConfig();
+  const QString FileBefore = SettingsFileText();
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    Dialog.SetRowText(RoundTime, "100");
+    Dialog.SetRowText(InjuryTime, "50");
+    Dialog.SetRowText(EndOfRoundWarning, "5");
+    Dialog.SetRowText(BluePlayer, "Lee");
+    Dialog.SetRowText(RedPlayer, "Kim");
+    Dialog.SetRowText(CoachTime, "20");
+    Dialog.SetRowText(Rounds, "3.5");
+    Dialog.SetRowText(DisqualifyPenalty, "2");
+    Dialog.SetRowText(Division, "Juniors");
+    Dialog.btnOK->click();
+  });
+
+  EXPECT_EQ(ErrorOf([] { ShowConfigDialog(); }), "'3.5' is not a valid integer value");
+  EXPECT_EQ(FConfig.RoundTime, 100);
+  EXPECT_EQ(FConfig.InjuryTime, 50);
+  EXPECT_EQ(FConfig.EndOfRoundWarning, 5);
+  EXPECT_EQ(FConfig.BluePlayer, "Lee");
+  EXPECT_EQ(FConfig.RedPlayer, "Kim");
+  EXPECT_EQ(FConfig.CoachTime, 20);
+  EXPECT_EQ(FConfig.Rounds, 3);
+  EXPECT_EQ(FConfig.DisqualifyPenalty, 4);
+  EXPECT_EQ(FConfig.Division, "");
+  EXPECT_EQ(SettingsFileText(), FileBefore);
+}
+
+struct TNumberCase {
+  TConfigRow Row;
+  const char* Text;
+  const char* Error;  // empty when the text is accepted
+  double Stored;      // the field's value when accepted
+};
+
+class TKDConfigNumberTest : public TKDConfigTest,
+                            public testing::WithParamInterface<TNumberCase> {};
+
+TEST_P(TKDConfigNumberTest, ConvertsOrNamesTheText) {
+  const TNumberCase& Case = GetParam();
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.SetRowText(Case.Row, Case.Text);
+
+  EXPECT_EQ(ErrorOf([&] { Dialog.StoreRows(FConfig); }), QString(Case.Error));
+  if (*Case.Error) return;
+  const double Stored = Case.Row == Rounds ? FConfig.Rounds : FConfig.RoundTime;
+  EXPECT_EQ(Stored, Case.Stored);
+  EXPECT_FALSE(std::signbit(Stored));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TKDConfigNumberTest,
+    testing::Values(
+        TNumberCase{RoundTime, "abc", "'abc' is not a valid floating point value", 0},
+        TNumberCase{RoundTime, "", "'' is not a valid floating point value", 0},
+        TNumberCase{RoundTime, "1e400", "'1e400' is not a valid floating point value", 0},
+        TNumberCase{RoundTime, "inf", "'inf' is not a valid floating point value", 0},
+        TNumberCase{RoundTime, "nan", "'nan' is not a valid floating point value", 0},
+        TNumberCase{RoundTime, "1,5", "'1,5' is not a valid floating point value", 0},
+        TNumberCase{RoundTime, "-0", "", 0}, TNumberCase{RoundTime, " 12.5 ", "", 12.5},
+        TNumberCase{Rounds, "2147483648", "'2147483648' is not a valid integer value", 0},
+        TNumberCase{Rounds, "", "'' is not a valid integer value", 0},
+        TNumberCase{Rounds, "7", "", 7}));
+
+struct TBlinkCase {
+  const char* Text;
+  double WinnerBlink;
+  int Period;
+};
+
+class TKDConfigBlinkTest : public TKDConfigTest, public testing::WithParamInterface<TBlinkCase> {};
+
+TEST_P(TKDConfigBlinkTest, BlinkRowGivesBlinkPeriod) {
+  const TBlinkCase& Case = GetParam();
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.SetRowText(WinnerBlink, Case.Text);
+
+  Dialog.StoreRows(FConfig);
+  EXPECT_EQ(FConfig.WinnerBlink, Case.WinnerBlink);
+  EXPECT_EQ(WinnerBlinkInterval(FConfig.WinnerBlink), Case.Period);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TKDConfigBlinkTest,
+                         testing::Values(TBlinkCase{"fast", 1.5, 100}, TBlinkCase{"50", 50, 100},
+                                         TBlinkCase{"250.4", 250.4, 250},
+                                         TBlinkCase{"250.5", 250.5, 250},
+                                         TBlinkCase{"251.5", 251.5, 252},
+                                         TBlinkCase{"1e12", 1e12, 2147483647}));
+
+TEST_F(TKDConfigTest, PointRulesStayOffThroughRepeatedConfirmation) {
+  FConfig.PointGap = 9;
+  for (int Time = 0; Time < 2; ++Time) {
+    WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) { Dialog.btnOK->click(); });
+    ASSERT_TRUE(ShowConfigDialog());
+  }
+  EXPECT_FALSE(FConfig.UsePointGap);
+  EXPECT_FALSE(FConfig.UsePointCeiling);
+  EXPECT_EQ(FConfig.PointGap, 9);
+  EXPECT_TRUE(SettingsFileText().contains("UsePointGap=0"));
+  EXPECT_TRUE(SettingsFileText().contains("UsePointCeiling=0"));
+}
+
+TEST_F(TKDConfigTest, CancelChangesNeitherSettingsNorFile) {
+  FConfig.SaveConfig();
+  const QString FileBefore = SettingsFileText();
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    Dialog.SetRowText(RoundTime, "99");
+    Dialog.SetRowText(RedPlayer, "Kim");
+    Dialog.btnCancel->click();
+  });
+
+  EXPECT_FALSE(ShowConfigDialog());
+  EXPECT_EQ(FConfig.RoundTime, 180);
+  EXPECT_EQ(FConfig.RedPlayer, "Red player");
+  EXPECT_EQ(SettingsFileText(), FileBefore);
+}
+
+TEST_F(TKDConfigTest, EscapeInAnOpenEditorCancelsTheDialog) {
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    QLineEdit* Editor = FocusAndEdit(Dialog, RoundTime);
+    ASSERT_NE(Editor, nullptr);
+    Type(Editor, "99");
+    QKeyEvent Escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Editor, &Escape);
+    if (Dialog.isVisible()) Dialog.btnOK->click();  // lets the test finish and fail below
+  });
+
+  EXPECT_FALSE(ShowConfigDialog());
+  EXPECT_EQ(FConfig.RoundTime, 180);
+}
+
+TEST_F(TKDConfigTest, PreviewStartsAtThreeMinutesOnTheBackground) {
+  FConfig.BGColor = 0x000080;
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.ShowTimerPreview(nullptr);
+
+  EXPECT_EQ(Dialog.lblTimer->text(), "3:00");
+  EXPECT_EQ(PreviewBackground(Dialog), QColor(0x80, 0, 0));
+  EXPECT_EQ(DigitColor(Dialog), QColor(Qt::white));
+}
+
+TEST_F(TKDConfigTest, PreviewFollowsTheFocusedRowAndTyping) {
+  FConfig.InjuryColor = 0x00FFFF;
+  FConfig.BreakColor = 0x00FF00;
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.show();
+
+  FocusAndEdit(Dialog, InjuryTime);
+  EXPECT_EQ(Dialog.lblTimer->text(), "01:00.0");
+  EXPECT_EQ(DigitColor(Dialog), QColor(Qt::yellow));
+
+  QLineEdit* Editor = FocusAndEdit(Dialog, CoachTime);
+  ASSERT_NE(Editor, nullptr);
+  Type(Editor, "90");
+  EXPECT_EQ(Dialog.lblTimer->text(), "01:30.0");
+  EXPECT_EQ(DigitColor(Dialog), QColor(Qt::green));
+  Type(Editor, "x");
+  EXPECT_EQ(Dialog.lblTimer->text(), "00:00.0");
+
+  // Another row leaves the preview as it was.
+  FocusAndEdit(Dialog, Division);
+  EXPECT_EQ(Dialog.lblTimer->text(), "00:00.0");
+  EXPECT_EQ(DigitColor(Dialog), QColor(Qt::green));
+}
+
+TEST_F(TKDConfigTest, PreviewRoundsToWholeSecondsHalvesToEven) {
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.SetRowText(RoundTime, "62.5");
+  Dialog.ShowTimerPreview(Dialog.Row(RoundTime));
+  EXPECT_EQ(Dialog.lblTimer->text(), "01:02.0");
+  Dialog.SetRowText(RoundTime, "63.5");
+  Dialog.ShowTimerPreview(Dialog.Row(RoundColor));
+  EXPECT_EQ(Dialog.lblTimer->text(), "01:04.0");
+}
+
+TEST_F(TKDConfigTest, ColourChooserStartsFromTheWorkingColourAndUpdatesThePreview) {
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.ShowTimerPreview(nullptr);
+  QColor Offered;
+  Dialog.ColorChooser = [&Offered](QWidget*, const QColor& Initial) {
+    Offered = Initial;
+    return std::optional<QColor>(QColor(10, 20, 30));
+  };
+
+  Dialog.ChooseRowColor(BGColor);
+  EXPECT_EQ(Offered, QColor(Qt::black));
+  EXPECT_EQ(PreviewBackground(Dialog), QColor(10, 20, 30));
+  EXPECT_EQ(FConfig.BGColor, 0);  // the board changes only after OK
+
+  Dialog.ChooseRowColor(BreakColor);
+  EXPECT_EQ(Offered, QColor(Qt::green));
+  EXPECT_EQ(Dialog.lblTimer->text(), "00:30.0");
+  EXPECT_EQ(DigitColor(Dialog), QColor(10, 20, 30));
+}
+
+TEST_F(TKDConfigTest, CancelledColourChooserChangesNothing) {
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.ColorChooser = [](QWidget*, const QColor&) { return std::optional<QColor>(); };
+  Dialog.ChooseRowColor(RedPlayerColor);
+  EXPECT_EQ(Dialog.WorkingColor(RedPlayerColor), QColor(Qt::red));
+}
+
+TEST_F(TKDConfigTest, ColourRowButtonOpensTheChooser) {
+  TfrmTKDConfig Dialog;
+  Dialog.LoadRows(FConfig);
+  Dialog.ColorChooser = [](QWidget*, const QColor&) { return std::optional(QColor(5, 6, 7)); };
+  Dialog.show();
+  Dialog.Rows->setCurrentItem(Dialog.Row(OnePointColor));
+  QAbstractButton* Button = nullptr;
+  for (auto* Candidate :
+       Dialog.Rows->viewport()->findChildren<QAbstractButton*>("btnChooseColor")) {
+    if (Candidate->isVisible()) Button = Candidate;
+  }
+  ASSERT_NE(Button, nullptr);
+  Button->click();
+  EXPECT_EQ(Dialog.WorkingColor(OnePointColor), QColor(5, 6, 7));
+}
+
+}  // namespace

@@ -1,0 +1,266 @@
+#include "clock/core/TimerThread.h"
+
+#include <QDeadlineTimer>
+#include <cmath>
+
+#include "model/DorvaneError.h"
+#include "model/Settings.h"
+#include "platform/MainThread.h"
+#include "platform/TimeSource.h"
+#include "record/SoundCues.h"
+
+std::atomic<bool> SuddenDeathActive = false;
+
+namespace {
+
+bool IsDecided(TClockState State) { return State == csPointGap || State == csPointCeiling; }
+
+double SecondsSince(double DateTime) { return (Now() - DateTime) * SecondsPerDay; }
+
+QString ErrorMessage(const std::exception_ptr& Error) {
+  try {
+    std::rethrow_exception(Error);
+  } catch (const TDorvaneError& E) {
+    return E.Message();
+  } catch (const std::exception& E) {
+    return QString::fromStdString(E.what());
+  } catch (...) {
+    return QStringLiteral("Unknown error in the match clock");
+  }
+}
+
+}  // namespace
+
+TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, double RoundTime, double BreakTime,
+                           double InjuryTime, int32_t Round, int32_t Rounds)
+    : CuePlayer(PlayCue),
+      FSegmentStart(Now()),
+      FScoreMgr(ScoreMgr),
+      FRoundTime(RoundTime),
+      FBreakTime(BreakTime),
+      FInjuryTime(InjuryTime),
+      FRound(Round),
+      FRounds(Rounds) {}
+
+TTimerThread::~TTimerThread() {
+  Terminate();
+  WaitForFinish();
+}
+
+void TTimerThread::Start() {
+  FThread.reset(QThread::create([this] {
+    Execute();
+    PostToMainThread([this, Alive = std::weak_ptr<int>(FAlive)] {
+      if (!Alive.expired()) FinishOnMainThread();
+    });
+  }));
+  FThread->start(QThread::HighPriority);
+}
+
+// The handler may destroy this object: nothing here touches it afterwards.
+void TTimerThread::FinishOnMainThread() {
+  FThread->wait();
+  if (OnTerminate) {
+    const TTerminateEvent Handler = OnTerminate;
+    Handler(*this);
+  }
+}
+
+void TTimerThread::WaitForFinish() {
+  if (!FThread) return;
+  while (!FThread->wait(QDeadlineTimer(1))) RunPendingMainThreadHandOffs();
+}
+
+TClockState TTimerThread::State() const {
+  std::lock_guard Lock(FStateLock);
+  return FState;
+}
+
+void TTimerThread::SetState(TClockState Value) {
+  {
+    std::lock_guard Lock(FStateLock);
+    FState = Value;
+  }
+  Announce();
+}
+
+// A winner rule on the main thread may decide the run at any moment; testing
+// and storing under one lock keeps its state from being overwritten.
+void TTimerThread::SetStateUnlessDecided(TClockState Value) {
+  {
+    std::lock_guard Lock(FStateLock);
+    if (IsDecided(FState)) return;
+    FState = Value;
+  }
+  Announce();
+}
+
+void TTimerThread::Announce() {
+  RunOnMainThread([this] {
+    if (OnStateChange) OnStateChange(*this, State());
+  });
+}
+
+void TTimerThread::Tick() {
+  RunOnMainThread([this] {
+    if (OnTick) OnTick(*this, State(), FRemaining);
+  });
+}
+
+void TTimerThread::Execute() {
+  FReturnValue = 0;
+  HookJoySticks();
+  Guarded([this] { CountRun(); });
+  if (Terminated()) FReturnValue = -1;
+  Guarded([this] { SetStateUnlessDecided(csEnded); });
+  if (!SuddenDeathActive && CuePlayer) CuePlayer(QStringLiteral("End"));
+  // Nothing polls any more; the gamepad list may get other handlers from here on.
+  UnhookJoySticks();
+}
+
+void TTimerThread::Guarded(const std::function<void()>& Step) {
+  try {
+    Step();
+  } catch (...) {
+    FException = std::current_exception();
+    ShowThreadError();
+  }
+}
+
+// A failure to show the error leaves nothing else to tell it with.
+void TTimerThread::ShowThreadError() {
+  const QString Message = ErrorMessage(FException);
+  try {
+    RunOnMainThread([this, &Message] {
+      if (OnError) OnError(*this, Message);
+    });
+  } catch (...) {
+  }
+}
+
+void TTimerThread::HookJoySticks() {
+  if (!FJoySticks) return;
+  const int32_t Count = FJoySticks->Count();
+  {
+    const auto Locked = FJoySticks->LockList();
+    for (int32_t I = 0; I < Count && I < Locked.Count(); ++I) {
+      Locked[I].OnButtonClick = [this](TMyJoyStick& Sender, TJoyButton& Button,
+                                       int32_t ButtonNumber, double PressStart, bool& Handled) {
+        ForwardButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
+      };
+    }
+  }
+  FJoySticks->OnPoll = [this](TSysJoySticks& Sender) { ForwardPoll(Sender); };
+}
+
+void TTimerThread::UnhookJoySticks() {
+  if (!FJoySticks) return;
+  const int32_t Count = FJoySticks->Count();
+  {
+    const auto Locked = FJoySticks->LockList();
+    for (int32_t I = 0; I < Count && I < Locked.Count(); ++I) Locked[I].OnButtonClick = nullptr;
+  }
+  FJoySticks->OnPoll = nullptr;
+}
+
+void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
+                                      double PressStart, bool& Handled) {
+  bool ForwardedHandled = false;
+  RunOnMainThread([&] {
+    if (OnButtonClick) OnButtonClick(Sender, Button, ButtonNumber, PressStart, ForwardedHandled);
+  });
+  Handled = ForwardedHandled;
+}
+
+void TTimerThread::ForwardPoll(TSysJoySticks&) {
+  RunOnMainThread([this] {
+    if (OnPoll) OnPoll(*FJoySticks);
+  });
+}
+
+void TTimerThread::CountRun() {
+  FElapsed = 0;
+  FSegmentStart = Now();
+  SetState(csRunning);
+  CountRound();
+  if (!Terminated() && BreakDue()) CountBreak();
+}
+
+double TTimerThread::SecondsSinceSegmentStart() const { return SecondsSince(FSegmentStart); }
+
+void TTimerThread::CountRound() {
+  if (Terminated()) return;
+  FRemaining = FRoundTime - (FElapsed + SecondsSinceSegmentStart());
+  while (!Terminated() && FRemaining >= 0) {
+    WaitWhilePaused();
+    RunInjuryTime();
+    PollIfScoring();
+    FRemaining = FRoundTime - (FElapsed + SecondsSinceSegmentStart());
+    Tick();
+    TimeSource().Sleep(1);
+  }
+}
+
+// After the last regular round a break leads into the sudden-death round,
+// which itself is never followed by one.
+bool TTimerThread::BreakDue() const {
+  if (FRound < FRounds) return true;
+  return FRound == FRounds && Settings->UseSuddenDeath && !ScoresDiffer(FScoreMgr);
+}
+
+void TTimerThread::CountBreak() {
+  // nearbyint rounds halves to even: a break of 0.5 s has no cue.
+  if (std::nearbyint(FBreakTime) > 0 && CuePlayer) CuePlayer(QStringLiteral("StartBetweenRounds"));
+  SetState(csBreak);
+  FElapsed = 0;
+  FSegmentStart = Now();
+  FRemaining = FBreakTime - (FElapsed + SecondsSinceSegmentStart());
+  while (!Terminated() && FRemaining >= 0) {
+    FRemaining = FBreakTime - (FElapsed + SecondsSinceSegmentStart());
+    Tick();
+    TimeSource().Sleep(1);
+  }
+}
+
+void TTimerThread::WaitWhilePaused() {
+  if (State() != csPaused) return;
+  FElapsed += SecondsSinceSegmentStart();
+  while (!Terminated() && State() == csPaused) {
+    PollIfScoring();
+    FSegmentStart = Now();
+    TimeSource().Sleep(10);
+  }
+  FSegmentStart = Now();
+}
+
+// Injury time holds the round time: the round goes on from FElapsed, and each
+// injury time starts from the full length because FRemaining still holds
+// the round time left on its first test.
+void TTimerThread::RunInjuryTime() {
+  if (State() != csInjury) return;
+  const double InjuryStart = Now();
+  FElapsed += SecondsSinceSegmentStart();
+  while (!Terminated() && State() == csInjury && FRemaining >= 0) {
+    FRemaining = FInjuryTime - SecondsSince(InjuryStart);
+    Tick();
+    TimeSource().Sleep(10);
+  }
+  SetStateUnlessDecided(FScoreMgr.AutoRestart() ? csRunning : csPaused);
+  FSegmentStart = Now();
+}
+
+void TTimerThread::PollIfScoring() {
+  if (FJoySticks && Settings->UseElectronicScoring) FJoySticks->Poll();
+}
+
+bool TTimerThread::ScoresDiffer(const TDorvaneMgr& ScoreMgr) {
+  const double R = ScoreMgr.RedScore();
+  const double B = ScoreMgr.BlueScore();
+  const double RP = ScoreMgr.RedPenalty();
+  const double BP = ScoreMgr.BluePenalty();
+  if (Settings->UseSuddenDeath && SuddenDeathActive) {
+    return R + BP - B - RP + 0.1 > 1.0 || B + RP - R - BP + 0.1 > 1.0;
+  }
+  return static_cast<int64_t>(std::trunc(R + BP + 0.1)) !=
+         static_cast<int64_t>(std::trunc(B + RP + 0.1));
+}

@@ -1,0 +1,293 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ClockFixture.h"
+#include "model/DorvaneError.h"
+
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+using testing::IsEmpty;
+
+namespace {
+
+int64_t TicksBetween(const std::vector<TTickRecord>& Ticks, int64_t FromMs, int64_t ToMs) {
+  int64_t Count = 0;
+  for (const auto& Tick : Ticks) Count += Tick.AtMs > FromMs && Tick.AtMs < ToMs;
+  return Count;
+}
+
+}  // namespace
+
+TEST_F(ClockTest, RoundEndsByItselfAfterItsLength) {
+  MakeClock(2.0).Execute();
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csEnded));
+  EXPECT_NEAR(FirstAnnounced(csEnded), 2000, 2);
+  EXPECT_EQ(Clock->ReturnValue(), 0);
+  ASSERT_FALSE(Ticks.empty());
+  EXPECT_NEAR(Ticks.front().Remaining, 2.0, 0.002);
+  EXPECT_LT(Ticks.back().Remaining, 0);
+  EXPECT_GT(Ticks.back().Remaining, -0.002);
+}
+
+TEST_F(ClockTest, PauseDoesNotShortenTheRound) {
+  MakeClock(5.0);
+  SetStateAt(1000, csPaused);
+  SetStateAt(4000, csRunning);
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csPaused, csRunning, csEnded));
+  // 5 s of running plus the 3 s pause.
+  EXPECT_NEAR(FirstAnnounced(csEnded), 8000, 3);
+  EXPECT_EQ(TicksBetween(Ticks, 1001, 4000), 0) << "no ticks while paused";
+}
+
+TEST_F(ClockTest, EachInjuryTimeCountsInFullAndHoldsTheRoundTime) {
+  Mgr.SetAutoRestart(true);
+  MakeClock(5.0, 0, 2.0);
+  SetStateAt(1000, csInjury);
+  SetStateAt(3500, csInjury);
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(),
+              ElementsAre(csRunning, csInjury, csRunning, csInjury, csRunning, csEnded));
+  std::vector<double> InjuryStarts;
+  for (size_t I = 0; I < Ticks.size(); ++I) {
+    const bool FirstOfInjury =
+        Ticks[I].State == csInjury && (I == 0 || Ticks[I - 1].State != csInjury);
+    if (FirstOfInjury) InjuryStarts.push_back(Ticks[I].Remaining);
+  }
+  ASSERT_EQ(InjuryStarts.size(), 2u);
+  EXPECT_NEAR(InjuryStarts[0], 2.0, 0.011);
+  EXPECT_NEAR(InjuryStarts[1], 2.0, 0.011);
+
+  // The round runs 0-1 s, from the end of the first injury time to 3.5 s, and
+  // from the end of the second one on.
+  const int64_t FirstInjuryEnd = States[2].AtMs;
+  const int64_t SecondInjuryEnd = States[4].AtMs;
+  EXPECT_NEAR(FirstInjuryEnd, 3000, 25);
+  EXPECT_NEAR(SecondInjuryEnd, 5500, 25);
+  const double RoundLeft = 5.0 - 1.0 - (3500 - FirstInjuryEnd) / 1000.0;
+  for (const auto& Tick : Ticks) {
+    if (Tick.AtMs > SecondInjuryEnd) {
+      EXPECT_NEAR(Tick.Remaining, RoundLeft, 0.003);
+      break;
+    }
+  }
+  EXPECT_NEAR(FirstAnnounced(csEnded), SecondInjuryEnd + RoundLeft * 1000, 3);
+}
+
+TEST_F(ClockTest, InjuryTimeOverWithoutAutoRestartLeavesTheClockPaused) {
+  Mgr.SetAutoRestart(false);
+  MakeClock(3.0, 0, 1.0);
+  SetStateAt(1000, csInjury);
+  SetStateAt(60000, csRunning);
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csInjury, csPaused, csRunning, csEnded));
+  EXPECT_NEAR(States[2].AtMs, 2000, 25);
+  // The remaining 2 s of the round count only after the operator resumes.
+  EXPECT_NEAR(FirstAnnounced(csEnded), 62000, 15);
+}
+
+TEST_F(ClockTest, PointGapDuringInjuryTimeStaysToTheEnd) {
+  Mgr.SetAutoRestart(true);
+  MakeClock(5.0, 0, 2.0);
+  SetStateAt(1000, csInjury);
+  Time.At(1500, [this] {
+    Clock->SetState(csPointGap);
+    Clock->Terminate();
+  });
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csInjury, csPointGap));
+  EXPECT_EQ(Clock->State(), csPointGap);
+  EXPECT_EQ(Clock->ReturnValue(), -1);
+}
+
+struct TStopCase {
+  const char* Name;
+  std::function<void(ClockTest&)> Script;
+  bool AutoRestart;
+  std::vector<TClockState> Expected;
+};
+
+class ClockStopTest : public ClockTest, public testing::WithParamInterface<TStopCase> {};
+
+TEST_P(ClockStopTest, StopGivesMinusOneAndEndsTheRun) {
+  Mgr.SetAutoRestart(GetParam().AutoRestart);
+  // Round 1 of 2 lasts 1 s and is followed by a 5 s break.
+  MakeClock(1.0, 5.0, 3.0, 1, 2);
+  GetParam().Script(*this);
+  TerminateAt(1500);
+  Clock->Execute();
+
+  EXPECT_EQ(Clock->ReturnValue(), -1);
+  EXPECT_THAT(StateSequence(), ElementsAreArray(GetParam().Expected));
+  EXPECT_LE(FirstAnnounced(csEnded), 1500 + 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryState, ClockStopTest,
+    testing::Values(
+        TStopCase{"Running", [](ClockTest& T) { T.TerminateAt(200); }, true, {csRunning, csEnded}},
+        TStopCase{"Paused",
+                  [](ClockTest& T) { T.SetStateAt(500, csPaused); },
+                  true,
+                  {csRunning, csPaused, csEnded}},
+        TStopCase{"InjuryAutoRestart",
+                  [](ClockTest& T) { T.SetStateAt(500, csInjury); },
+                  true,
+                  {csRunning, csInjury, csRunning, csEnded}},
+        TStopCase{"InjuryNoAutoRestart",
+                  [](ClockTest& T) { T.SetStateAt(500, csInjury); },
+                  false,
+                  {csRunning, csInjury, csPaused, csEnded}},
+        TStopCase{"Break", [](ClockTest&) {}, true, {csRunning, csBreak, csEnded}}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST_F(ClockTest, StopBeforeTheStartEndsAtOnce) {
+  MakeClock(60.0);
+  Clock->Terminate();
+  Clock->Execute();
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csEnded));
+  EXPECT_THAT(Ticks, IsEmpty());
+  EXPECT_EQ(Clock->ReturnValue(), -1);
+}
+
+struct TBreakCase {
+  const char* Name;
+  int32_t Round;
+  int32_t Rounds;
+  bool UseSuddenDeath;
+  int32_t RedScore;
+  bool BreakDue;
+};
+
+class ClockBreakRuleTest : public ClockTest, public testing::WithParamInterface<TBreakCase> {};
+
+TEST_P(ClockBreakRuleTest, BreakFollowsOnlyWhenDue) {
+  const TBreakCase& Case = GetParam();
+  Config.UseSuddenDeath = Case.UseSuddenDeath;
+  SuddenDeathActive = Case.Round > Case.Rounds && Case.UseSuddenDeath;
+  Mgr.SetRedScore(Case.RedScore);
+  Mgr.SetBlueScore(2);
+  MakeClock(0.1, 0.2, 0, Case.Round, Case.Rounds).Execute();
+
+  const std::vector<TClockState> WithBreak{csRunning, csBreak, csEnded};
+  const std::vector<TClockState> WithoutBreak{csRunning, csEnded};
+  EXPECT_EQ(StateSequence(), Case.BreakDue ? WithBreak : WithoutBreak);
+  EXPECT_EQ(Clock->ReturnValue(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rounds, ClockBreakRuleTest,
+    testing::Values(TBreakCase{"FirstOfThree", 1, 3, false, 5, true},
+                    TBreakCase{"SecondOfThreeLevel", 2, 3, true, 2, true},
+                    TBreakCase{"LastWithoutSuddenDeath", 3, 3, false, 2, false},
+                    TBreakCase{"LastLevelWithSuddenDeath", 3, 3, true, 2, true},
+                    TBreakCase{"LastRedAheadWithSuddenDeath", 3, 3, true, 3, false},
+                    TBreakCase{"SuddenDeathRoundLevel", 4, 3, true, 2, false}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST_F(ClockTest, BreakCountsItsLengthAfterTheRound) {
+  MakeClock(1.0, 2.0, 0, 1, 3).Execute();
+  EXPECT_NEAR(FirstAnnounced(csBreak), 1000, 2);
+  EXPECT_NEAR(FirstAnnounced(csEnded), 3000, 4);
+  for (const auto& Tick : Ticks) {
+    if (Tick.AtMs > FirstAnnounced(csBreak)) {
+      EXPECT_EQ(Tick.State, csBreak);
+      EXPECT_LE(Tick.Remaining, 2.0);
+    }
+  }
+}
+
+struct TCueCase {
+  double BreakTime;
+  std::vector<QString> Cues;
+};
+
+class ClockBreakCueTest : public ClockTest, public testing::WithParamInterface<TCueCase> {};
+
+TEST_P(ClockBreakCueTest, BreakCueNeedsAtLeastHalfASecondRoundedUp) {
+  MakeClock(0.1, GetParam().BreakTime, 0, 1, 3).Execute();
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csBreak, csEnded));
+  EXPECT_EQ(Cues, GetParam().Cues);
+}
+
+INSTANTIATE_TEST_SUITE_P(BreakLengths, ClockBreakCueTest,
+                         testing::Values(TCueCase{0.0, {"End"}}, TCueCase{0.4, {"End"}},
+                                         TCueCase{0.5, {"End"}},
+                                         TCueCase{0.6, {"StartBetweenRounds", "End"}},
+                                         TCueCase{1.0, {"StartBetweenRounds", "End"}}));
+
+TEST_F(ClockTest, EndCueSoundsAfterTheBreak) {
+  MakeClock(0.5, 1.0, 0, 1, 3);
+  Clock->CuePlayer = [this](const QString& Name) {
+    Cues.push_back(Name + "@" + QString::number(Time.ElapsedMs()));
+  };
+  Clock->Execute();
+  ASSERT_EQ(Cues.size(), 2u);
+  EXPECT_EQ(Cues[0], "StartBetweenRounds@" + QString::number(FirstAnnounced(csBreak)));
+  EXPECT_EQ(Cues[1], "End@" + QString::number(FirstAnnounced(csEnded)));
+}
+
+TEST_F(ClockTest, NoEndCueInTheSuddenDeathRound) {
+  Config.UseSuddenDeath = true;
+  SuddenDeathActive = true;
+  MakeClock(0.5, 1.0, 0, 4, 3).Execute();
+  EXPECT_THAT(Cues, IsEmpty());
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csEnded));
+}
+
+struct TLengthCase {
+  const char* Name;
+  double RoundTime;
+  double BreakTime;
+  size_t MaxRoundTicks;
+};
+
+class ClockLengthTest : public ClockTest, public testing::WithParamInterface<TLengthCase> {};
+
+// Lengths are not checked: none of these may hang the clock.
+TEST_P(ClockLengthTest, OddLengthsEndTheirPhase) {
+  const TLengthCase& Case = GetParam();
+  MakeClock(Case.RoundTime, Case.BreakTime, 0, 1, 2);
+  // A huge phase ends when the fake clock jumps past it.
+  const auto Record = Clock->OnTick;
+  Clock->OnTick = [this, Record](TTimerThread& Sender, TClockState State, double Remaining) {
+    Record(Sender, State, Remaining);
+    if (Remaining > 1e6) Time.AdvanceMs(1'000'000'000'000LL + 1000);
+  };
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csBreak, csEnded));
+  EXPECT_EQ(Clock->ReturnValue(), 0);
+  size_t RoundTicks = 0;
+  for (const auto& Tick : Ticks) RoundTicks += Tick.State == csRunning;
+  EXPECT_LE(RoundTicks, Case.MaxRoundTicks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, ClockLengthTest,
+                         testing::Values(TLengthCase{"Zero", 0, 0, 2},
+                                         TLengthCase{"Negative", -5, -5, 0},
+                                         TLengthCase{"Huge", 1e9, 1e9, 2}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST_F(ClockTest, ErrorInTheRunIsShownOnceAndEndsTheRun) {
+  MakeClock(5.0, 1.0, 0, 1, 3);
+  Clock->OnTick = [](TTimerThread&, TClockState, double) { throw TDorvaneError("Display failed"); };
+  Clock->Execute();
+
+  EXPECT_THAT(Errors, ElementsAre("Display failed"));
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csEnded));
+  EXPECT_THAT(Cues, ElementsAre("End"));
+  EXPECT_EQ(Clock->ReturnValue(), 0);
+}
+
+TEST_F(ClockTest, StateWriteOnTheMainThreadIsAnnouncedAtOnce) {
+  MakeClock(1.0);
+  Clock->SetState(csPaused);
+  Clock->SetState(csPaused);
+  EXPECT_THAT(StateSequence(), ElementsAre(csPaused, csPaused));
+  EXPECT_EQ(Clock->State(), csPaused);
+}

@@ -1,0 +1,152 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+#include <chrono>
+#include <memory>
+#include <mutex>
+
+#include "clock/core/TimerThread.h"
+#include "model/Settings.h"
+#include "platform/MainThread.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+// Real thread, real time: the clock counts on its own thread and reports
+// through the main thread's event loop.
+class ClockThreadTest : public testing::Test {
+ protected:
+  ClockThreadTest() {
+    Settings = &Config;
+    SuddenDeathActive = false;
+  }
+  ~ClockThreadTest() override {
+    Clock.reset();
+    ReopenMainThreadHandOff();
+    Settings = nullptr;
+  }
+
+  void MakeClock(double RoundTime) {
+    Clock = std::make_unique<TTimerThread>(Mgr, RoundTime, 0, 0, 1, 1);
+    Clock->OnTick = [this](TTimerThread&, TClockState, double Remaining) {
+      AllOnMain = AllOnMain && QThread::currentThread() == Main;
+      EverRising = EverRising || Remaining > LastRemaining;
+      LastRemaining = Remaining;
+      ++Ticks;
+      if (Ticks == 1) FirstTick.quit();
+    };
+    Clock->OnStateChange = [this](TTimerThread&, TClockState State) {
+      AllOnMain = AllOnMain && QThread::currentThread() == Main;
+      States.push_back(State);
+    };
+    Clock->CuePlayer = [this](const QString& Name) {
+      std::lock_guard Lock(CueLock);
+      Cues.push_back(Name);
+    };
+    Clock->OnTerminate = [this](TTimerThread&) { Terminated = true; };
+  }
+
+  // Returns when the loop is quit, or fails after a generous limit.
+  static void RunUntilQuit(QEventLoop& Loop) {
+    bool TimedOut = false;
+    QTimer::singleShot(10000, &Loop, [&] {
+      TimedOut = true;
+      Loop.quit();
+    });
+    Loop.exec();
+    ASSERT_FALSE(TimedOut);
+  }
+
+  TTKDConfig Config;
+  TDorvaneMgr Mgr;
+  QThread* const Main = QThread::currentThread();
+  std::unique_ptr<TTimerThread> Clock;
+  QEventLoop FirstTick;
+  int Ticks = 0;
+  double LastRemaining = 1e300;
+  bool EverRising = false;
+  bool AllOnMain = true;
+  bool Terminated = false;
+  std::vector<TClockState> States;
+  std::mutex CueLock;
+  std::vector<QString> Cues;
+};
+
+TEST_F(ClockThreadTest, TwoSecondRoundEndsOnTimeAndTheHandlerMayFreeTheClock) {
+  MakeClock(2.0);
+  QEventLoop Ended;
+  int ReturnValue = 99;
+  Clock->OnTerminate = [&](TTimerThread& Sender) {
+    AllOnMain = AllOnMain && QThread::currentThread() == Main;
+    ReturnValue = Sender.ReturnValue();
+    Clock.reset();
+    Ended.quit();
+  };
+  const auto Started = std::chrono::steady_clock::now();
+  Clock->Start();
+  RunUntilQuit(Ended);
+  const double Seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - Started).count();
+
+  EXPECT_EQ(Clock, nullptr);
+  EXPECT_EQ(ReturnValue, 0);
+  EXPECT_THAT(States, ElementsAre(csRunning, csEnded));
+  EXPECT_THAT(Cues, ElementsAre("End"));
+  EXPECT_TRUE(AllOnMain);
+  EXPECT_FALSE(EverRising);
+  EXPECT_GT(Ticks, 100);
+  EXPECT_GE(Seconds, 2.0);
+  EXPECT_LT(Seconds, 3.0);
+}
+
+TEST_F(ClockThreadTest, StopEndsTheRunWithMinusOne) {
+  MakeClock(60.0);
+  QEventLoop Ended;
+  int ReturnValue = 99;
+  Clock->OnTerminate = [&](TTimerThread& Sender) {
+    ReturnValue = Sender.ReturnValue();
+    Ended.quit();
+  };
+  Clock->Start();
+  RunUntilQuit(FirstTick);
+  Clock->Terminate();
+  RunUntilQuit(Ended);
+  EXPECT_EQ(ReturnValue, -1);
+  EXPECT_THAT(States, ElementsAre(csRunning, csEnded));
+}
+
+// Program end: the main thread stops serving hand-offs while the clock may be
+// blocked in one; destroying the clock must still return.
+TEST_F(ClockThreadTest, ShutdownWhileTheClockWaitsForTheMainThread) {
+  MakeClock(60.0);
+  Clock->Start();
+  RunUntilQuit(FirstTick);
+  // The clock now blocks in its next tick: nothing serves the event loop.
+  Clock->Terminate();
+  ShutdownMainThreadHandOff();
+  Clock->WaitForFinish();
+  EXPECT_EQ(Clock->ReturnValue(), -1);
+  Clock.reset();
+
+  ReopenMainThreadHandOff();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Terminated) << "no end handler after shutdown";
+  EXPECT_THAT(States, ElementsAre(csRunning));
+}
+
+TEST_F(ClockThreadTest, DestroyingARunningClockOnTheMainThreadDoesNotDeadlock) {
+  MakeClock(60.0);
+  Clock->Start();
+  RunUntilQuit(FirstTick);
+  Clock.reset();
+  QCoreApplication::processEvents();
+  EXPECT_THAT(States, ElementsAre(csRunning, csEnded));
+  EXPECT_FALSE(Terminated) << "the end handler of a destroyed clock never runs";
+}
+
+}  // namespace

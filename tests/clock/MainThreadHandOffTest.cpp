@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+#include "clock/core/TimerThread.h"
+#include "model/Settings.h"
+#include "platform/MainThread.h"
+
+namespace {
+
+// Every test leaves the hand-off open, also when it fails half-way.
+class MainThreadHandOffTest : public testing::Test {
+ protected:
+  ~MainThreadHandOffTest() override { ReopenMainThreadHandOff(); }
+  QThread* const Main = QThread::currentThread();
+};
+
+TEST_F(MainThreadHandOffTest, ManyHandOffsSurviveStateWritesOnTheMainThread) {
+  TTKDConfig Config;
+  Settings = &Config;
+  TDorvaneMgr Mgr;
+  // Not started: only its State is written, as the window's commands do.
+  TTimerThread Clock(Mgr, 1, 0, 0, 1, 1);
+  int Announced = 0;
+  Clock.OnStateChange = [&](TTimerThread&, TClockState) { ++Announced; };
+
+  constexpr int HandOffs = 2000;
+  int RanOnMain = 0;
+  std::atomic<bool> WorkerDone = false;
+  std::thread Worker([&] {
+    for (int I = 0; I < HandOffs; ++I) {
+      RunOnMainThread([&] { RanOnMain += QThread::currentThread() == Main; });
+    }
+    WorkerDone = true;
+  });
+  int Writes = 0;
+  while (!WorkerDone) {
+    Clock.SetState(Writes % 2 ? csPaused : csRunning);
+    ++Writes;
+    QCoreApplication::processEvents();
+  }
+  Worker.join();
+  Settings = nullptr;
+
+  EXPECT_EQ(RanOnMain, HandOffs);
+  EXPECT_EQ(Announced, Writes);
+}
+
+TEST_F(MainThreadHandOffTest, HandOffsRunWhileAModalDialogIsOpen) {
+  QEventLoop Outer;
+  QDialog Dialog;
+  std::vector<int> LoopLevels;
+  std::thread Worker;
+  QTimer::singleShot(0, &Outer, [&] {
+    Worker = std::thread([&] {
+      for (int I = 0; I < 50; ++I) {
+        RunOnMainThread([&] { LoopLevels.push_back(Main->loopLevel()); });
+      }
+      RunOnMainThread([&] { Dialog.accept(); });
+    });
+    Dialog.exec();
+    Outer.quit();
+  });
+  QTimer::singleShot(10000, &Outer, [&] { Dialog.reject(); });
+  Outer.exec();
+  Worker.join();
+
+  ASSERT_EQ(LoopLevels.size(), 50u);
+  for (int Level : LoopLevels) EXPECT_EQ(Level, 2) << "run inside the dialog's own loop";
+}
+
+TEST_F(MainThreadHandOffTest, ExceptionReachesTheWaitingWorker) {
+  std::string Caught;
+  std::atomic<bool> Done = false;
+  std::thread Worker([&] {
+    try {
+      RunOnMainThread([] { throw std::runtime_error("from the main thread"); });
+    } catch (const std::runtime_error& E) {
+      Caught = E.what();
+    }
+    Done = true;
+  });
+  while (!Done) QCoreApplication::processEvents();
+  Worker.join();
+  EXPECT_EQ(Caught, "from the main thread");
+}
+
+TEST_F(MainThreadHandOffTest, ShutdownReleasesABlockedWorkerWithoutRunningItsCall) {
+  bool Ran = false;
+  std::atomic<bool> Calling = false;
+  std::thread Worker([&] {
+    Calling = true;
+    RunOnMainThread([&] { Ran = true; });
+  });
+  while (!Calling) std::this_thread::yield();
+  ShutdownMainThreadHandOff();
+  Worker.join();  // hangs here if the worker stayed blocked
+
+  ReopenMainThreadHandOff();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Ran) << "a call given up at shutdown never runs later";
+}
+
+TEST_F(MainThreadHandOffTest, AfterShutdownNothingRuns) {
+  ShutdownMainThreadHandOff();
+  bool Ran = false;
+  RunOnMainThread([&] { Ran = true; });
+  PostToMainThread([&] { Ran = true; });
+  std::thread Worker([&] { RunOnMainThread([&] { Ran = true; }); });
+  Worker.join();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Ran);
+}
+
+TEST_F(MainThreadHandOffTest, PostedCallRunsLaterOnTheMainThread) {
+  QThread* RanOn = nullptr;
+  std::thread Worker([&] { PostToMainThread([&] { RanOn = QThread::currentThread(); }); });
+  Worker.join();
+  EXPECT_EQ(RanOn, nullptr);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(RanOn, Main);
+}
+
+}  // namespace

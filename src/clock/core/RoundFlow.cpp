@@ -57,9 +57,7 @@ TRoundFlow::~TRoundFlow() {
 
 bool TRoundFlow::ClockExists() const { return FTimerThread != nullptr; }
 
-bool TRoundFlow::ClockRunning() const {
-  return FTimerThread && FTimerThread->State() == csRunning;
-}
+bool TRoundFlow::ClockRunning() const { return FTimerThread && FTimerThread->State() == csRunning; }
 
 void TRoundFlow::StopClock() {
   if (FTimerThread) FTimerThread->Terminate();
@@ -74,8 +72,7 @@ void TRoundFlow::mniStartRoundClick() {
   FScoreMgr.SetInjuryColor(Settings->InjuryColor);
   FScoreMgr.SetAutoRestart(Settings->AutoRestartAfterInjury);
   FScoreMgr.SetWinner(0);
-  WriteScoreRecord(
-      QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(Settings->Rounds));
+  WriteScoreRecord(QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(Settings->Rounds));
   CreateClock();
   FTimerThread->Start();
   UpdateCommands();
@@ -282,7 +279,8 @@ void TRoundFlow::MoveMatchOn() {
   }
   if (!Settings->AutoCalcWinner) return;
   if (FScoreMgr.Winner() == 0) DecideWinner();
-  if (FScoreMgr.Winner() == 0 && Settings->UseSuddenDeath && FScoreMgr.Round() == Settings->Rounds) {
+  if (FScoreMgr.Winner() == 0 && Settings->UseSuddenDeath &&
+      FScoreMgr.Round() == Settings->Rounds) {
     OpenSuddenDeathRound();
   }
 }

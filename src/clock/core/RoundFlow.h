@@ -20,9 +20,9 @@ enum TClockState : uint8_t;
 // board is changed only through TBoardView.
 class TRoundFlow {
  public:
-  using TJudgeClickEvent = std::function<void(TMyJoyStick& Sender, TJoyButton& Button,
-                                              int32_t ButtonNumber, double PressStart,
-                                              bool& Handled)>;
+  using TJudgeClickEvent =
+      std::function<void(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
+                         double PressStart, bool& Handled)>;
   using TJudgePollEvent = std::function<void(TSysJoySticks& Sender)>;
 
   TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks);

@@ -70,8 +70,10 @@ void TRoundFlow::CheckPointCeiling() {
   const TMatchScores Scores = TMatchScores::Read(FScoreMgr);
   const double Red = NetScore(Scores, true);
   const double Blue = NetScore(Scores, false);
-  if (Blue < Red && Red >= Settings->PointCeiling) DecideByLimit(csPointCeiling, RedWins);
-  else if (Red < Blue && Blue >= Settings->PointCeiling) DecideByLimit(csPointCeiling, BlueWins);
+  if (Blue < Red && Red >= Settings->PointCeiling)
+    DecideByLimit(csPointCeiling, RedWins);
+  else if (Red < Blue && Blue >= Settings->PointCeiling)
+    DecideByLimit(csPointCeiling, BlueWins);
 }
 
 void TRoundFlow::DecideByLimit(TClockState DecidedState, uint8_t Winner) {

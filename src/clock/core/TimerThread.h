@@ -39,7 +39,11 @@ extern std::atomic<bool> SuddenDeathActive;
 //   shutdown: Terminate(), ShutdownMainThreadHandOff(), then destroy it (the
 //             destructor waits for the thread, which can no longer block on
 //             the main thread); only then free the score manager and the
-//             gamepad list.
+//             gamepad list. Without the shutdown, clearing the events and
+//             destroying it works too: the destructor runs the clock's
+//             pending hand-offs while it waits.
+// The events are read only on the main thread, so the window may change them
+// there at any time; CuePlayer is called on the clock thread.
 class TTimerThread {
  public:
   using TTickEvent = std::function<void(TTimerThread& Sender, TClockState State, double Remaining)>;

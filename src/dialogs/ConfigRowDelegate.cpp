@@ -25,6 +25,8 @@ std::optional<TRowKind> KindOf(const QModelIndex& Index) {
 class TColorSwatchEditor : public QWidget {
  public:
   explicit TColorSwatchEditor(QWidget* Parent) : QWidget(Parent) {
+    // Without its own role it would take the viewport's Base role and stay white.
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     auto* Layout = new QHBoxLayout(this);
     Layout->setContentsMargins(0, 0, 0, 0);
@@ -110,11 +112,14 @@ void TConfigRowDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Op
     QStyledItemDelegate::paint(Painter, Option, Index);
     return;
   }
-  // Cell and text in the working colour: the row reads as a plain swatch.
-  const QColor Color = Index.data(WorkingColorRole).value<QColor>();
-  Painter->fillRect(Option.rect, Color);
-  Painter->setPen(Color);
-  Painter->drawText(Option.rect, Qt::AlignVCenter | Qt::AlignLeft, Index.data().toString());
+  // A colour row has no text of its own: its cell is a plain swatch of the
+  // working colour, with a thin outline that keeps white visible on white.
+  const QRect Swatch = Option.rect.adjusted(1, 1, -2, -2);
+  Painter->save();
+  Painter->fillRect(Swatch, Index.data(WorkingColorRole).value<QColor>());
+  Painter->setPen(Option.palette.color(QPalette::Mid));
+  Painter->drawRect(Swatch);
+  Painter->restore();
 }
 
 bool TConfigRowDelegate::eventFilter(QObject* Editor, QEvent* Event) {

@@ -135,7 +135,7 @@ TfrmTKDConfig::TfrmTKDConfig(QWidget* Owner) : QDialog(Owner) {
   connect(Rows->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &TfrmTKDConfig::OnCurrentCellChanged);
 
-  resize(440, 620);
+  resize(460, 680);
   if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
     move(Screen->availableGeometry().center() - rect().center());
   }
@@ -186,9 +186,7 @@ QColor TfrmTKDConfig::WorkingColor(TConfigRow Which) const {
 }
 
 void TfrmTKDConfig::SetWorkingColor(TConfigRow Which, TColor Color) {
-  const QColor Working = ToQColor(Color);
-  Row(Which)->setData(1, TConfigRowDelegate::WorkingColorRole, Working);
-  Row(Which)->setText(1, Working.name());
+  Row(Which)->setData(1, TConfigRowDelegate::WorkingColorRole, ToQColor(Color));
 }
 
 void TfrmTKDConfig::LoadRows(const TTKDConfig& Config) {

@@ -342,7 +342,7 @@ TEST_F(TKDConfigTest, CancelledColourChooserChangesNothing) {
   EXPECT_EQ(Dialog.WorkingColor(RedPlayerColor), QColor(Qt::red));
 }
 
-TEST_F(TKDConfigTest, ColourRowButtonOpensTheChooser) {
+TEST_F(TKDConfigTest, ColourRowEditorShowsTheWorkingColourAndOpensTheChooser) {
   TfrmTKDConfig Dialog;
   Dialog.LoadRows(FConfig);
   Dialog.ColorChooser = [](QWidget*, const QColor&) { return std::optional(QColor(5, 6, 7)); };
@@ -354,8 +354,12 @@ TEST_F(TKDConfigTest, ColourRowButtonOpensTheChooser) {
     if (Candidate->isVisible()) Button = Candidate;
   }
   ASSERT_NE(Button, nullptr);
+  const QWidget* Editor = Button->parentWidget();
+  EXPECT_EQ(Editor->palette().color(Editor->backgroundRole()), QColor(Qt::green));
+
   Button->click();
   EXPECT_EQ(Dialog.WorkingColor(OnePointColor), QColor(5, 6, 7));
+  EXPECT_EQ(Editor->palette().color(Editor->backgroundRole()), QColor(5, 6, 7));
 }
 
 }  // namespace

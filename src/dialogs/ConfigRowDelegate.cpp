@@ -1,6 +1,7 @@
 #include "dialogs/ConfigRowDelegate.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -125,9 +126,16 @@ void TConfigRowDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Op
 bool TConfigRowDelegate::eventFilter(QObject* Editor, QEvent* Event) {
   // Escape cancels the whole dialog, not just the row: the row holds what was
   // typed already, so closing only the editor would undo nothing.
-  if (Event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Escape) {
-    return false;
+  if (Event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(Editor, Event);
+  const int Key = static_cast<QKeyEvent*>(Event)->key();
+  if (Key == Qt::Key_Escape) return false;
+  // Enter presses the dialog's default button; the view would swallow it
+  // while a row is being edited.
+  if (Key == Qt::Key_Return || Key == Qt::Key_Enter) {
+    if (auto* EditorWidget = qobject_cast<QWidget*>(Editor)) {
+      QCoreApplication::sendEvent(EditorWidget->window(), Event);
+      return true;
+    }
   }
   return QStyledItemDelegate::eventFilter(Editor, Event);
 }

@@ -266,6 +266,20 @@ TEST_F(TKDConfigTest, EscapeInAnOpenEditorCancelsTheDialog) {
   EXPECT_EQ(FConfig.RoundTime, 180);
 }
 
+TEST_F(TKDConfigTest, EnterInAnOpenEditorConfirmsTheDialog) {
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    QLineEdit* Editor = FocusAndEdit(Dialog, RoundTime);
+    ASSERT_NE(Editor, nullptr);
+    Type(Editor, "99");
+    QKeyEvent Enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(Editor, &Enter);
+    if (Dialog.isVisible()) Dialog.btnCancel->click();  // lets the test finish and fail below
+  });
+
+  EXPECT_TRUE(ShowConfigDialog());
+  EXPECT_EQ(FConfig.RoundTime, 99);
+}
+
 TEST_F(TKDConfigTest, PreviewStartsAtThreeMinutesOnTheBackground) {
   FConfig.BGColor = 0x000080;
   TfrmTKDConfig Dialog;

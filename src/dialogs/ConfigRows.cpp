@@ -5,7 +5,7 @@ namespace {
 using enum TConfigRow;
 using K = TRowKind;
 
-constexpr TConfigRowSpec Specs[] = {
+constexpr TConfigRowDef Defs[] = {
     {RedPlayer, "Players", "", "Red player", K::Text, false, ""},
     {BluePlayer, "Players", "", "Blue player", K::Text, false, ""},
     {Division, "Players", "", "Division", K::Text, false, ""},
@@ -50,4 +50,4 @@ constexpr TConfigRowSpec Specs[] = {
 
 }  // namespace
 
-std::span<const TConfigRowSpec> ConfigRowSpecs() { return Specs; }
+std::span<const TConfigRowDef> ConfigRowDefs() { return Defs; }

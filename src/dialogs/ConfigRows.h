@@ -46,7 +46,7 @@ enum class TConfigRow {
 // What a row's text holds and how it is edited.
 enum class TRowKind { Text, Check, Number, Integer, Colour };
 
-struct TConfigRowSpec {
+struct TConfigRowDef {
   TConfigRow Row;
   const char* Category;     // empty for a row at the top level
   const char* SubCategory;  // empty for a row directly under its category
@@ -57,4 +57,4 @@ struct TConfigRowSpec {
 };
 
 // Every row in display order; the hidden ones come last.
-std::span<const TConfigRowSpec> ConfigRowSpecs();
+std::span<const TConfigRowDef> ConfigRowDefs();

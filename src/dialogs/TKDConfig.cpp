@@ -152,22 +152,22 @@ void TfrmTKDConfig::BuildRows() {
     return Category;
   };
 
-  FRowItems.resize(ConfigRowSpecs().size());
+  FRowItems.resize(ConfigRowDefs().size());
   QTreeWidgetItem* Root = Rows->invisibleRootItem();
-  for (const TConfigRowSpec& Spec : ConfigRowSpecs()) {
+  for (const TConfigRowDef& Def : ConfigRowDefs()) {
     QTreeWidgetItem* Parent = Root;
-    if (*Spec.Category) Parent = Child(Parent, QString::fromUtf8(Spec.Category));
-    if (*Spec.SubCategory) Parent = Child(Parent, QString::fromUtf8(Spec.SubCategory));
+    if (*Def.Category) Parent = Child(Parent, QString::fromUtf8(Def.Category));
+    if (*Def.SubCategory) Parent = Child(Parent, QString::fromUtf8(Def.SubCategory));
     // A category holding only hidden rows is hidden with them.
-    if (Spec.Hidden && Parent != Root && Parent->childCount() == 0) Parent->setHidden(true);
+    if (Def.Hidden && Parent != Root && Parent->childCount() == 0) Parent->setHidden(true);
 
-    auto* Item = new QTreeWidgetItem(Parent, {QString::fromUtf8(Spec.Caption)});
-    Item->setData(0, RowRole, static_cast<int>(Spec.Row));
-    Item->setData(1, TConfigRowDelegate::KindRole, static_cast<int>(Spec.Kind));
+    auto* Item = new QTreeWidgetItem(Parent, {QString::fromUtf8(Def.Caption)});
+    Item->setData(0, RowRole, static_cast<int>(Def.Row));
+    Item->setData(1, TConfigRowDelegate::KindRole, static_cast<int>(Def.Kind));
     Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-    if (*Spec.Hint) Item->setToolTip(0, QString::fromUtf8(Spec.Hint));
-    Item->setHidden(Spec.Hidden);
-    FRowItems[static_cast<size_t>(Spec.Row)] = Item;
+    if (*Def.Hint) Item->setToolTip(0, QString::fromUtf8(Def.Hint));
+    Item->setHidden(Def.Hidden);
+    FRowItems[static_cast<size_t>(Def.Row)] = Item;
   }
 }
 

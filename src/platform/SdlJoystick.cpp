@@ -113,6 +113,9 @@ bool InitJoysticks() {
   // Without this hint SDL drops pad input while another window has the focus;
   // the operator's window often has it while the judges press.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  // SDL would turn SIGINT and SIGTERM into quit events that nobody reads, and
+  // the program could no longer be stopped from outside.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InitDone = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
   // Nobody drains SDL's event queue here: joystick events would only pile up.
   // The button states are kept whether or not events are posted.

@@ -52,6 +52,8 @@ class TSdlSoundPlayer : public TSoundPlayer {
   bool EnsureOpen() {
     if (FTried) return FOpen;
     FTried = true;
+    // Keep SIGINT and SIGTERM ours: SDL would turn them into unread quit events.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, BufferSamples) != 0) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);

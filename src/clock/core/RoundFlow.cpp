@@ -105,13 +105,13 @@ void TRoundFlow::mniPause2Click() {
   if (FTimerThread) {
     switch (FTimerThread->State()) {
       case csRunning:
-        FTimerThread->SetState(csPaused);
+        if (!FTimerThread->ChangeState(csRunning, csPaused)) break;
         // A warning blink must not stay dark while the time is held.
         FView.SetClockColor(FScoreMgr.RoundColor());
         FView.SetPauseButtonCaption(ResumeCaption);
         break;
       case csPaused:
-        FTimerThread->SetState(csRunning);
+        if (!FTimerThread->ChangeState(csPaused, csRunning)) break;
         FView.SetPauseButtonCaption(PauseText());
         break;
       default:
@@ -125,12 +125,12 @@ void TRoundFlow::mniStartInjuryTime2Click() {
   if (FTimerThread) {
     switch (FTimerThread->State()) {
       case csRunning:
-        FTimerThread->SetState(csInjury);
+        if (!FTimerThread->ChangeState(csRunning, csInjury)) break;
         FView.SetInjuryButtonCaption(CancelCaption);
         break;
       case csInjury: {
         const bool Restart = FScoreMgr.AutoRestart();
-        FTimerThread->SetState(Restart ? csRunning : csPaused);
+        if (!FTimerThread->ChangeState(csInjury, Restart ? csRunning : csPaused)) break;
         FView.SetInjuryButtonCaption(InjuryText());
         FView.SetPauseButtonCaption(Restart ? PauseText() : ResumeCaption);
         break;

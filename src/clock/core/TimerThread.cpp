@@ -1,5 +1,7 @@
 #include "clock/core/TimerThread.h"
 
+#include "clock/core/MatchTotals.h"
+
 #include <QDeadlineTimer>
 #include <cmath>
 
@@ -86,6 +88,16 @@ void TTimerThread::SetState(TClockState Value) {
 
 // A winner rule on the main thread may decide the run at any moment; testing
 // and storing under one lock keeps its state from being overwritten.
+bool TTimerThread::ChangeState(TClockState From, TClockState To) {
+  {
+    std::lock_guard Lock(FStateLock);
+    if (FState != From) return false;
+    FState = To;
+  }
+  Announce();
+  return true;
+}
+
 void TTimerThread::SetStateUnlessDecided(TClockState Value) {
   {
     std::lock_guard Lock(FStateLock);
@@ -254,13 +266,5 @@ void TTimerThread::PollIfScoring() {
 }
 
 bool TTimerThread::ScoresDiffer(const TDorvaneMgr& ScoreMgr) {
-  const double R = ScoreMgr.RedScore();
-  const double B = ScoreMgr.BlueScore();
-  const double RP = ScoreMgr.RedPenalty();
-  const double BP = ScoreMgr.BluePenalty();
-  if (Settings->UseSuddenDeath && SuddenDeathActive) {
-    return R + BP - B - RP + 0.1 > 1.0 || B + RP - R - BP + 0.1 > 1.0;
-  }
-  return static_cast<int64_t>(std::trunc(R + BP + 0.1)) !=
-         static_cast<int64_t>(std::trunc(B + RP + 0.1));
+  return ::ScoresDiffer(TMatchScores::Read(ScoreMgr), Settings->UseSuddenDeath && SuddenDeathActive);
 }

@@ -70,6 +70,10 @@ class TTimerThread {
   // Announces the state through OnStateChange on the main thread, at once
   // when called there.
   void SetState(TClockState Value);
+  // Moves the clock from From to To in one locked step and announces it;
+  // false, and no change, when the clock is no longer in From (it may have
+  // started the break or ended between the operator's key and this call).
+  bool ChangeState(TClockState From, TClockState To);
 
   void Terminate() { FTerminated = true; }
   bool Terminated() const { return FTerminated; }

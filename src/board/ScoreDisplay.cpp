@@ -14,6 +14,7 @@
 #include "board/FormResizer.h"
 #include "board/MessageBoxes.h"
 #include "clock/core/RoundFlow.h"
+#include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
 #include "model/DorvaneError.h"
 #include "model/Judges.h"
@@ -69,6 +70,7 @@ void TfrmDorvane::FormCreate() {
   FScoreMgr = std::make_unique<TDorvaneMgr>();
   ConnectScoreEvents();
   FRoundFlow = std::make_unique<TRoundFlow>(*this, *FScoreMgr, *FJoySticks);
+  ConnectElectronicScoring();
 
   ApplyBoardColors();
   SetLabelText(lblDivision, Settings->Division);
@@ -98,6 +100,20 @@ void TfrmDorvane::ConnectScoreEvents() {
   };
 }
 
+// The clock hands each click and the end of each poll to the judges' scoring.
+void TfrmDorvane::ConnectElectronicScoring() {
+  FElectronicScoring = std::make_unique<TElectronicScoring>(
+      *FJudges, *FScoreMgr, *tmrHandSet, [this] { return FRoundFlow->ClockRunning(); });
+  TElectronicScoring& Scoring = *FElectronicScoring;
+  FRoundFlow->OnJudgeButtonClick = [&Scoring](TMyJoyStick& Sender, TJoyButton& Button,
+                                              int32_t ButtonNumber, double PressStart,
+                                              bool& Handled) {
+    Scoring.JudgeButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
+  };
+  FRoundFlow->OnCheckJudgeVotes = [&Scoring](TSysJoySticks&) { Scoring.CheckJudgeVotes(); };
+  connect(tmrHandSet, &QTimer::timeout, this, [&Scoring] { Scoring.tmrHandSetTimer(); });
+}
+
 void TfrmDorvane::showEvent(QShowEvent* Event) {
   QWidget::showEvent(Event);
   if (FShown) return;
@@ -120,6 +136,7 @@ void TfrmDorvane::FormDestroy() {
   // The round flow goes first: it ends a running clock before what the clock uses goes away.
   FRoundFlow.reset();
   tmrHandSet->stop();
+  FElectronicScoring.reset();
   FScoreMgr.reset();
   FJoySticks.reset();
   FJudges.reset();

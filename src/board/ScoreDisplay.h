@@ -20,6 +20,7 @@ class TBoardImage;
 class TBoardLight;
 class TBoardShape;
 class TDorvaneMgr;
+class TElectronicScoring;
 class TFormResizer;
 class TJudgeList;
 class TRoundFlow;
@@ -179,11 +180,13 @@ class TfrmDorvane : public QWidget, public TBoardView {
   void FormShow();
   void FormDestroy();
   void ConnectScoreEvents();
+  void ConnectElectronicScoring();
 
   std::unique_ptr<TJudgeList> FJudges;
   std::unique_ptr<TSysJoySticks> FJoySticks;
   std::unique_ptr<TDorvaneMgr> FScoreMgr;
   std::unique_ptr<TRoundFlow> FRoundFlow;
+  std::unique_ptr<TElectronicScoring> FElectronicScoring;
   TFormResizer* FormResizer1 = nullptr;
   TAppMessageServer* FAppMessages = nullptr;
   bool FShown = false;

@@ -1,0 +1,124 @@
+#include "input/ElectronicScoring.h"
+
+#include <QString>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "input/GamepadDevices.h"
+#include "model/BoardLight.h"
+#include "model/Judges.h"
+#include "model/ScoreManager.h"
+#include "model/Settings.h"
+#include "platform/TimeSource.h"
+#include "record/SoundCues.h"
+
+namespace {
+
+// The vote categories in the order they are checked: red before blue, and a
+// button shared by two categories counts first in the earlier one.
+struct TVoteCategory {
+  TJoyButton* TJudge::*Button;
+  bool Red;
+  int32_t Points;
+  const char* Cue;
+};
+
+constexpr TVoteCategory VoteCategories[] = {
+    {&TJudge::RedOnePoint, true, 1, "RedPoint"},
+    {&TJudge::RedTwoPoint, true, 2, "Red2Point"},
+    {&TJudge::RedThreePoint, true, 3, "Red3Point"},
+    {&TJudge::BlueOnePoint, false, 1, "BluePoint"},
+    {&TJudge::BlueTwoPoint, false, 2, "Blue2Point"},
+    {&TJudge::BlueThreePoint, false, 3, "Blue3Point"},
+};
+
+// The colour of the lowest value pressed within the light's time; none when
+// the side had no press.
+std::optional<TColor> PressedValueColor(const TJoyButton* One, const TJoyButton* Two,
+                                        const TJoyButton* Three, double Now) {
+  if (One && One->PressedWithin(JudgeLightMs, Now)) return Settings->OnePointColor;
+  if (Two && Two->PressedWithin(JudgeLightMs, Now)) return Settings->TwoPointColor;
+  if (Three && Three->PressedWithin(JudgeLightMs, Now)) return Settings->ThreePointColor;
+  return std::nullopt;
+}
+
+int32_t ShowSideLight(TBoardLight* Light, std::optional<TColor> Color) {
+  if (Light) Light->SetLightColor(Color.value_or(clUnlitLight));
+  return Color ? 1 : 0;
+}
+
+int32_t JudgesOnBoard(const TJudgeList& Judges) { return std::min(Judges.Count(), MaxJudges); }
+
+void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category) {
+  if (Category.Red) {
+    ScoreMgr.SetRedScore(ScoreMgr.RedScore() + Category.Points);
+  } else {
+    ScoreMgr.SetBlueScore(ScoreMgr.BlueScore() + Category.Points);
+  }
+  PlayCue(QString::fromLatin1(Category.Cue));
+}
+
+}  // namespace
+
+int32_t ShowJudgeLights(const TJudge& Judge, TBoardLight* RedLight, TBoardLight* BlueLight,
+                        double Now) {
+  return ShowSideLight(RedLight, PressedValueColor(Judge.RedOnePoint, Judge.RedTwoPoint,
+                                                   Judge.RedThreePoint, Now)) +
+         ShowSideLight(BlueLight, PressedValueColor(Judge.BlueOnePoint, Judge.BlueTwoPoint,
+                                                    Judge.BlueThreePoint, Now));
+}
+
+void KeepRefreshing(QTimer& Timer, bool AnyLit) {
+  if (AnyLit && !Timer.isActive()) Timer.start();
+  if (!AnyLit && Timer.isActive()) Timer.stop();
+}
+
+TElectronicScoring::TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr,
+                                       QTimer& HandSetTimer, TClockRunning ClockRunning)
+    : FJudges(Judges),
+      FScoreMgr(ScoreMgr),
+      tmrHandSet(HandSetTimer),
+      FClockRunning(std::move(ClockRunning)) {}
+
+void TElectronicScoring::CheckJudgeVotes() {
+  tmrHandSetTimer();
+  if (!FClockRunning()) return;
+
+  const double CheckTime = Now();
+  // Below 1 every category would score at every check, votes or not.
+  const int32_t Needed = std::max(Settings->NumButtons, 1);
+  const int32_t Judges = JudgesOnBoard(FJudges);
+  for (const TVoteCategory& Category : VoteCategories) {
+    // One vote per judge: each judge has one button per category.
+    std::array<TJoyButton*, MaxJudges> Votes{};
+    int32_t Counted = 0;
+    for (int32_t Index = 0; Index < Judges; ++Index) {
+      TJoyButton* Button = FJudges[Index].*Category.Button;
+      if (Button && Button->IsPendingWithin(Settings->Transiency, CheckTime)) {
+        Votes[static_cast<size_t>(Counted++)] = Button;
+      }
+    }
+    if (Counted < Needed) continue;
+    Award(FScoreMgr, Category);
+    // Every counted vote is used up by this point, however many were needed.
+    for (int32_t Vote = 0; Vote < Counted; ++Vote)
+      Votes[static_cast<size_t>(Vote)]->Pending = false;
+  }
+}
+
+void TElectronicScoring::JudgeButtonClick(TMyJoyStick&, TJoyButton&, int32_t, double, bool&) {
+  if (!tmrHandSet.isActive()) tmrHandSet.start();
+}
+
+void TElectronicScoring::tmrHandSetTimer() {
+  const double RefreshTime = Now();
+  int32_t Lit = 0;
+  const int32_t Judges = JudgesOnBoard(FJudges);
+  for (int32_t Index = 0; Index < Judges; ++Index) {
+    const TJudge& Judge = FJudges[Index];
+    Lit += ShowJudgeLights(Judge, Judge.RedIndicator, Judge.BlueIndicator, RefreshTime);
+  }
+  KeepRefreshing(tmrHandSet, Lit > 0);
+}

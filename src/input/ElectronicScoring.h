@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+class QTimer;
+class TBoardLight;
+class TDorvaneMgr;
+class TJoyButton;
+class TJudge;
+class TJudgeList;
+class TMyJoyStick;
+
+// How long a judge's light shows a press, from the press's start.
+constexpr int32_t JudgeLightMs = 500;
+
+// Sets a judge's red and blue light from the presses of the last 500 ms: the
+// lowest value pressed on that side, or unlit. A null light is skipped.
+// Returns how many of the two lights are lit.
+int32_t ShowJudgeLights(const TJudge& Judge, TBoardLight* RedLight, TBoardLight* BlueLight,
+                        double Now);
+
+// Runs a light-refresh timer exactly while some light is lit. Leaving a
+// running timer alone (instead of stopping and restarting it) keeps the
+// refresh free of timer registrations, which allocate.
+void KeepRefreshing(QTimer& Timer, bool AnyLit);
+
+// The judges' votes turned into points, and the judges' lights on the board.
+// Runs on the main thread: the check inside the clock thread's poll hand-off,
+// the refresh on the window's tmrHandSet.
+class TElectronicScoring {
+ public:
+  using TClockRunning = std::function<bool()>;
+
+  // ClockRunning tells whether a clock counts round time (csRunning).
+  TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr, QTimer& HandSetTimer,
+                     TClockRunning ClockRunning);
+
+  // After every poll of the gamepads: refreshes the lights, then, while the
+  // clock runs, awards each category whose votes reach NumButtons.
+  void CheckJudgeVotes();
+  // A released press: keeps the lights refreshing. Leaves Handled false, so
+  // the press stays a vote until it is consumed or ages out.
+  void JudgeButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
+                        double PressStart, bool& Handled);
+  // The lights of the first four judges.
+  void tmrHandSetTimer();
+
+ private:
+  TJudgeList& FJudges;
+  TDorvaneMgr& FScoreMgr;
+  QTimer& tmrHandSet;
+  TClockRunning FClockRunning;
+};

@@ -1,7 +1,8 @@
 # make run  : install what is missing, build, start the board
 # make test : install what is missing, build, run the whole suite
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
+            libarchive-dev
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 

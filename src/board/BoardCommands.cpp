@@ -282,5 +282,3 @@ void ShowNotAvailable(QWidget* Board) {
 
 void TfrmDorvane::mniConfigurationClick() { ShowNotAvailable(this); }
 void TfrmDorvane::mniButtonMgrClick() { ShowNotAvailable(this); }
-void TfrmDorvane::mniWebUpdateClick() { ShowNotAvailable(this); }
-void TfrmDorvane::mniProductNewsClick() { ShowNotAvailable(this); }

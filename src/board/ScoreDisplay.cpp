@@ -23,6 +23,7 @@
 #include "platform/Joystick.h"
 #include "platform/SoundPlayer.h"
 #include "record/SoundCues.h"
+#include "update/UpdateCheck.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ TfrmDorvane::TfrmDorvane(QWidget* Parent) : QWidget(Parent) {
   BuildCommands();
   BuildBoard();
   BuildPopupMenu();
+  CreateUpdateCheck();
   FormCreate();
 }
 
@@ -194,7 +196,7 @@ void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
   mniStartRound->setEnabled(!ClockExists);
   mniStartRound1->setEnabled(!ClockExists);
   mniStopRound->setEnabled(ClockExists);
-  mniWebUpdate->setEnabled(!ClockExists);
+  mniWebUpdate->setEnabled(!ClockExists && !FUpdateCheck->InProgress());
 }
 
 void TfrmDorvane::SetRoundField(int Round) { mniSetRound->setText(QString::number(Round)); }

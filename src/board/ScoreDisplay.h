@@ -25,6 +25,7 @@ class TFormResizer;
 class TJudgeList;
 class TRoundFlow;
 class TSysJoySticks;
+class TUpdateCheck;
 
 // The scoreboard: the board the audience sees and the operator's console.
 // Owns the gamepad list, the judges, the score manager and the round flow
@@ -67,6 +68,7 @@ class TfrmDorvane : public QWidget, public TBoardView {
   TSysJoySticks& JoySticks() { return *FJoySticks; }
   TDorvaneMgr& ScoreMgr() { return *FScoreMgr; }
   TRoundFlow& RoundFlow() { return *FRoundFlow; }
+  TUpdateCheck& UpdateCheck() { return *FUpdateCheck; }
   // Judge n's lights (n from 1 to 4): shpR<n>, shpB<n>.
   TBoardLight& RedLight(int Judge);
   TBoardLight& BlueLight(int Judge);
@@ -108,6 +110,7 @@ class TfrmDorvane : public QWidget, public TBoardView {
   // Placeholders until their dialogs exist.
   void mniConfigurationClick();
   void mniButtonMgrClick();
+  // The software update and product news (update/UpdateNotifications.cpp).
   void mniWebUpdateClick();
   void mniProductNewsClick();
 
@@ -164,6 +167,8 @@ class TfrmDorvane : public QWidget, public TBoardView {
   void ShowPopupMenu(QPoint ScreenPos);
   void mniSetRoundChange();
   bool ReadRequestNames() const;
+  // The update check with the board's answers to it (update/UpdateNotifications.cpp).
+  void CreateUpdateCheck();
   // Score entry and display (ScoreEntry.cpp).
   void AddToScore(TSide Side);
   void TakeBackScore(TSide Side);
@@ -189,6 +194,7 @@ class TfrmDorvane : public QWidget, public TBoardView {
   std::unique_ptr<TElectronicScoring> FElectronicScoring;
   TFormResizer* FormResizer1 = nullptr;
   TAppMessageServer* FAppMessages = nullptr;
+  TUpdateCheck* FUpdateCheck = nullptr;
   bool FShown = false;
 
   QLabel* lblDivision = nullptr;

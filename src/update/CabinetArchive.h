@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+struct TExtractedFile {
+  QString Path;  // relative to the folder extracted into
+  qint64 Size = 0;
+  QByteArray Sha256;
+};
+
+// Extracts the regular files of a cabinet archive into Folder (created when
+// needed). Entries that would leave the folder, links and devices make the
+// whole archive an error, as does more than MaxTotalSize bytes of content.
+std::optional<QList<TExtractedFile>> ExtractCabinet(const QString& Archive, const QString& Folder,
+                                                    qint64 MaxTotalSize, QString& Error);

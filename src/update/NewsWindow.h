@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QNetworkAccessManager;
+class TUpdateDescriptionFetch;
+
+// "News": the news items of the update location, newest as the location lists
+// them; a click on one opens its link in the system's browser.
+class TfrmNews : public QWidget {
+ public:
+  explicit TfrmNews(QWidget* Parent = nullptr);
+
+  // Fetches the items again.
+  void Reload();
+  QListWidget* Items() const { return lstNews; }
+  // The one line shown while loading, when there is no news or when it failed.
+  QLabel* StatusLine() const { return lblStatus; }
+
+ private:
+  void ItemClicked(QListWidgetItem* Item);
+
+  QNetworkAccessManager* FNetwork;
+  TUpdateDescriptionFetch* FFetch;
+  QLabel* lblStatus;
+  QListWidget* lstNews;
+};
+
+// Opens the news window over the board, or brings an open one to the front.
+TfrmNews* ShowProductNews(QWidget* Board);

@@ -1,0 +1,206 @@
+#include "update/UpdateCheck.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QSet>
+
+#include "update/CabinetArchive.h"
+#include "update/UpdateDescriptionFetch.h"
+#include "update/UpdateDownload.h"
+
+namespace {
+
+// What one cabinet may unpack to.
+constexpr qint64 MaxCabinetContent = qint64(1) << 30;
+
+bool RestartProgram() {
+  return QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                 QCoreApplication::arguments().mid(1));
+}
+
+QString FolderOf(const QString& Path) {
+  const qsizetype Slash = Path.lastIndexOf(QLatin1Char('/'));
+  return Slash < 0 ? QString() : Path.left(Slash + 1);
+}
+
+}  // namespace
+
+TUpdateCheck::TUpdateCheck(QObject* Parent)
+    : QObject(Parent),
+      Restart(RestartProgram),
+      FNetwork(new QNetworkAccessManager(this)),
+      FFetch(new TUpdateDescriptionFetch(*FNetwork, this)),
+      FDownload(new TUpdateDownload(*FNetwork, this)) {
+  FFetch->OnDone = [this](const std::optional<TUpdateDescription>& Description,
+                          const QString& Error) { DescriptionArrived(Description, Error); };
+  FDownload->OnDone = [this](const QString& Error) { FileArrived(Error); };
+  FDownload->OnProgress = [this](qint64 Received) {
+    const TUpdateFile& Current = FDescription.Files[FNextFile];
+    if (OnProgress) OnProgress(*this, Current.Path, Current.Size, Received);
+  };
+}
+
+TUpdateCheck::~TUpdateCheck() {
+  FFetch->Abort();
+  FDownload->Abort();
+}
+
+void TUpdateCheck::Start() {
+  if (FInProgress) return;
+  FInProgress = true;
+  FFetch->Start();
+}
+
+void TUpdateCheck::DescriptionArrived(const std::optional<TUpdateDescription>& Description,
+                                      const QString& Error) {
+  if (!Description) {
+    Discontinue(Error);
+    return;
+  }
+  if (CompareVersions(*ParseVersion(Description->Version), *ParseVersion(DORVANE_VERSION)) <= 0) {
+    if (OnStatus) {
+      OnStatus(
+          *this, StatusUpToDate,
+          QStringLiteral("You have the latest version. No updates are available at this time."));
+    }
+    Finish();
+    return;
+  }
+  QSet<QString> Targets;
+  for (const TUpdateFile& File : Description->Files) {
+    QString PathError;
+    if (!TargetStaysInside(File.Path, PathError)) {
+      Discontinue(PathError);
+      return;
+    }
+    if (Targets.contains(File.Path)) {
+      Discontinue(QStringLiteral("The update names the file \"%1\" twice.").arg(File.Path));
+      return;
+    }
+    Targets.insert(File.Path);
+  }
+  FDescription = *Description;
+  FStaged = {FDescription.Version, {}};
+  FNextFile = 0;
+  // An older or unfinished download must not mix with this one.
+  DiscardStaging();
+  FStaging = true;
+  if (!QDir().mkpath(UpdateStagingDir())) {
+    Discontinue(
+        QStringLiteral("Unable to create %1").arg(QDir::toNativeSeparators(UpdateStagingDir())));
+    return;
+  }
+  DownloadNext();
+}
+
+void TUpdateCheck::DownloadNext() {
+  if (FNextFile == FDescription.Files.size()) {
+    OfferInstall();
+    return;
+  }
+  const TUpdateFile& File = FDescription.Files[FNextFile];
+  FPart.setFileName(QDir(UpdateStagingDir()).filePath(QStringLiteral("download.part")));
+  if (!FPart.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    Discontinue(
+        QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(FPart.fileName())));
+    return;
+  }
+  if (OnDownloadBegin) OnDownloadBegin(*this);
+  FDownload->Start(File.Url, FPart, File.Size);
+}
+
+void TUpdateCheck::FileArrived(const QString& Error) {
+  FPart.close();
+  const TUpdateFile& File = FDescription.Files[FNextFile];
+  QString StageError = Error;
+  if (StageError.isEmpty() && FDownload->Received() != File.Size) {
+    StageError = QStringLiteral("The download of %1 ended early (%2 of %3 bytes).")
+                     .arg(File.Path)
+                     .arg(FDownload->Received())
+                     .arg(File.Size);
+  }
+  if (StageError.isEmpty() && FDownload->Sha256() != File.Sha256) {
+    StageError =
+        QStringLiteral("The download of %1 does not match its SHA-256 sum.").arg(File.Path);
+  }
+  if (!StageError.isEmpty() || !StageFile(File, StageError)) {
+    Discontinue(StageError);
+    return;
+  }
+  ++FNextFile;
+  DownloadNext();
+}
+
+bool TUpdateCheck::StageFile(const TUpdateFile& File, QString& Error) {
+  if (!IsCabinetPath(File.Path)) {
+    const QString Staged = StagedFilePath(File.Path);
+    if (!QDir().mkpath(QFileInfo(Staged).absolutePath()) || !FPart.rename(Staged)) {
+      Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Staged));
+      return false;
+    }
+    FStaged.Files.append({File.Path, File.Size, File.Sha256});
+    return true;
+  }
+  // A cabinet is not installed itself: its entries go into the cabinet's folder.
+  const QString Folder = FolderOf(File.Path);
+  const std::optional<QList<TExtractedFile>> Entries =
+      ExtractCabinet(FPart.fileName(), StagedFilePath(Folder), MaxCabinetContent, Error);
+  FPart.remove();
+  if (!Entries) return false;
+  for (const TExtractedFile& Entry : *Entries) {
+    const QString Path = Folder + Entry.Path;
+    if (!TargetStaysInside(Path, Error)) return false;
+    FStaged.Files.append({Path, Entry.Size, Entry.Sha256});
+  }
+  return true;
+}
+
+void TUpdateCheck::OfferInstall() {
+  QString Error;
+  if (!WriteStagingManifest(FStaged, Error)) {
+    Discontinue(Error);
+    return;
+  }
+  FStaging = false;
+  bool Allowed = false;
+  if (OnAskShutdown) OnAskShutdown(*this, Allowed);
+  // Declined: the staged files wait for the next start of the program.
+  if (!Allowed) {
+    Finish();
+    return;
+  }
+  if (!InstallStagedFiles(FStaged, Error)) {
+    Discontinue(Error);
+    return;
+  }
+  DiscardStaging();
+  if (!Restart()) {
+    Discontinue(
+        QStringLiteral("The update is installed, but the program could not be started "
+                       "again. Please start it yourself."));
+    return;
+  }
+  Finish();
+  if (OnRequestClose) OnRequestClose(*this);
+}
+
+void TUpdateCheck::Discontinue(const QString& Text) {
+  FDownload->Abort();
+  if (FPart.isOpen()) FPart.close();
+  // Nothing half-downloaded stays behind; a complete, verified download does,
+  // to be installed at the next start.
+  if (FStaging) {
+    DiscardStaging();
+    FStaging = false;
+  }
+  if (OnStatus) OnStatus(*this, StatusDiscontinued, Text);
+  Finish();
+}
+
+void TUpdateCheck::Finish() {
+  FInProgress = false;
+  if (OnFinished) OnFinished(*this);
+}

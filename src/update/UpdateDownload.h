@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCryptographicHash>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <functional>
+
+class QIODevice;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// One GET of an update address into a device, in the background: the data is
+// hashed as it arrives, and the transfer stops the moment it passes its limit,
+// so a server cannot fill the disk with more than it announced.
+class TUpdateDownload : public QObject {
+ public:
+  // Error is empty when the whole body arrived.
+  using TDoneEvent = std::function<void(const QString& Error)>;
+  using TProgressEvent = std::function<void(qint64 Received)>;
+
+  explicit TUpdateDownload(QNetworkAccessManager& Network, QObject* Parent = nullptr);
+  ~TUpdateDownload() override;
+
+  // Starts fetching Url into Sink; more than Limit bytes is an error.
+  void Start(const QUrl& Url, QIODevice& Sink, qint64 Limit);
+  // Stops a running transfer without raising OnDone.
+  void Abort();
+  bool Running() const { return !FReply.isNull(); }
+  qint64 Received() const { return FReceived; }
+  QByteArray Sha256() const { return FHash.result(); }
+
+  TProgressEvent OnProgress;
+  TDoneEvent OnDone;
+
+ private:
+  void ReadAvailable();
+  void Finished();
+  void Fail(const QString& Error);
+  void RaiseDone(const QString& Error);
+  // Why the server's answer is not the file; empty for a good answer.
+  QString HttpStatusError() const;
+
+  QNetworkAccessManager& FNetwork;
+  QPointer<QNetworkReply> FReply;
+  QIODevice* FSink = nullptr;
+  QUrl FUrl;
+  qint64 FLimit = 0;
+  qint64 FReceived = 0;
+  QCryptographicHash FHash{QCryptographicHash::Sha256};
+};

@@ -1,0 +1,67 @@
+// The board's answers to the software update's notifications, and its two
+// update commands.
+
+#include <QLabel>
+#include <cmath>
+
+#include "board/MessageBoxes.h"
+#include "board/ScoreDisplay.h"
+#include "clock/core/RoundFlow.h"
+#include "update/NewsWindow.h"
+#include "update/UpdateCheck.h"
+
+namespace {
+
+const QString& RoundHeaderText() {
+  static const QString Text = QStringLiteral("ROUND");
+  return Text;
+}
+
+// round() of the board: halves go to the even neighbour.
+QString PerCentText(qint64 Size, qint64 Position) {
+  return QString::number(
+             std::nearbyint(static_cast<double>(Position) * 100.0 / static_cast<double>(Size))) +
+         QStringLiteral(" %");
+}
+
+}  // namespace
+
+void TfrmDorvane::CreateUpdateCheck() {
+  FUpdateCheck = new TUpdateCheck(this);
+  FUpdateCheck->OnAskShutdown = [this](TUpdateCheck&, bool& Allowed) {
+    Allowed = AskYesNo(
+        this,
+        QStringLiteral("To update the application executable, it must be shutdown. Continue?"));
+  };
+  FUpdateCheck->OnRequestClose = [this](TUpdateCheck&) { close(); };
+  FUpdateCheck->OnStatus = [this](TUpdateCheck&, int Code, const QString& Text) {
+    if (Code == TUpdateCheck::StatusUpToDate) {
+      ShowInformationBox(
+          this,
+          QStringLiteral("You have the latest version. No updates are available at this time."));
+    } else if (Code == TUpdateCheck::StatusDiscontinued) {
+      ShowInformationBox(this, Text + QStringLiteral("\nUpdate discontinued"));
+    }
+  };
+  FUpdateCheck->OnDownloadBegin = [this](TUpdateCheck&) {
+    lblRoundHeader->setText(QStringLiteral("0 %"));
+  };
+  FUpdateCheck->OnProgress = [this](TUpdateCheck&, const QString& FileName, qint64 Size,
+                                    qint64 Position) {
+    if (!FileName.isEmpty() && Position < Size) {
+      lblRoundHeader->setText(PerCentText(Size, Position));
+    }
+  };
+  FUpdateCheck->OnFinished = [this](TUpdateCheck&) {
+    lblRoundHeader->setText(RoundHeaderText());
+    FRoundFlow->UpdateCommands();
+  };
+}
+
+void TfrmDorvane::mniWebUpdateClick() {
+  if (FRoundFlow->ClockExists() || FUpdateCheck->InProgress()) return;
+  FUpdateCheck->Start();
+  FRoundFlow->UpdateCommands();
+}
+
+void TfrmDorvane::mniProductNewsClick() { ShowProductNews(this); }

@@ -1,0 +1,189 @@
+#include "update/UpdateStaging.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <filesystem>
+
+#include "platform/ProgramDir.h"
+#include "update/UpdateDescription.h"
+
+namespace {
+
+const QString& StagingFolderName() {
+  static const QString Name = QStringLiteral("update-staging");
+  return Name;
+}
+
+QString ManifestPath() {
+  return QDir(UpdateStagingDir()).filePath(QStringLiteral("manifest.json"));
+}
+
+QString ProgramFilePath(const QString& Path) { return QDir(ProgramDir()).filePath(Path); }
+
+QString NewCopyPath(const QString& Target) { return Target + QStringLiteral(".update-new"); }
+
+bool IsInside(const QString& Canonical, const QString& Root) {
+  return !Root.isEmpty() && (Canonical == Root || Canonical.startsWith(Root + QLatin1Char('/')));
+}
+
+bool CopyBeside(const QString& Staged, const QString& Target, QString& Error) {
+  const QString Copy = NewCopyPath(Target);
+  QFile::remove(Copy);
+  if (!QDir().mkpath(QFileInfo(Target).absolutePath()) || !QFile::copy(Staged, Copy)) {
+    Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Copy));
+    return false;
+  }
+  // The program keeps its execute bits; a new file gets the usual mode.
+  const QFileDevice::Permissions Mode = QFileInfo::exists(Target)
+                                            ? QFile::permissions(Target)
+                                            : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther;
+  QFile::setPermissions(Copy, Mode);
+  return true;
+}
+
+}  // namespace
+
+QString UpdateStagingDir() { return QDir(ProgramDir()).filePath(StagingFolderName()); }
+
+QString StagedFilePath(const QString& Path) {
+  return QDir(UpdateStagingDir()).filePath(QStringLiteral("files/") + Path);
+}
+
+void DiscardStaging() { QDir(UpdateStagingDir()).removeRecursively(); }
+
+bool WriteStagingManifest(const TStagedUpdate& Update, QString& Error) {
+  QJsonArray Files;
+  for (const TStagedFile& File : Update.Files) {
+    Files.append(QJsonObject{{QStringLiteral("path"), File.Path},
+                             {QStringLiteral("size"), static_cast<double>(File.Size)},
+                             {QStringLiteral("sha256"), QString::fromLatin1(File.Sha256.toHex())}});
+  }
+  const QJsonObject Root{{QStringLiteral("version"), Update.Version},
+                         {QStringLiteral("files"), Files}};
+  QSaveFile Out(ManifestPath());
+  if (!Out.open(QIODevice::WriteOnly) || Out.write(QJsonDocument(Root).toJson()) < 0 ||
+      !Out.commit()) {
+    Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(ManifestPath()));
+    return false;
+  }
+  return true;
+}
+
+std::optional<TStagedUpdate> ReadStagingManifest(QString& Error) {
+  QFile In(ManifestPath());
+  if (!In.open(QIODevice::ReadOnly)) {
+    Error = QStringLiteral("No update is staged.");
+    return std::nullopt;
+  }
+  const QJsonObject Root = QJsonDocument::fromJson(In.readAll()).object();
+  TStagedUpdate Update;
+  Update.Version = Root.value(QLatin1String("version")).toString();
+  if (!ParseVersion(Update.Version)) {
+    Error = QStringLiteral("The staged update's manifest is damaged.");
+    return std::nullopt;
+  }
+  for (const QJsonValue& Value : Root.value(QLatin1String("files")).toArray()) {
+    const QJsonObject Object = Value.toObject();
+    TStagedFile File{
+        Object.value(QLatin1String("path")).toString(),
+        static_cast<qint64>(Object.value(QLatin1String("size")).toDouble(-1)),
+        QByteArray::fromHex(Object.value(QLatin1String("sha256")).toString().toLatin1())};
+    if (!IsSafeRelativePath(File.Path) || File.Size < 0 || File.Sha256.size() != 32) {
+      Error = QStringLiteral("The staged update's manifest is damaged.");
+      return std::nullopt;
+    }
+    Update.Files.append(File);
+  }
+  return Update;
+}
+
+bool VerifyStagedFiles(const TStagedUpdate& Update, QString& Error) {
+  for (const TStagedFile& File : Update.Files) {
+    const QString Staged = StagedFilePath(File.Path);
+    const QFileInfo Info(Staged);
+    if (Info.isSymLink() || !Info.isFile() || Info.size() != File.Size ||
+        FileSha256(Staged) != File.Sha256) {
+      Error = QStringLiteral("The staged file %1 is damaged.").arg(File.Path);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TargetStaysInside(const QString& Path, QString& Error) {
+  Error = QStringLiteral("The update file \"%1\" would leave the program's folder.").arg(Path);
+  if (!IsSafeRelativePath(Path) ||
+      Path.section(QLatin1Char('/'), 0, 0).compare(StagingFolderName(), Qt::CaseInsensitive) == 0) {
+    return false;
+  }
+  const QString Target = ProgramFilePath(Path);
+  if (QFileInfo(Target).isSymLink()) return false;
+  // The nearest folder that exists decides where the new ones will be made.
+  QString Existing = QFileInfo(Target).absolutePath();
+  while (!QFileInfo::exists(Existing)) Existing = QFileInfo(Existing).absolutePath();
+  if (!IsInside(QFileInfo(Existing).canonicalFilePath(),
+                QFileInfo(ProgramDir()).canonicalFilePath())) {
+    return false;
+  }
+  Error.clear();
+  return true;
+}
+
+bool InstallStagedFiles(const TStagedUpdate& Update, QString& Error) {
+  QStringList Copies;
+  bool Copied = true;
+  for (const TStagedFile& File : Update.Files) {
+    const QString Target = ProgramFilePath(File.Path);
+    if (!TargetStaysInside(File.Path, Error) ||
+        !CopyBeside(StagedFilePath(File.Path), Target, Error)) {
+      Copied = false;
+      break;
+    }
+    Copies.append(Target);
+  }
+  if (!Copied) {
+    for (const QString& Target : Copies) QFile::remove(NewCopyPath(Target));
+    return false;
+  }
+  for (const QString& Target : Copies) {
+    // A rename over the old file: a reader sees the old or the new file, never
+    // half of one, and the running program keeps its own copy open.
+    std::error_code Failure;
+    std::filesystem::rename(QFile::encodeName(NewCopyPath(Target)).toStdString(),
+                            QFile::encodeName(Target).toStdString(), Failure);
+    if (Failure) {
+      Error = QStringLiteral("Unable to replace %1: %2")
+                  .arg(QDir::toNativeSeparators(Target), QString::fromStdString(Failure.message()));
+      for (const QString& Left : Copies) QFile::remove(NewCopyPath(Left));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool InstallStagedUpdate() {
+  if (!QFileInfo::exists(UpdateStagingDir())) return false;
+  QString Error;
+  const std::optional<TStagedUpdate> Update = ReadStagingManifest(Error);
+  const bool Newer =
+      Update && CompareVersions(*ParseVersion(Update->Version), *ParseVersion(DORVANE_VERSION)) > 0;
+  const bool Installed =
+      Newer && VerifyStagedFiles(*Update, Error) && InstallStagedFiles(*Update, Error);
+  DiscardStaging();
+  return Installed;
+}
+
+QByteArray FileSha256(const QString& Path) {
+  QFile In(Path);
+  if (!In.open(QIODevice::ReadOnly)) return {};
+  QCryptographicHash Hash(QCryptographicHash::Sha256);
+  Hash.addData(&In);
+  return Hash.result();
+}

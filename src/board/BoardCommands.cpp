@@ -280,5 +280,4 @@ void ShowNotAvailable(QWidget* Board) {
 }
 }  // namespace
 
-void TfrmDorvane::mniConfigurationClick() { ShowNotAvailable(this); }
 void TfrmDorvane::mniButtonMgrClick() { ShowNotAvailable(this); }

@@ -216,21 +216,27 @@ void TfrmDorvane::BuildButtons() {
 }
 
 void TfrmDorvane::ApplyPlayerColors() {
-  for (QLabel* Label : {lblRedScore, lblRedPenalty, Label7}) {
-    SetTextColor(Label, Settings->RedPlayerColor);
-  }
-  for (QLabel* Label : {lblBlueScore, lblBluePenalty, Label8}) {
-    SetTextColor(Label, Settings->BluePlayerColor);
-  }
+  ApplyPlayerColors(Settings->RedPlayerColor, Settings->BluePlayerColor);
+}
+
+void TfrmDorvane::ApplyPlayerColors(TColor Red, TColor Blue) {
+  for (QLabel* Label : {lblRedScore, lblRedPenalty, Label7}) SetTextColor(Label, Red);
+  for (QLabel* Label : {lblBlueScore, lblBluePenalty, Label8}) SetTextColor(Label, Blue);
 }
 
 void TfrmDorvane::ApplyBoardColors() {
-  for (QLabel* Label : {lblRedPlayerName, lblBluePlayerName, lblRoundHeader, lblRound}) {
-    SetTextColor(Label, Settings->NameColor);
-  }
-  SetBoxColor(this, Settings->BGColor);
-  SetTextColor(lblCountDown, Settings->RoundColor);
+  SetNameColor(Settings->NameColor);
+  SetBackgroundColor(Settings->BGColor);
+  SetClockColor(Settings->RoundColor);
 }
+
+void TfrmDorvane::SetNameColor(TColor Color) {
+  for (QLabel* Label : {lblRedPlayerName, lblBluePlayerName, lblRoundHeader, lblRound}) {
+    SetTextColor(Label, Color);
+  }
+}
+
+void TfrmDorvane::SetBackgroundColor(TColor Color) { SetBoxColor(this, Color); }
 
 void TfrmDorvane::SetLabelColor(QLabel* Label, TColor Color) { SetTextColor(Label, Color); }
 

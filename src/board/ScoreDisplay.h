@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "clock/core/BoardView.h"
+#include "dialogs/ConfigCommand.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +31,7 @@ class TUpdateCheck;
 // The scoreboard: the board the audience sees and the operator's console.
 // Owns the gamepad list, the judges, the score manager and the round flow
 // for the whole run.
-class TfrmDorvane : public QWidget, public TBoardView {
+class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
  public:
   // The design client area the board is laid out on.
   static constexpr int DesignWidth = 805;
@@ -81,7 +82,7 @@ class TfrmDorvane : public QWidget, public TBoardView {
   QWidget* Element(const QString& Name) const;
   QLabel* Label(const QString& Name) const;
 
-  // The configuration dialog calls it after OK.
+  // Each side's score, penalty count and caption in its player colour.
   void ApplyPlayerColors();
 
   // Accepts the application messages on a local socket; main() calls it.
@@ -107,7 +108,6 @@ class TfrmDorvane : public QWidget, public TBoardView {
   void mniRequestPlayerClick();
   void HelpExecute();
   void mniExitClick();
-  // Placeholders until their dialogs exist.
   void mniConfigurationClick();
   void mniButtonMgrClick();
   // The software update and product news (update/UpdateNotifications.cpp).
@@ -139,6 +139,19 @@ class TfrmDorvane : public QWidget, public TBoardView {
   QString ScoreText(bool Red) const override;
   void SetScoreText(bool Red, const QString& Text) override;
   void ShowError(const QString& Message) override;
+
+  // ---- TConfigTarget: what a confirmed configuration changes ----
+  bool ClockExists() const override;
+  void ClearWinner() override;
+  void SetPlayerNames(const QString& RedName, const QString& BlueName) override;
+  void SetManagerColors(TColor Round, TColor Break, TColor Injury) override;
+  void SetBackgroundColor(TColor Color) override;
+  void SetNameColor(TColor Color) override;
+  void SetDivision(const QString& Division) override;
+  void ApplyPlayerColors(TColor Red, TColor Blue) override;
+  void SetAutoRestart(bool On) override;
+  void SetWinnerBlinkInterval(int Milliseconds) override;
+  void ShowIdleClockText(const QString& Text) override;
 
  protected:
   void showEvent(QShowEvent* Event) override;

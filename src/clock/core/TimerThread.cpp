@@ -56,6 +56,8 @@ void TTimerThread::Start() {
       if (!Alive.expired()) FinishOnMainThread();
     });
   }));
+  // Named so a debugger, top -H or a test can tell the clock from other threads.
+  FThread->setObjectName(QLatin1String(ThreadName));
   FThread->start(QThread::HighPriority);
 }
 

@@ -59,6 +59,9 @@ class TTimerThread {
   TTimerThread(const TTimerThread&) = delete;
   TTimerThread& operator=(const TTimerThread&) = delete;
 
+  // The clock thread's name as the system lists it (at most 15 characters).
+  static constexpr char ThreadName[] = "DorvaneClock";
+
   // Runs Execute on the clock thread, one priority step above normal, then
   // OnTerminate on the main thread. Call once.
   void Start();

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QProcess>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -7,6 +9,7 @@
 #include "model/Settings.h"
 #include "platform/Joystick.h"
 #include "platform/SoundPlayer.h"
+#include "update/UpdateStaging.h"
 
 int main(int argc, char** argv) {
   if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY") && !getenv("QT_QPA_PLATFORM")) {
@@ -25,10 +28,27 @@ int main(int argc, char** argv) {
   {
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
+    // An update the operator postponed replaces the files before anything
+    // of them runs; the new program then starts in place of this one.
+    if (InstallStagedUpdate()) {
+      QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                              QCoreApplication::arguments().mid(1));
+      Settings = nullptr;
+      return 0;
+    }
     InitJoysticks();
     {
       TfrmDorvane frmDorvane;
-      frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"));
+      // After an update's restart the old board may still hold the socket
+      // for a moment: keep trying for a while.
+      QTimer Listen;
+      int ListenTries = 0;
+      QObject::connect(&Listen, &QTimer::timeout, [&] {
+        if (frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane")) || ++ListenTries >= 15) {
+          Listen.stop();
+        }
+      });
+      if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
       frmDorvane.show();
       Result = App.exec();
     }  // the board's end: clock, timers, score manager, gamepads, judges, sound

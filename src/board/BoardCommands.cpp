@@ -17,6 +17,7 @@
 #include "board/MessageBoxes.h"
 #include "board/ScoreDisplay.h"
 #include "clock/core/RoundFlow.h"
+#include "dialogs/TestButtons.h"
 #include "model/DorvaneError.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"
@@ -274,10 +275,9 @@ void TfrmDorvane::HelpExecute() { ShowOperatorHelp(this); }
 
 void TfrmDorvane::mniExitClick() { close(); }
 
-namespace {
-void ShowNotAvailable(QWidget* Board) {
-  ShowInformationBox(Board, QStringLiteral("This feature is not available in this version."));
+// The dialog polls the gamepads itself, so it never opens beside a clock run.
+void TfrmDorvane::mniButtonMgrClick() {
+  if (FRoundFlow->ClockExists()) return;
+  ShowGamepadManager(this, *FJoySticks, *FJudges);
 }
-}  // namespace
 
-void TfrmDorvane::mniButtonMgrClick() { ShowNotAvailable(this); }

@@ -1,0 +1,316 @@
+#include "dialogs/TestButtons.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "board/BoardShapes.h"
+#include "board/MessageBoxes.h"
+#include "input/ElectronicScoring.h"
+#include "input/GamepadDevices.h"
+#include "model/DorvaneError.h"
+#include "model/Judges.h"
+#include "model/NumberText.h"
+#include "model/Settings.h"
+#include "platform/TimeSource.h"
+
+namespace {
+
+// A judge's vote buttons in the order of the dialog's six fields.
+constexpr TJoyButton* TJudge::*JudgeButtons[] = {
+    &TJudge::RedOnePoint,  &TJudge::RedTwoPoint,  &TJudge::RedThreePoint,
+    &TJudge::BlueOnePoint, &TJudge::BlueTwoPoint, &TJudge::BlueThreePoint,
+};
+
+constexpr int PollMs = 10;
+const QString NoneText = QStringLiteral("None");
+
+QLineEdit* AddButtonField(QFormLayout* Form, const QString& Caption, const char* Name) {
+  auto* Field = new QLineEdit;
+  Field->setObjectName(QLatin1String(Name));
+  auto* Label = new QLabel(Caption);
+  Label->setBuddy(Field);
+  Form->addRow(Label, Field);
+  return Field;
+}
+
+TBoardShape* AddLight(QWidget* Parent, QGridLayout* Grid, int Row, const QString& Caption,
+                      const char* Name) {
+  auto* Light = new TBoardShape(Parent, clUnlitLight);
+  Light->setObjectName(QLatin1String(Name));
+  Light->setFixedSize(36, 36);
+  Grid->addWidget(new QLabel(Caption), Row, 0);
+  Grid->addWidget(Light, Row, 1);
+  return Light;
+}
+
+}  // namespace
+
+TfrmTestButtons::TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges)
+    : QDialog(Owner), FJoySticks(JoySticks), FJudges(Judges) {
+  setObjectName(QStringLiteral("frmTestButtons"));
+  setWindowTitle(QStringLiteral("Gamepad management"));
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setSizeGripEnabled(true);
+  BuildDialog();
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(PollMs);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  tmrHandset = new QTimer(this);
+  tmrHandset->setInterval(PollMs);
+  connect(tmrHandset, &QTimer::timeout, this, [this] { tmrHandSetTimer(); });
+
+  connect(lstJudge, &QListWidget::currentRowChanged, this, [this] { lstJudgeClick(); });
+  connect(btnClear, &QPushButton::clicked, this, [this] { btnClearClick(); });
+  connect(btnApply, &QPushButton::clicked, this, [this] {
+    try {
+      btnApplyClick();
+    } catch (const TDorvaneError& Error) {
+      ShowErrorBox(this, Error.Message());
+    }
+  });
+  connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TfrmTestButtons::~TfrmTestButtons() { FormDestroy(); }
+
+void TfrmTestButtons::BuildDialog() {
+  lstJudge = new QListWidget;
+  lstJudge->setObjectName(QStringLiteral("lstJudge"));
+  auto* JudgesLabel = new QLabel(QStringLiteral("&Judges"));
+  JudgesLabel->setBuddy(lstJudge);
+
+  auto* RedGroup = new QGroupBox(QStringLiteral(" Red player "));
+  auto* RedForm = new QFormLayout(RedGroup);
+  edtRedOnePoint = AddButtonField(RedForm, QStringLiteral("&One point button"), "edtRedOnePoint");
+  edtRedTwoPoint = AddButtonField(RedForm, QStringLiteral("&Two point button"), "edtRedTwoPoint");
+  edtRedThreePoint =
+      AddButtonField(RedForm, QStringLiteral("Th&ree point button"), "edtRedThreePoint");
+  auto* BlueGroup = new QGroupBox(QStringLiteral(" Blue player "));
+  auto* BlueForm = new QFormLayout(BlueGroup);
+  edtBlueOnePoint =
+      AddButtonField(BlueForm, QStringLiteral("One &point button"), "edtBlueOnePoint");
+  edtBlueTwoPoint =
+      AddButtonField(BlueForm, QStringLiteral("Two point &button"), "edtBlueTwoPoint");
+  edtBlueThreePoint =
+      AddButtonField(BlueForm, QStringLiteral("T&hree point button"), "edtBlueThreePoint");
+
+  auto* Status = new QGridLayout;
+  lblLastJudge = new QLabel(NoneText);
+  lblLastJudge->setObjectName(QStringLiteral("lblLastJudge"));
+  lblLastBtn = new QLabel(NoneText);
+  lblLastBtn->setObjectName(QStringLiteral("lblLastBtn"));
+  Status->addWidget(new QLabel(QStringLiteral("Last judge")), 0, 0);
+  Status->addWidget(lblLastJudge, 0, 1);
+  Status->addWidget(new QLabel(QStringLiteral("Last button")), 1, 0);
+  Status->addWidget(lblLastBtn, 1, 1);
+  shpR = AddLight(this, Status, 2, QStringLiteral("Red player"), "shpR");
+  shpB = AddLight(this, Status, 3, QStringLiteral("Blue player"), "shpB");
+  Status->setColumnStretch(2, 1);
+
+  btnClear = new QPushButton(QStringLiteral("C&lear"));
+  btnApply = new QPushButton(QStringLiteral("&Apply"));
+  btnApply->setEnabled(false);
+  btnClose = new QPushButton(QStringLiteral("&Close"));
+  btnClose->setDefault(true);
+  auto* Commands = new QHBoxLayout;
+  Commands->addStretch();
+  Commands->addWidget(btnClear);
+  Commands->addWidget(btnApply);
+  Commands->addWidget(btnClose);
+
+  auto* JudgeColumn = new QVBoxLayout;
+  JudgeColumn->addWidget(JudgesLabel);
+  JudgeColumn->addWidget(lstJudge);
+  auto* FieldColumn = new QVBoxLayout;
+  FieldColumn->addWidget(RedGroup);
+  FieldColumn->addWidget(BlueGroup);
+  FieldColumn->addLayout(Status);
+  auto* Columns = new QHBoxLayout;
+  Columns->addLayout(JudgeColumn);
+  Columns->addLayout(FieldColumn, 1);
+  auto* Main = new QVBoxLayout(this);
+  Main->addLayout(Columns, 1);
+  Main->addLayout(Commands);
+}
+
+std::array<QLineEdit*, 6> TfrmTestButtons::Fields() const {
+  return {edtRedOnePoint,  edtRedTwoPoint,  edtRedThreePoint,
+          edtBlueOnePoint, edtBlueTwoPoint, edtBlueThreePoint};
+}
+
+void TfrmTestButtons::showEvent(QShowEvent* Event) {
+  QDialog::showEvent(Event);
+  if (QScreen* Screen = screen()) {
+    move(Screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+  }
+  FormShow();
+}
+
+void TfrmTestButtons::FormShow() {
+  {
+    const QSignalBlocker Quiet(lstJudge);
+    lstJudge->clear();
+    for (int32_t Index = 0; Index < FJudges.Count(); ++Index) {
+      lstJudge->addItem(JudgeText(Index + 1));
+    }
+    if (lstJudge->count() > 0) lstJudge->setCurrentRow(0);
+  }
+  if (lstJudge->count() > 0) lstJudgeClick();
+
+  const auto Pads = FJoySticks.LockList();
+  for (int32_t Index = 0; Index < Pads.Count(); ++Index) {
+    Pads[Index].OnButtonClick = [this](TMyJoyStick& Sender, TJoyButton& Button,
+                                       int32_t ButtonNumber, double PressStart, bool& Handled) {
+      TestButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
+    };
+  }
+  FJoySticks.OnPoll = [this](TSysJoySticks&) { TestJoySticksPolled(); };
+  if (!Timer1->isActive()) Timer1->start();
+}
+
+void TfrmTestButtons::FormDestroy() {
+  Timer1->stop();
+  tmrHandset->stop();
+  const auto Pads = FJoySticks.LockList();
+  for (int32_t Index = 0; Index < Pads.Count(); ++Index) Pads[Index].OnButtonClick = nullptr;
+  FJoySticks.OnPoll = nullptr;
+}
+
+QString TfrmTestButtons::JudgeText(int32_t Position) const {
+  return QStringLiteral("Judge ") + QString::number(Position);
+}
+
+TJudge* TfrmTestButtons::SelectedJudge() const {
+  const int Row = lstJudge->currentRow();
+  if (Row < 0 || Row >= lstJudge->count() || Row >= FJudges.Count()) return nullptr;
+  return &FJudges[Row];
+}
+
+void TfrmTestButtons::ClearFields() {
+  for (QLineEdit* Field : Fields()) Field->clear();
+}
+
+void TfrmTestButtons::lstJudgeClick() {
+  lblLastBtn->setText(NoneText);
+  lblLastJudge->setText(NoneText);
+  const TJudge* Judge = SelectedJudge();
+  if (!Judge) {
+    ClearFields();
+    return;
+  }
+  // A button the judge's gamepad lacks leaves its field as it was.
+  const auto Edits = Fields();
+  for (size_t Index = 0; Index < Edits.size(); ++Index) {
+    if (const TJoyButton* Button = Judge->*JudgeButtons[Index]) {
+      Edits[Index]->setText(QString::number(Button->Number));
+    }
+  }
+  btnApply->setEnabled(false);
+}
+
+bool TfrmTestButtons::AssignmentsValid() const {
+  const auto Edits = Fields();
+  for (size_t Index = 0; Index < Edits.size(); ++Index) {
+    const QString Text = Edits[Index]->text().trimmed();
+    if (Text.isEmpty()) return false;
+    for (size_t Other = Index + 1; Other < Edits.size(); ++Other) {
+      if (Text == Edits[Other]->text().trimmed()) return false;
+    }
+  }
+  return true;
+}
+
+void TfrmTestButtons::btnApplyClick() {
+  TJudge* Judge = SelectedJudge();
+  if (!Judge || !Judge->JoyStick) return;
+  const auto Edits = Fields();
+  for (size_t Index = 0; Index < Edits.size(); ++Index) {
+    const QString Text = Edits[Index]->text();
+    const std::optional<int32_t> Number = ParseIntegerText(Text);
+    if (!Number) {
+      throw TDorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(Text));
+    }
+    Judge->*JudgeButtons[Index] = Judge->JoyStick->Buttons.FindButton(*Number);
+  }
+  btnApply->setEnabled(false);
+}
+
+void TfrmTestButtons::Timer1Timer() { FJoySticks.Poll(); }
+
+// Runs inside the poll with the gamepad list's and Sender's button lock held.
+void TfrmTestButtons::TestButtonClick(TMyJoyStick& Sender, TJoyButton&, int32_t ButtonNumber,
+                                      double, bool& Handled) {
+  lblLastBtn->setText(QString::number(ButtonNumber));
+  QString Judge = NoneText;
+  for (int32_t Index = 0; Index < lstJudge->count() && Index < FJudges.Count(); ++Index) {
+    if (FJudges[Index].JoyStick == &Sender) {
+      Judge = JudgeText(Index + 1);
+      break;
+    }
+  }
+  lblLastJudge->setText(Judge);
+  Handled = true;
+  if (!tmrHandset->isActive()) tmrHandset->start();
+}
+
+void TfrmTestButtons::TestJoySticksPolled() {
+  TJudge* Judge = SelectedJudge();
+  if (!Judge) return;
+  tmrHandSetTimer();
+  const double PollTime = Now();
+
+  // A new press of one of the judge's vote buttons is shown and used up.
+  TJoyButton* Vote = nullptr;
+  for (TJoyButton* TJudge::*Field : JudgeButtons) {
+    TJoyButton* Button = Judge->*Field;
+    if (Button && Button->IsPendingWithin(Settings->Transiency, PollTime)) Vote = Button;
+  }
+  if (Vote) {
+    Vote->Pending = false;
+    lblLastBtn->setText(QString::number(Vote->Number));
+    lblLastJudge->setText(JudgeText(lstJudge->currentRow() + 1));
+    return;
+  }
+
+  // A held button is learned into the focused field.
+  if (!Judge->JoyStick) return;
+  int32_t Held = 0;
+  {
+    const auto Buttons = Judge->JoyStick->Buttons.LockList();
+    for (int32_t Index = 0; Index < Buttons.Count() && Held == 0; ++Index) {
+      if (Buttons[Index].IsDown()) Held = Buttons[Index].Number;
+    }
+  }
+  if (Held == 0) return;
+  lblLastBtn->setText(QString::number(Held));
+  for (QLineEdit* Field : Fields()) {
+    if (focusWidget() != Field) continue;
+    Field->setText(QString::number(Held));
+    btnApply->setEnabled(AssignmentsValid());
+    if (btnApply->isEnabled()) btnApply->setFocus();
+    break;
+  }
+}
+
+void TfrmTestButtons::tmrHandSetTimer() {
+  const TJudge* Judge = SelectedJudge();
+  if (!Judge) return;
+  KeepRefreshing(*tmrHandset, ShowJudgeLights(*Judge, shpR, shpB, Now()) > 0);
+}
+
+void ShowGamepadManager(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges) {
+  const auto Dialog = std::make_unique<TfrmTestButtons>(Owner, JoySticks, Judges);
+  Dialog->exec();
+}

@@ -3,24 +3,10 @@
 // allocations made while polling, which must be none.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 
 #include "input/GamepadDevices.h"
+#include "support/AllocationCounter.h"
 #include "support/VirtualGamepads.h"
-
-namespace {
-std::atomic<int64_t> Allocations{0};
-}  // namespace
-
-void* operator new(std::size_t Size) {
-  Allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* Block = std::malloc(Size ? Size : 1)) return Block;
-  throw std::bad_alloc();
-}
-void operator delete(void* Block) noexcept { std::free(Block); }
-void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 namespace {
 
@@ -47,9 +33,9 @@ void BM_GamepadListPoll(benchmark::State& State) {
   JoySticks.Poll();
   for (int Pad = 0; Pad < 4; ++Pad) Pads.Release(Pad, 6);
 
-  const int64_t AllocationsBefore = Allocations.load();
+  const int64_t AllocationsBefore = AllocationCount();
   for (auto _ : State) benchmark::DoNotOptimize(JoySticks.Poll());
-  const int64_t AllocationsDuring = Allocations.load() - AllocationsBefore;
+  const int64_t AllocationsDuring = AllocationCount() - AllocationsBefore;
 
   State.counters["allocs_per_poll"] =
       benchmark::Counter(static_cast<double>(AllocationsDuring) / State.iterations());

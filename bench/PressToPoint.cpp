@@ -11,11 +11,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "board/ScoreDisplay.h"
@@ -27,19 +25,8 @@
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
+#include "support/AllocationCounter.h"
 #include "support/VirtualGamepads.h"
-
-namespace {
-std::atomic<int64_t> Allocations{0};
-}  // namespace
-
-void* operator new(std::size_t Size) {
-  Allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* Block = std::malloc(Size ? Size : 1)) return Block;
-  throw std::bad_alloc();
-}
-void operator delete(void* Block) noexcept { std::free(Block); }
-void operator delete(void* Block, std::size_t) noexcept { std::free(Block); }
 
 namespace {
 
@@ -116,11 +103,11 @@ void MeasureCheckWithoutAward(TVirtualGamepads& Pads, bool LightsLit) {
   }
   Scoring.CheckJudgeVotes();  // a lit light starts the refresh timer once
   constexpr int Checks = 200000;
-  const int64_t AllocationsBefore = Allocations.load();
+  const int64_t AllocationsBefore = AllocationCount();
   const TSteady::time_point Started = TSteady::now();
   for (int Check = 0; Check < Checks; ++Check) Scoring.CheckJudgeVotes();
   const double ElapsedMs = MsBetween(Started, TSteady::now());
-  const int64_t Allocated = Allocations.load() - AllocationsBefore;
+  const int64_t Allocated = AllocationCount() - AllocationsBefore;
   std::printf(
       "vote check, no award, %d judges, lights %s: %.3f us per check, %lld allocations in %d "
       "checks\n",

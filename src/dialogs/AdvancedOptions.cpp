@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogButtons.h"
 #include "model/Settings.h"
 
 TfrmAdvancedOptions::TfrmAdvancedOptions(const TTKDConfig& Config, QWidget* Owner)
@@ -26,14 +27,7 @@ TfrmAdvancedOptions::TfrmAdvancedOptions(const TTKDConfig& Config, QWidget* Owne
   auto* FileNameLabel = new QLabel(QStringLiteral("File name (no path or extension)"));
   FileNameLabel->setBuddy(edtFileName);
 
-  auto* Buttons = new QDialogButtonBox;
-  btnOK = Buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnOK->setDefault(true);
-  btnCancel = Buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* Buttons = AddOkCancelButtons(this, btnOK, btnCancel);
 
   auto* Layout = new QVBoxLayout(this);
   Layout->addWidget(chkSaveInputs);

@@ -16,6 +16,7 @@
 #include "board/MessageBoxes.h"
 #include "dialogs/AdvancedOptions.h"
 #include "dialogs/ConfigRowDelegate.h"
+#include "dialogs/DialogButtons.h"
 #include "model/DorvaneError.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
@@ -112,17 +113,10 @@ TfrmTKDConfig::TfrmTKDConfig(QWidget* Owner) : QDialog(Owner) {
   lblTimer->setMinimumHeight(72);
   SetLabelColors(lblTimer, Qt::black, Qt::white);
 
-  auto* Buttons = new QDialogButtonBox;
-  btnOK = Buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnOK->setDefault(true);
-  btnCancel = Buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  QDialogButtonBox* Buttons = AddOkCancelButtons(this, btnOK, btnCancel);
   btnAdvanced = Buttons->addButton(QStringLiteral("Advanced ..."), QDialogButtonBox::ActionRole);
   btnAdvanced->setObjectName(QStringLiteral("btnAdvanced"));
   btnAdvanced->setAutoDefault(false);
-  connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(btnAdvanced, &QPushButton::clicked, this, &TfrmTKDConfig::btnAdvancedClick);
 
   auto* Layout = new QVBoxLayout(this);

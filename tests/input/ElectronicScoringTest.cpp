@@ -21,6 +21,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
 #include "support/FakeJoystickApi.h"
+#include "support/TestLight.h"
 
 namespace {
 
@@ -30,15 +31,6 @@ constexpr int Judges = 4;
 constexpr int RedOne = 5, BlueOne = 6, RedTwo = 7, BlueTwo = 8, RedThree = 9, BlueThree = 10;
 // A judge's press lasts this long before the button is let go.
 constexpr int64_t TapMs = 30;
-
-class TTestLight : public TBoardLight {
- public:
-  void SetLightColor(TColor Color) override { FColor = Color; }
-  TColor LightColor() const override { return FColor; }
-
- private:
-  TColor FColor = clUnlitLight;
-};
 
 struct TTap {
   int64_t AtMs;

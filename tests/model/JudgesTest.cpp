@@ -6,17 +6,9 @@
 #include "model/Settings.h"
 #include "support/FakeJoystickApi.h"
 #include "support/VirtualGamepads.h"
+#include "support/TestLight.h"
 
 namespace {
-
-class TTestLight : public TBoardLight {
- public:
-  void SetLightColor(TColor Color) override { FColor = Color; }
-  TColor LightColor() const override { return FColor; }
-
- private:
-  TColor FColor = clUnlitLight;
-};
 
 class JudgesTest : public testing::Test {
  protected:

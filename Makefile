@@ -40,12 +40,18 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
-# The shutdown-under-load test again, with ThreadSanitizer and AddressSanitizer builds.
+# The thread tests again (closing the board under a running clock, the clock
+# thread, the main-thread hand-off) in ThreadSanitizer and AddressSanitizer
+# builds. Qt is not instrumented: tests/tsan.supp says what of it is ignored.
+SANITIZE_TARGETS := test_board test_clock
+SANITIZE_TESTS   := Shutdown|ClockThread|MainThreadHandOff
 sanitize: deps
 	@for s in thread address; do \
 	  cmake -S . -B $(BUILD)-$$s -DSANITIZE=$$s -DDORVANE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug > /dev/null && \
-	  cmake --build $(BUILD)-$$s -j $(JOBS) --target test_clock && \
-	  (cd $(BUILD)-$$s && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -R Shutdown) || exit 1; \
+	  cmake --build $(BUILD)-$$s -j $(JOBS) --target $(SANITIZE_TARGETS) && \
+	  (cd $(BUILD)-$$s && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+	    TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp" \
+	    ctest --output-on-failure --no-tests=error -R '$(SANITIZE_TESTS)') || exit 1; \
 	done
 
 bench: build

@@ -1,0 +1,126 @@
+// CPU time the program spends per second of wall time: the idle board, and the
+// board with a running round (the real clock thread, electronic scoring
+// polling four SDL virtual gamepads), paused, and with scoring switched off.
+// The real window, offscreen. Figures from getrusage; the clock thread's own
+// share from /proc (10 ms resolution).
+// Usage: bench_ClockCpuCost [seconds per measurement = 10]
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "board/ScoreDisplay.h"
+#include "clock/core/RoundFlow.h"
+#include "clock/core/TimerThread.h"
+#include "model/Settings.h"
+#include "platform/ProgramDir.h"
+#include "platform/SoundPlayer.h"
+#include "support/VirtualGamepads.h"
+
+namespace {
+
+double Seconds(const timeval& Time) { return Time.tv_sec + Time.tv_usec / 1e6; }
+
+double CpuSeconds(int Who) {
+  rusage Usage{};
+  getrusage(Who, &Usage);
+  return Seconds(Usage.ru_utime) + Seconds(Usage.ru_stime);
+}
+
+// User and system time of the clock thread, or 0 when none runs.
+double ClockThreadCpuSeconds() {
+  const QDir Tasks(QStringLiteral("/proc/self/task"));
+  for (const QString& Task : Tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile Comm(Tasks.filePath(Task + QStringLiteral("/comm")));
+    if (!Comm.open(QIODevice::ReadOnly) || Comm.readAll().trimmed() != TTimerThread::ThreadName) {
+      continue;
+    }
+    QFile Stat(Tasks.filePath(Task + QStringLiteral("/stat")));
+    if (!Stat.open(QIODevice::ReadOnly)) return 0;
+    // Fields after the command's closing bracket; utime and stime are the 12th and 13th.
+    const QByteArray Line = Stat.readAll();
+    const QList<QByteArray> Fields = Line.mid(Line.lastIndexOf(')') + 2).split(' ');
+    if (Fields.size() < 13) return 0;
+    return (Fields[11].toDouble() + Fields[12].toDouble()) / sysconf(_SC_CLK_TCK);
+  }
+  return 0;
+}
+
+void TurnEventLoop(int Ms) {
+  QEventLoop Loop;
+  QTimer::singleShot(Ms, &Loop, &QEventLoop::quit);
+  Loop.exec();
+}
+
+// Runs the event loop for Ms and prints the CPU milliseconds used per second.
+void Measure(const char* What, int Ms) {
+  QElapsedTimer Wall;
+  const double Process = CpuSeconds(RUSAGE_SELF);
+  const double Main = CpuSeconds(RUSAGE_THREAD);
+  const double Clock = ClockThreadCpuSeconds();
+  Wall.start();
+  TurnEventLoop(Ms);
+  const double Elapsed = Wall.nsecsElapsed() / 1e9;
+  const double PerSecond = 1000 / Elapsed;
+  std::printf("%-44s %7.1f ms CPU/s  (main thread %6.1f, clock thread %6.1f)\n", What,
+              (CpuSeconds(RUSAGE_SELF) - Process) * PerSecond,
+              (CpuSeconds(RUSAGE_THREAD) - Main) * PerSecond,
+              (ClockThreadCpuSeconds() - Clock) * PerSecond);
+  std::fflush(stdout);
+}
+
+void WaitForNoClock(TfrmDorvane& Board) {
+  while (Board.RoundFlow().ClockExists()) TurnEventLoop(10);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  const int Ms = (argc > 1 ? std::atoi(argv[1]) : 10) * 1000;
+  QApplication App(argc, argv);
+  QTemporaryDir Dir;
+  SetProgramDirForTest(Dir.path());
+  TTKDConfig Config;
+  Settings = &Config;
+  Config.LoadConfig();
+  Config.RoundTime = 3600;
+  Config.UseElectronicScoring = true;
+  TFakeSoundPlayer Sound;
+  SetSoundPlayer(&Sound);
+
+  TVirtualGamepads Pads(4, 12);
+  {
+    TfrmDorvane Board;
+    Board.show();
+    TurnEventLoop(500);
+    std::printf("%d CPU(s); %d gamepads, electronic scoring on\n",
+                static_cast<int>(sysconf(_SC_NPROCESSORS_ONLN)), Pads.Count());
+
+    Measure("idle board, no clock", Ms);
+    Board.CommandAction(TfrmDorvane::CtrlG)->trigger();
+    Measure("running round, 4 pads polled", Ms);
+    Board.CommandAction(TfrmDorvane::CtrlP)->trigger();
+    Measure("paused round, 4 pads polled", Ms);
+    Board.CommandAction(TfrmDorvane::CtrlS)->trigger();
+    WaitForNoClock(Board);
+
+    Config.UseElectronicScoring = false;
+    Board.CommandAction(TfrmDorvane::CtrlG)->trigger();
+    Measure("running round, electronic scoring off", Ms);
+    Board.CommandAction(TfrmDorvane::CtrlS)->trigger();
+    WaitForNoClock(Board);
+  }
+  SetSoundPlayer(nullptr);
+  Settings = nullptr;
+  return 0;
+}

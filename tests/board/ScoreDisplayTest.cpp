@@ -302,11 +302,4 @@ TEST_F(TBoardFixture, CtrlXClosesWithoutAQuestion) {
   EXPECT_EQ(FBoxes.Count(), 0);
 }
 
-TEST_F(TBoardFixture, FeaturesOfLaterVersionsSayTheyAreNotAvailable) {
-  for (QAction* Entry : Board().PopupMenu()->actions()) {
-    if (Entry->text() == QLatin1String("Product news ...")) Entry->trigger();
-  }
-  EXPECT_EQ(FBoxes.LastMessage().Kind, TMessageKind::Information);
-}
-
 }  // namespace

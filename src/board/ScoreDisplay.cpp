@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "board/BoardFocus.h"
 #include "board/AppMessageServer.h"
 #include "board/BoardShapes.h"
 #include "board/FormResizer.h"
@@ -55,6 +56,7 @@ TfrmDorvane::TfrmDorvane(QWidget* Parent) : QWidget(Parent) {
 TfrmDorvane::~TfrmDorvane() { FormDestroy(); }
 
 void TfrmDorvane::FormCreate() {
+  new TBoardFocusKeeper(this);
   FJudges = std::make_unique<TJudgeList>();
   try {
     FJoySticks = std::make_unique<TSysJoySticks>();
@@ -127,6 +129,7 @@ void TfrmDorvane::FormShow() {
   if (QScreen* Screen = screen()) setGeometry(Screen->availableGeometry());
   mniRequestPlayer->setChecked(ReadRequestNames());
   RunCommand([this] { mniNewGameClick(nullptr); });
+  activateWindow();
 }
 
 void TfrmDorvane::resizeEvent(QResizeEvent* Event) {

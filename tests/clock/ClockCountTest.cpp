@@ -104,6 +104,31 @@ TEST_F(ClockTest, PointGapDuringInjuryTimeStaysToTheEnd) {
   EXPECT_EQ(Clock->ReturnValue(), -1);
 }
 
+// A winner rule writes the decided state first and asks for the stop right
+// after; the clock may take a step in between, which must not undo the decision.
+TEST_F(ClockTest, DecisionJustBeforeTheStartStays) {
+  MakeClock(5.0);
+  Clock->SetState(csPointCeiling);
+  TerminateAt(5);
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(), ElementsAre(csPointCeiling));
+  EXPECT_EQ(Clock->State(), csPointCeiling);
+}
+
+TEST_F(ClockTest, DecisionAsTheRoundRunsOutStaysThroughTheBreak) {
+  MakeClock(1.0, 2.0, 0, 1, 3);
+  Clock->OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
+    if (State != csRunning || Remaining >= 0) return;
+    Sender.SetState(csPointGap);
+    TerminateAt(Time.ElapsedMs() + 5);
+  };
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csPointGap));
+  EXPECT_EQ(Clock->State(), csPointGap);
+}
+
 struct TStopCase {
   const char* Name;
   std::function<void(ClockTest&)> Script;

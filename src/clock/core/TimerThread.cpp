@@ -195,7 +195,8 @@ void TTimerThread::ForwardPoll(TSysJoySticks&) {
 void TTimerThread::CountRun() {
   FElapsed = 0;
   FSegmentStart = Now();
-  SetState(csRunning);
+  // A winner rule may have decided the run before it started counting.
+  SetStateUnlessDecided(csRunning);
   CountRound();
   if (!Terminated() && BreakDue()) CountBreak();
 }
@@ -225,7 +226,8 @@ bool TTimerThread::BreakDue() const {
 void TTimerThread::CountBreak() {
   // nearbyint rounds halves to even: a break of 0.5 s has no cue.
   if (std::nearbyint(FBreakTime) > 0 && CuePlayer) CuePlayer(QStringLiteral("StartBetweenRounds"));
-  SetState(csBreak);
+  // A decision in the round's last pass keeps its state; its stop follows.
+  SetStateUnlessDecided(csBreak);
   FElapsed = 0;
   FSegmentStart = Now();
   FRemaining = FBreakTime - (FElapsed + SecondsSinceSegmentStart());

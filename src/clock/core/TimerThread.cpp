@@ -1,10 +1,9 @@
 #include "clock/core/TimerThread.h"
 
-#include "clock/core/MatchTotals.h"
-
 #include <QDeadlineTimer>
 #include <cmath>
 
+#include "clock/core/MatchTotals.h"
 #include "model/DorvaneError.h"
 #include "model/Settings.h"
 #include "platform/MainThread.h"
@@ -270,5 +269,6 @@ void TTimerThread::PollIfScoring() {
 }
 
 bool TTimerThread::ScoresDiffer(const TDorvaneMgr& ScoreMgr) {
-  return ::ScoresDiffer(TMatchScores::Read(ScoreMgr), Settings->UseSuddenDeath && SuddenDeathActive);
+  return ::ScoresDiffer(TMatchScores::Read(ScoreMgr),
+                        Settings->UseSuddenDeath && SuddenDeathActive);
 }

@@ -280,4 +280,3 @@ void TfrmDorvane::mniButtonMgrClick() {
   if (FRoundFlow->ClockExists()) return;
   ShowGamepadManager(this, *FJoySticks, *FJudges);
 }
-

@@ -9,8 +9,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "board/BoardFocus.h"
 #include "board/AppMessageServer.h"
+#include "board/BoardFocus.h"
 #include "board/BoardShapes.h"
 #include "board/FormResizer.h"
 #include "board/MessageBoxes.h"

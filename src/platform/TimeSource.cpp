@@ -26,9 +26,7 @@ class TSystemTimeSource : public TTimeSource {
     return double(FStartMs + Elapsed.count()) / MsPerDay;
   }
 
-  double WallNow() override {
-    return double(LocalMsNow() + UnixEpochDays * 86400000LL) / MsPerDay;
-  }
+  double WallNow() override { return double(LocalMsNow() + UnixEpochDays * 86400000LL) / MsPerDay; }
 
   void Sleep(int Ms) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(Ms > 0 ? Ms : 0));

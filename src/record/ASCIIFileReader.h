@@ -16,7 +16,6 @@ class TASCIIFileReader {
   TASCIIFileReader(const TASCIIFileReader&) = delete;
   TASCIIFileReader& operator=(const TASCIIFileReader&) = delete;
 
-  const QString& FileName() const { return FFileName; }
   // Closes an open file first.
   void SetFileName(const QString& Name);
 

@@ -260,6 +260,19 @@ TEST_F(RoundFlowTest, PauseInADarkBlinkPhaseShowsTheDigitsLit) {
   EXPECT_EQ(DigitsBefore, 0);
 }
 
+TEST_F(RoundFlowTest, StopInADarkBlinkPhaseLeavesTheDigitsLit) {
+  Config.EndOfRoundWarning = 1.0;
+  TColor DigitsAtStop = -1;
+  Time.After(1200, [this, &DigitsAtStop] {
+    DigitsAtStop = View.Board.ClockColor;
+    Flow->mniStopRoundClick();
+  });
+  PlayRound();
+  EXPECT_EQ(DigitsAtStop, 0);
+  EXPECT_EQ(View.Board.ClockColor, White);
+  EXPECT_EQ(View.Board.ClockText, "0:01") << "the stopped time stays";
+}
+
 TEST_F(RoundFlowTest, SetRoundAboveTheRoundsOpensTheSuddenDeathRound) {
   Config.UseSuddenDeath = true;
   Config.ResetScoreForSuddenDeath = true;

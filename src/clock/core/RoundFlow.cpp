@@ -195,7 +195,8 @@ void TRoundFlow::ShowClockColors(TClockState State, double Remaining) {
       return;
   }
   FView.SetStateColor(Color);
-  FView.SetClockColor(State == csRunning && WarningBlinkDark(Remaining) ? 0 : Color);
+  FClockDark = State == csRunning && WarningBlinkDark(Remaining);
+  FView.SetClockColor(FClockDark ? 0 : Color);
 }
 
 // Most ticks change nothing on screen: the text is rewritten only when the
@@ -242,6 +243,9 @@ void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   WriteRoundEndRecords();
   if (Sender.ReturnValue() != 0 && !SuddenDeathActive) {
     // A stop keeps the round and the time shown; the next start counts it again.
+    // Digits caught in the dark phase of the warning blink would stay black
+    // on the black board: they show lit.
+    if (FClockDark) FView.SetClockColor(FScoreMgr.RoundColor());
     CheckDisqualificationAtStop();
   } else {
     FView.SetClockColor(FScoreMgr.RoundColor());
@@ -250,6 +254,7 @@ void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   }
   FView.SetPauseButtonCaption(PauseText());
   FView.SetInjuryButtonCaption(InjuryText());
+  FClockDark = false;
   FTimerThread.reset();  // Sender is gone from here on
   UpdateCommands();
 }

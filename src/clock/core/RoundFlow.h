@@ -93,5 +93,7 @@ class TRoundFlow {
   std::unique_ptr<TTimerThread> FTimerThread;
   // The remaining time last written to the clock display.
   double FShownRemaining = 0;
+  // The end-of-round warning blink left the digits black at the last tick.
+  bool FClockDark = false;
   std::unique_ptr<QTimer> tmrWinner;
 };

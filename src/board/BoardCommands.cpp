@@ -51,12 +51,12 @@ void TfrmDorvane::RunCommand(const std::function<void()>& Command) {
 }
 
 void TfrmDorvane::BuildCommands() {
-  struct TCommandSpec {
+  struct TCommandBinding {
     TCommand Command;
     QKeySequence Key;
     void (TfrmDorvane::*Handler)();
   };
-  const TCommandSpec Specs[] = {
+  const TCommandBinding Bindings[] = {
       {F2, Qt::Key_F2, &TfrmDorvane::mniRedAddClick},
       {ShiftF2, Qt::SHIFT | Qt::Key_F2, &TfrmDorvane::mniRedMinusClick},
       {F3, Qt::Key_F3, &TfrmDorvane::mniRed1PenaltyClick},
@@ -77,14 +77,14 @@ void TfrmDorvane::BuildCommands() {
       {Help, Qt::Key_F1, &TfrmDorvane::HelpExecute},
       {CtrlX, Qt::CTRL | Qt::Key_X, &TfrmDorvane::mniExitClick},
   };
-  for (const TCommandSpec& Spec : Specs) {
+  for (const TCommandBinding& Binding : Bindings) {
     auto* Action = new QAction(this);
-    Action->setShortcut(Spec.Key);
+    Action->setShortcut(Binding.Key);
     Action->setShortcutContext(Qt::WindowShortcut);
     addAction(Action);
-    FCommands[Spec.Command] = Action;
+    FCommands[Binding.Command] = Action;
     std::function<void()> Run;
-    switch (Spec.Command) {
+    switch (Binding.Command) {
       case CtrlG:
         Run = [this] { FRoundFlow->mniStartRoundClick(); };
         break;
@@ -101,7 +101,7 @@ void TfrmDorvane::BuildCommands() {
         Run = [this, Action] { mniNewGameClick(Action); };
         break;
       default:
-        Run = [this, Handler = Spec.Handler] { (this->*Handler)(); };
+        Run = [this, Handler = Binding.Handler] { (this->*Handler)(); };
         break;
     }
     connect(Action, &QAction::triggered, this, [this, Run] { RunCommand(Run); });

@@ -140,7 +140,7 @@ void TfrmDorvane::BuildBoard() {
 }
 
 void TfrmDorvane::BuildButtons() {
-  struct TButtonSpec {
+  struct TButtonPlace {
     int Left;
     int Width;
     const char* Caption;
@@ -149,7 +149,7 @@ void TfrmDorvane::BuildButtons() {
     const char* Hint;
   };
   // Deduction, Warning and the clock captions come from [Labels] afterwards.
-  const TButtonSpec Specs[] = {
+  const TButtonPlace Places[] = {
       {10, 69, "+ Hong", F2, &RedFaces, nullptr},
       {81, 17, "-", ShiftF2, &RedFaces, nullptr},
       {100, 72, "", F3, &RedFaces, nullptr},
@@ -167,21 +167,21 @@ void TfrmDorvane::BuildButtons() {
       {698, 72, "", F7, &BlueFaces, nullptr},
       {772, 17, "-", ShiftF7, &BlueFaces, nullptr},
   };
-  for (const TButtonSpec& Spec : Specs) {
-    auto* Button = new QPushButton(QString::fromLatin1(Spec.Caption), this);
-    Button->setGeometry(Spec.Left, 540, Spec.Width, 25);
+  for (const TButtonPlace& Place : Places) {
+    auto* Button = new QPushButton(QString::fromLatin1(Place.Caption), this);
+    Button->setGeometry(Place.Left, 540, Place.Width, 25);
     Button->setFont(BoardFont(DesignPixels(10)));
-    Button->setStyleSheet(ButtonStyle(*Spec.Faces));
+    Button->setStyleSheet(ButtonStyle(*Place.Faces));
     // The keys belong to the board, never to a focused button.
     Button->setFocusPolicy(Qt::NoFocus);
-    if (Spec.Hint) Button->setToolTip(QString::fromLatin1(Spec.Hint));
-    if (Spec.Command == CommandCount) {
+    if (Place.Hint) Button->setToolTip(QString::fromLatin1(Place.Hint));
+    if (Place.Command == CommandCount) {
       cxButton13 = Button;
       cxButton13->setObjectName(QStringLiteral("cxButton13"));
       connect(Button, &QPushButton::clicked, this, [this] { cxButton13Click(); });
       continue;
     }
-    const TCommand Command = Spec.Command;
+    const TCommand Command = Place.Command;
     connect(Button, &QPushButton::clicked, this,
             [this, Command] { FCommands[Command]->trigger(); });
     switch (Command) {

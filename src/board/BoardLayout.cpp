@@ -3,7 +3,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <cmath>
 
 #include "board/BoardFont.h"
 #include "board/BoardShapes.h"
@@ -18,12 +17,13 @@ constexpr TColor clBlack = 0;
 constexpr TColor clWhite = 16777215;
 constexpr TColor clYellow = 65535;
 
-// Fonts are designed in points at 96 pixels per inch and applied in pixels.
-int DesignPixels(int Points) { return static_cast<int>(std::lround(Points * 96.0 / 72.0)); }
-
+// The clock writes its colours at every tick: an unchanged colour costs no
+// palette change.
 void SetTextColor(QWidget* Widget, TColor Color) {
+  const QColor Wanted = ToQColor(Color);
+  if (Widget->palette().color(QPalette::WindowText) == Wanted) return;
   QPalette Palette = Widget->palette();
-  Palette.setColor(QPalette::WindowText, ToQColor(Color));
+  Palette.setColor(QPalette::WindowText, Wanted);
   Widget->setPalette(Palette);
 }
 
@@ -90,37 +90,37 @@ TBoardShape* TfrmDorvane::AddShape(const char* Name, QRect Design, TColor Color)
 void TfrmDorvane::BuildBoard() {
   const auto Centre = Qt::AlignHCenter | Qt::AlignTop;
   lblDivision =
-      AddLabel("lblDivision", {290, 9, 217, 24}, QString(), DesignPixels(16), Centre, false);
+      AddLabel("lblDivision", {290, 9, 217, 24}, QString(), PointsToPixels(16), Centre, false);
   lblRoundHeader = AddLabel("lblRoundHeader", {290, 33, 217, 24}, QStringLiteral("ROUND"),
-                            DesignPixels(16), Centre, false);
+                            PointsToPixels(16), Centre, false);
   lblRound =
-      AddLabel("lblRound", {347, 54, 99, 87}, QStringLiteral("3"), DesignPixels(64), Centre, true);
+      AddLabel("lblRound", {347, 54, 99, 87}, QStringLiteral("3"), PointsToPixels(64), Centre, true);
   lblRedPlayerName =
       AddLabel("lblRedPlayerName", {19, 32, 0, 24}, QStringLiteral("Red player name"),
-               DesignPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
+               PointsToPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
   SetLabelAutoSize(lblRedPlayerName, true);
   lblBluePlayerName =
       AddLabel("lblBluePlayerName", {766, 32, 0, 24}, QStringLiteral("Blue player name"),
-               DesignPixels(16), Qt::AlignRight | Qt::AlignTop, true);
+               PointsToPixels(16), Qt::AlignRight | Qt::AlignTop, true);
   SetLabelAutoSize(lblBluePlayerName, true);
-  lblRedScore = AddLabel("lblRedScore", {4, 60, 379, 353}, QStringLiteral("00"), DesignPixels(260),
+  lblRedScore = AddLabel("lblRedScore", {4, 60, 379, 353}, QStringLiteral("00"), PointsToPixels(260),
                          Centre, false);
   lblBlueScore = AddLabel("lblBlueScore", {420, 60, 379, 353}, QStringLiteral("00"),
-                          DesignPixels(260), Centre, false);
+                          PointsToPixels(260), Centre, false);
   lblRoundState =
-      AddLabel("lblRoundState", {240, 368, 317, 24}, QString(), DesignPixels(16), Centre, false);
+      AddLabel("lblRoundState", {240, 368, 317, 24}, QString(), PointsToPixels(16), Centre, false);
   lblCountDown = AddLabel("lblCountDown", {182, 394, 417, 134}, QStringLiteral("3:00"),
-                          DesignPixels(90), Qt::AlignCenter, false);
-  Label7 = AddLabel("Label7", {1, 401, 170, 18}, QStringLiteral("Red penalties"), DesignPixels(10),
+                          PointsToPixels(90), Qt::AlignCenter, false);
+  Label7 = AddLabel("Label7", {1, 401, 170, 18}, QStringLiteral("Red penalties"), PointsToPixels(10),
                     Centre, true);
   lblRedPenalty = AddLabel("lblRedPenalty", {2, 429, 150, 105}, QStringLiteral("0"),
-                           DesignPixels(72), Centre, false);
+                           PointsToPixels(72), Centre, false);
   shpRedPenalty = AddShape("shpRedPenalty", {137, 485, 34, 32}, clYellow);
   shpRedPenalty->hide();
   Label8 = AddLabel("Label8", {604, 402, 175, 18}, QStringLiteral("Blue penalties"),
-                    DesignPixels(10), Centre, true);
+                    PointsToPixels(10), Centre, true);
   lblBluePenalty = AddLabel("lblBluePenalty", {599, 430, 150, 105}, QStringLiteral("0"),
-                            DesignPixels(72), Centre, false);
+                            PointsToPixels(72), Centre, false);
   shpBluePenalty = AddShape("shpBluePenalty", {735, 486, 34, 32}, clYellow);
   shpBluePenalty->hide();
   constexpr int RedLightLefts[] = {18, 94, 170, 246};
@@ -170,7 +170,7 @@ void TfrmDorvane::BuildButtons() {
   for (const TButtonPlace& Place : Places) {
     auto* Button = new QPushButton(QString::fromLatin1(Place.Caption), this);
     Button->setGeometry(Place.Left, 540, Place.Width, 25);
-    Button->setFont(BoardFont(DesignPixels(10)));
+    Button->setFont(BoardFont(PointsToPixels(10)));
     Button->setStyleSheet(ButtonStyle(*Place.Faces));
     // The keys belong to the board, never to a focused button.
     Button->setFocusPolicy(Qt::NoFocus);

@@ -8,6 +8,7 @@
 #include "board/ScoreDisplay.h"
 #include "model/Settings.h"
 #include "platform/Joystick.h"
+#include "platform/MainThread.h"
 #include "platform/SoundPlayer.h"
 #include "update/UpdateStaging.h"
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
       if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
       frmDorvane.show();
       Result = App.exec();
+      // The board is closed: a running clock's reports have nowhere to go.
+      ShutdownMainThreadHandOff();
     }  // the board's end: clock, timers, score manager, gamepads, judges, sound
     ShutdownJoysticks();
     ShutdownSoundPlayer();

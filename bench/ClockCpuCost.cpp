@@ -19,8 +19,8 @@
 #include <cstdlib>
 
 #include "board/ScoreDisplay.h"
-#include "clock/core/RoundFlow.h"
-#include "clock/core/TimerThread.h"
+#include "clock/RoundFlow.h"
+#include "clock/TimerThread.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "board/ScoreDisplay.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
-#include "model/Judges.h"
+#include "input/Judges.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"

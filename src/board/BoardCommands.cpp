@@ -14,15 +14,15 @@
 #include <QWidgetAction>
 
 #include "board/HelpWindow.h"
-#include "board/MessageBoxes.h"
 #include "board/ScoreDisplay.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "dialogs/TestButtons.h"
 #include "model/DorvaneError.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QLabel>
 
 #include "board/ScoreDisplay.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "model/ScoreManager.h"
 
 bool TfrmDorvane::ClockExists() const { return FRoundFlow->ClockExists(); }

@@ -4,12 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "board/BoardFont.h"
-#include "board/BoardShapes.h"
 #include "board/FormResizer.h"
 #include "board/ScoreDisplay.h"
 #include "board/SuddenDeathImage.h"
 #include "model/Settings.h"
+#include "widgets/BoardFont.h"
+#include "widgets/BoardShapes.h"
+#include "widgets/ColorConversion.h"
 
 namespace {
 

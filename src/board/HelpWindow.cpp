@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "board/BoardResources.h"
+#include "widgets/BoardResources.h"
 
 namespace {
 

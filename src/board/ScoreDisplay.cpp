@@ -11,20 +11,20 @@
 
 #include "board/AppMessageServer.h"
 #include "board/BoardFocus.h"
-#include "board/BoardShapes.h"
 #include "board/FormResizer.h"
-#include "board/MessageBoxes.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
+#include "input/Judges.h"
 #include "model/DorvaneError.h"
-#include "model/Judges.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/Joystick.h"
 #include "platform/SoundPlayer.h"
 #include "record/SoundCues.h"
 #include "update/UpdateCheck.h"
+#include "widgets/BoardShapes.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 

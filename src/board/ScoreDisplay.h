@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "clock/core/BoardView.h"
+#include "clock/BoardView.h"
 #include "dialogs/ConfigCommand.h"
 
 class QAction;

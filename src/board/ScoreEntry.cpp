@@ -4,16 +4,16 @@
 #include <QLabel>
 #include <cmath>
 
-#include "board/BoardShapes.h"
-#include "board/MessageBoxes.h"
 #include "board/NewPlayers.h"
 #include "board/ScoreDisplay.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "model/StringFn.h"
 #include "record/MatchRecords.h"
 #include "record/SoundCues.h"
+#include "widgets/BoardShapes.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <cmath>
 
-#include "board/MessageBoxes.h"
 #include "board/ScoreDisplay.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "update/NewsWindow.h"
 #include "update/UpdateCheck.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 

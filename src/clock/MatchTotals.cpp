@@ -1,4 +1,4 @@
-#include "clock/core/MatchTotals.h"
+#include "clock/MatchTotals.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 
 #include <QStringList>
 #include <QTimer>
 #include <cmath>
 #include <limits>
 
-#include "clock/core/BoardView.h"
-#include "clock/core/TimerThread.h"
+#include "clock/BoardView.h"
+#include "clock/TimerThread.h"
 #include "model/DorvaneError.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"

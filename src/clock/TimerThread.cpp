@@ -1,9 +1,9 @@
-#include "clock/core/TimerThread.h"
+#include "clock/TimerThread.h"
 
 #include <QDeadlineTimer>
 #include <cmath>
 
-#include "clock/core/MatchTotals.h"
+#include "clock/MatchTotals.h"
 #include "model/DorvaneError.h"
 #include "model/Settings.h"
 #include "platform/MainThread.h"

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "clock/core/BoardView.h"
-#include "clock/core/MatchTotals.h"
-#include "clock/core/RoundFlow.h"
-#include "clock/core/TimerThread.h"
+#include "clock/BoardView.h"
+#include "clock/MatchTotals.h"
+#include "clock/RoundFlow.h"
+#include "clock/TimerThread.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "model/StringFn.h"

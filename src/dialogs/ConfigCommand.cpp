@@ -4,11 +4,11 @@
 #include <cmath>
 #include <limits>
 
-#include "board/MessageBoxes.h"
 #include "dialogs/TKDConfig.h"
 #include "model/DorvaneError.h"
 #include "model/Settings.h"
 #include "model/StringFn.h"
+#include "widgets/MessageBoxes.h"
 
 int WinnerBlinkInterval(double WinnerBlink) {
   constexpr double Shortest = 100;

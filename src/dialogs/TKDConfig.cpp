@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "board/BoardFont.h"
-#include "board/MessageBoxes.h"
 #include "dialogs/AdvancedOptions.h"
 #include "dialogs/ConfigRowDelegate.h"
 #include "dialogs/DialogButtons.h"
@@ -21,6 +19,9 @@
 #include "model/NumberText.h"
 #include "model/Settings.h"
 #include "model/StringFn.h"
+#include "widgets/BoardFont.h"
+#include "widgets/ColorConversion.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 

@@ -14,15 +14,15 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "board/BoardShapes.h"
-#include "board/MessageBoxes.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
+#include "input/Judges.h"
 #include "model/DorvaneError.h"
-#include "model/Judges.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
 #include "platform/TimeSource.h"
+#include "widgets/BoardShapes.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 

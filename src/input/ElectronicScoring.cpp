@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "input/GamepadDevices.h"
+#include "input/Judges.h"
 #include "model/BoardLight.h"
-#include "model/Judges.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/TimeSource.h"

@@ -1,4 +1,4 @@
-#include "model/Judges.h"
+#include "input/Judges.h"
 
 #include <algorithm>
 

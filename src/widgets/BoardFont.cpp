@@ -1,9 +1,9 @@
-#include "board/BoardFont.h"
+#include "widgets/BoardFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
-#include "board/BoardResources.h"
+#include "widgets/BoardResources.h"
 
 QString BoardFontFamily() {
   static const QString Family = [] {

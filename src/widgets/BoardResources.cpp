@@ -1,4 +1,4 @@
-#include "board/BoardResources.h"
+#include "widgets/BoardResources.h"
 
 #include <QtGlobal>
 

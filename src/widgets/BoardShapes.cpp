@@ -1,7 +1,9 @@
-#include "board/BoardShapes.h"
+#include "widgets/BoardShapes.h"
 
 #include <QPainter>
 #include <algorithm>
+
+#include "widgets/ColorConversion.h"
 
 TBoardShape::TBoardShape(QWidget* Board, TColor Color) : QWidget(Board), FColor(Color) {}
 

@@ -1,4 +1,4 @@
-#include "board/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QMessageBox>
 

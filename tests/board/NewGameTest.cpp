@@ -9,11 +9,12 @@
 #include <functional>
 
 #include "board/NewPlayers.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "model/ScoreManager.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
 #include "support/BoardFixture.h"
+#include "widgets/ColorConversion.h"
 
 namespace {
 

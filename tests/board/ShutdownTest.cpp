@@ -14,10 +14,10 @@
 #include <QTest>
 #include <optional>
 
-#include "clock/core/RoundFlow.h"
-#include "clock/core/TimerThread.h"
+#include "clock/RoundFlow.h"
+#include "clock/TimerThread.h"
+#include "input/Judges.h"
 #include "model/BoardLight.h"
-#include "model/Judges.h"
 #include "model/ScoreManager.h"
 #include "platform/Joystick.h"
 #include "platform/TimeSource.h"

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QUrl>
 
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "support/BoardFixture.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateStaging.h"

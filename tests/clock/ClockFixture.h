@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "clock/core/TimerThread.h"
+#include "clock/TimerThread.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/TimeSource.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <mutex>
 
-#include "clock/core/TimerThread.h"
+#include "clock/TimerThread.h"
 #include "model/Settings.h"
 #include "platform/MainThread.h"
 #include "platform/TimeSource.h"

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "clock/core/TimerThread.h"
+#include "clock/TimerThread.h"
 #include "model/Settings.h"
 #include "platform/MainThread.h"
 

@@ -16,9 +16,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "clock/core/BoardView.h"
-#include "clock/core/RoundFlow.h"
-#include "clock/core/TimerThread.h"
+#include "clock/BoardView.h"
+#include "clock/RoundFlow.h"
+#include "clock/TimerThread.h"
 #include "input/GamepadDevices.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"

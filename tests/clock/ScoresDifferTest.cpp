@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "clock/core/TimerThread.h"
+#include "clock/TimerThread.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 

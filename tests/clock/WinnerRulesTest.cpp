@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "RoundFlowFixture.h"
-#include "clock/core/MatchTotals.h"
+#include "clock/MatchTotals.h"
 
 using testing::Each;
 using testing::Ne;

@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "board/MessageBoxes.h"
 #include "model/DefaultLocale.h"
 #include "model/DorvaneError.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
+#include "widgets/MessageBoxes.h"
 
 // A settings record loaded from a settings file in a fresh folder, installed
 // as Settings, in a locale whose decimal separator is a point; message boxes

@@ -9,15 +9,15 @@
 #include <optional>
 
 #include "DialogFixture.h"
-#include "board/BoardShapes.h"
 #include "board/ScoreDisplay.h"
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "dialogs/TestButtons.h"
 #include "input/GamepadDevices.h"
-#include "model/Judges.h"
+#include "input/Judges.h"
 #include "platform/TimeSource.h"
 #include "support/BoardFixture.h"
 #include "support/FakeJoystickApi.h"
+#include "widgets/BoardShapes.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QTimer>
 #include <optional>
 
-#include "clock/core/RoundFlow.h"
+#include "clock/RoundFlow.h"
 #include "input/GamepadDevices.h"
+#include "input/Judges.h"
 #include "model/BoardLight.h"
-#include "model/Judges.h"
 #include "model/ScoreManager.h"
 #include "platform/TimeSource.h"
 #include "support/BoardFixture.h"

@@ -13,8 +13,8 @@
 
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
+#include "input/Judges.h"
 #include "model/BoardLight.h"
-#include "model/Judges.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "input/GamepadDevices.h"
+#include "input/Judges.h"
 #include "model/BoardLight.h"
-#include "model/Judges.h"
 #include "model/Settings.h"
 #include "support/FakeJoystickApi.h"
-#include "support/VirtualGamepads.h"
 #include "support/TestLight.h"
+#include "support/VirtualGamepads.h"
 
 namespace {
 

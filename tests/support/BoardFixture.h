@@ -6,12 +6,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "board/MessageBoxes.h"
 #include "board/ScoreDisplay.h"
 #include "model/Settings.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
 #include "support/FakeJoystickApi.h"
+#include "widgets/MessageBoxes.h"
 
 // The real scoreboard window over a fresh program folder: its own settings
 // record (defaults, or what the test wrote to Dorvane.INI before Board()),

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFontInfo>
 
-#include "board/BoardFont.h"
-#include "board/BoardResources.h"
+#include "widgets/BoardFont.h"
+#include "widgets/BoardResources.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 
 #include "clock/TimerThread.h"
 #include "model/ScoreManager.h"
-#include "model/Settings.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ struct TRunFigures {
 
 TRunFigures MeasureOneRound(double RoundSeconds) {
   TDorvaneMgr Mgr;
-  auto Clock = std::make_unique<TTimerThread>(Mgr, RoundSeconds, 0, 0, 1, 1);
+  auto Clock = std::make_unique<TTimerThread>(Mgr, TClockRun{.RoundTime = RoundSeconds});
   Clock->CuePlayer = nullptr;
   QEventLoop Ended;
   TSteady::time_point EndAnnounced;
@@ -57,8 +56,6 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each run's line as soon as it is measured
   const double RoundSeconds = argc > 1 ? std::atof(argv[1]) : 10.0;
   const int Runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-  TTKDConfig Config;
-  Settings = &Config;
 
   std::vector<double> Errors;
   for (int Run = 1; Run <= Runs; ++Run) {
@@ -69,6 +66,5 @@ int main(int argc, char** argv) {
                 RoundSeconds * 1000.0 / std::max(1, Figures.Ticks));
   }
   std::printf("median end error over %d runs: %+.2f ms\n", Runs, Median(Errors));
-  Settings = nullptr;
   return 0;
 }

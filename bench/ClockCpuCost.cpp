@@ -21,10 +21,11 @@
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
 #include "clock/TimerThread.h"
+#include "match/Match.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
-#include "support/VirtualGamepads.h"
+#include "support/core/VirtualGamepads.h"
 
 namespace {
 
@@ -91,7 +92,6 @@ int main(int argc, char** argv) {
   QTemporaryDir Dir;
   SetProgramDirForTest(Dir.path());
   TTKDConfig Config;
-  Settings = &Config;
   Config.LoadConfig();
   Config.RoundTime = 3600;
   Config.UseElectronicScoring = true;
@@ -100,7 +100,8 @@ int main(int argc, char** argv) {
 
   TVirtualGamepads Pads(4, 12);
   {
-    TfrmDorvane Board;
+    TMatch Match(Config);
+    TfrmDorvane Board(Config, Match);
     Board.show();
     TurnEventLoop(500);
     std::printf("%d CPU(s); %d gamepads, electronic scoring on\n",
@@ -121,6 +122,5 @@ int main(int argc, char** argv) {
     WaitForNoClock(Board);
   }
   SetSoundPlayer(nullptr);
-  Settings = nullptr;
   return 0;
 }

@@ -3,10 +3,9 @@
 // allocations made while polling, which must be none.
 #include <benchmark/benchmark.h>
 
-
 #include "input/GamepadDevices.h"
 #include "support/AllocationCounter.h"
-#include "support/VirtualGamepads.h"
+#include "support/core/VirtualGamepads.h"
 
 namespace {
 

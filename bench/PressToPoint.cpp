@@ -21,12 +21,13 @@
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
+#include "match/Match.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "support/AllocationCounter.h"
-#include "support/VirtualGamepads.h"
+#include "support/core/VirtualGamepads.h"
 
 namespace {
 
@@ -50,8 +51,10 @@ double Percentile(std::vector<double> Values, double Fraction) {
   return Values[std::min(Index, Values.size() - 1)];
 }
 
-std::vector<double> MeasurePressToPoint(TVirtualGamepads& Pads, int Presses) {
-  TfrmDorvane Board;
+std::vector<double> MeasurePressToPoint(TTKDConfig& Config, TVirtualGamepads& Pads,
+                                        int Presses) {
+  TMatch Match(Config);
+  TfrmDorvane Board(Config, Match);
   Board.show();
   TDorvaneMgr& Mgr = Board.ScoreMgr();
   TSteady::time_point Changed;
@@ -89,13 +92,13 @@ std::vector<double> MeasurePressToPoint(TVirtualGamepads& Pads, int Presses) {
 
 // The check as the clock calls it after a poll, with four judges and no vote
 // pending (once with every light lit by old, consumed presses).
-void MeasureCheckWithoutAward(TVirtualGamepads& Pads, bool LightsLit) {
+void MeasureCheckWithoutAward(const TTKDConfig& Config, TVirtualGamepads& Pads, bool LightsLit) {
   TSysJoySticks JoySticks;
   TJudgeList Judges;
-  BuildJudges(Judges, JoySticks, *Settings, {}, {});
+  BuildJudges(Judges, JoySticks, Config, {}, {});
   TDorvaneMgr Mgr;
   QTimer HandSet;
-  TElectronicScoring Scoring(Judges, Mgr, HandSet, [] { return true; });
+  TElectronicScoring Scoring(Judges, Mgr, HandSet, Config, [] { return true; });
   if (LightsLit) {
     for (int Pad = 0; Pad < 4; ++Pad) Pads.Press(Pad, RedOne);
     JoySticks.Poll();
@@ -132,23 +135,21 @@ int main(int argc, char** argv) {
   Config.LoadConfig();
   Config.UseElectronicScoring = true;
   Config.RoundTime = 3600;
-  Settings = &Config;
   TFakeSoundPlayer Silent;
   SetSoundPlayer(&Silent);
 
   {
     TVirtualGamepads Pads(4, 12);
-    const std::vector<double> Latencies = MeasurePressToPoint(Pads, Presses);
+    const std::vector<double> Latencies = MeasurePressToPoint(Config, Pads, Presses);
     std::printf(
         "press to point over %d presses: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n",
         Presses, Percentile(Latencies, 0.5), Percentile(Latencies, 0.99),
         Percentile(Latencies, 1.0));
-    MeasureCheckWithoutAward(Pads, false);
-    MeasureCheckWithoutAward(Pads, true);
+    MeasureCheckWithoutAward(Config, Pads, false);
+    MeasureCheckWithoutAward(Config, Pads, true);
   }
 
   SetSoundPlayer(nullptr);
-  Settings = nullptr;
   SetProgramDirForTest(QString());
   return 0;
 }

@@ -3,9 +3,9 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "board/ScoreDisplay.h"
+#include "match/Match.h"
 #include "model/Settings.h"
 #include "platform/Joystick.h"
 #include "platform/MainThread.h"
@@ -20,10 +20,9 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
-  // The settings exist, loaded, before any window.
-  auto Config = std::make_unique<TTKDConfig>();
-  Settings = Config.get();
-  Settings->LoadConfig();
+  // The settings exist, loaded, before the match and any window.
+  TTKDConfig Config;
+  Config.LoadConfig();
 
   int Result = 0;
   {
@@ -34,12 +33,12 @@ int main(int argc, char** argv) {
     if (InstallStagedUpdate()) {
       QProcess::startDetached(QCoreApplication::applicationFilePath(),
                               QCoreApplication::arguments().mid(1));
-      Settings = nullptr;
       return 0;
     }
     InitJoysticks();
     {
-      TfrmDorvane frmDorvane;
+      TMatch Match(Config);
+      TfrmDorvane frmDorvane(Config, Match);
       // After an update's restart the old board may still hold the socket
       // for a moment: keep trying for a while.
       QTimer Listen;
@@ -54,12 +53,10 @@ int main(int argc, char** argv) {
       Result = App.exec();
       // The board is closed: a running clock's reports have nowhere to go.
       ShutdownMainThreadHandOff();
-    }  // the board's end: clock, timers, score manager, gamepads, judges, sound
+    }  // the board's end, then the match's: clock, timers, score manager, gamepads, judges, sound
     ShutdownJoysticks();
     ShutdownSoundPlayer();
   }
   // Not saved: only the configuration dialogs write the settings.
-  Settings = nullptr;
-  Config.reset();
   return Result;
 }

@@ -17,6 +17,7 @@
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
 #include "dialogs/TestButtons.h"
+#include "match/Match.h"
 #include "model/DorvaneError.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"
@@ -86,16 +87,16 @@ void TfrmDorvane::BuildCommands() {
     std::function<void()> Run;
     switch (Binding.Command) {
       case CtrlG:
-        Run = [this] { FRoundFlow->mniStartRoundClick(); };
+        Run = [this] { FMatch.StartRound(); };
         break;
       case CtrlS:
-        Run = [this] { FRoundFlow->mniStopRoundClick(); };
+        Run = [this] { FMatch.StopRound(); };
         break;
       case CtrlP:
-        Run = [this] { FRoundFlow->mniPause2Click(); };
+        Run = [this] { FMatch.TogglePause(); };
         break;
       case CtrlI:
-        Run = [this] { FRoundFlow->mniStartInjuryTime2Click(); };
+        Run = [this] { FMatch.ToggleInjury(); };
         break;
       case CtrlN:
         Run = [this, Action] { mniNewGameClick(Action); };
@@ -189,15 +190,15 @@ void TfrmDorvane::BuildPopupMenu() {
   AddMenuEntry(BlueGroup, QStringLiteral("Blue half point penalty -"), ShiftF7,
                QStringLiteral("Blue half point penalty -"));
 
-  auto AddRoundFlowEntry = [this](const QString& Caption, void (TRoundFlow::*Handler)()) {
+  auto AddRetireEntry = [this](const QString& Caption, TSide Side) {
     QAction* Entry = mnuPopUp->addAction(Caption);
     Entry->setToolTip(Caption);
     Entry->setStatusTip(Caption);
     connect(Entry, &QAction::triggered, this,
-            [this, Handler] { RunCommand([this, Handler] { (FRoundFlow.get()->*Handler)(); }); });
+            [this, Side] { RunCommand([this, Side] { FMatch.Retire(Side); }); });
   };
-  AddRoundFlowEntry(QStringLiteral("Blue retires"), &TRoundFlow::mniBlueRetiresClick);
-  AddRoundFlowEntry(QStringLiteral("Red retires"), &TRoundFlow::mniRedRetiresClick);
+  AddRetireEntry(QStringLiteral("Blue retires"), TSide::Blue);
+  AddRetireEntry(QStringLiteral("Red retires"), TSide::Red);
   mnuPopUp->addSeparator();
   AddPlainEntry(mnuPopUp, QStringLiteral("Configuration"), QStringLiteral("Configuration"),
                 &TfrmDorvane::mniConfigurationClick);
@@ -215,7 +216,7 @@ void TfrmDorvane::BuildPopupMenu() {
   connect(mnuPopUp, &QMenu::aboutToShow, this, [this] { mnuPopUpPopup(); });
   // After any entry, also one in the Red or Blue group (their clicks reach
   // this menu's signal too).
-  connect(mnuPopUp, &QMenu::triggered, this, [this] { FRoundFlow->UpdateCommands(); });
+  connect(mnuPopUp, &QMenu::triggered, this, [this] { FMatch.UpdateCommands(); });
 }
 
 void TfrmDorvane::SetCaptionsFromLabels() {
@@ -246,14 +247,14 @@ void TfrmDorvane::cxButton13Click() { ShowPopupMenu(QCursor::pos()); }
 
 void TfrmDorvane::ShowPopupMenu(QPoint ScreenPos) { mnuPopUp->popup(ScreenPos); }
 
-void TfrmDorvane::mnuPopUpPopup() { FRoundFlow->UpdateCommands(); }
+void TfrmDorvane::mnuPopUpPopup() { FMatch.UpdateCommands(); }
 
 void TfrmDorvane::mniSetRoundChange() {
   // Leaving the field after Enter must not set the round a second time.
   if (!mniSetRound->isModified()) return;
   mniSetRound->setModified(false);
-  RunCommand([this] { FRoundFlow->mniSetRoundChange(mniSetRound->text()); });
-  FRoundFlow->UpdateCommands();
+  RunCommand([this] { FMatch.SetRound(mniSetRound->text()); });
+  FMatch.UpdateCommands();
 }
 
 bool TfrmDorvane::ReadRequestNames() const {
@@ -277,6 +278,6 @@ void TfrmDorvane::mniExitClick() { close(); }
 
 // The dialog polls the gamepads itself, so it never opens beside a clock run.
 void TfrmDorvane::mniButtonMgrClick() {
-  if (FRoundFlow->ClockExists()) return;
-  ShowGamepadManager(this, *FJoySticks, *FJudges);
+  if (FMatch.RoundFlow().ClockExists()) return;
+  ShowGamepadManager(this, FMatch.JoySticks(), FMatch.Judges(), FConfig);
 }

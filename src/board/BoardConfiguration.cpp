@@ -3,11 +3,12 @@
 
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
+#include "match/Match.h"
 #include "model/ScoreManager.h"
 
-bool TfrmDorvane::ClockExists() const { return FRoundFlow->ClockExists(); }
+bool TfrmDorvane::ClockExists() const { return FMatch.RoundFlow().ClockExists(); }
 
-void TfrmDorvane::ClearWinner() { FScoreMgr->SetWinner(0); }
+void TfrmDorvane::ClearWinner() { FMatch.ScoreMgr().SetWinner(0); }
 
 void TfrmDorvane::SetPlayerNames(const QString& RedName, const QString& BlueName) {
   SetLabelText(lblRedPlayerName, RedName);
@@ -15,19 +16,20 @@ void TfrmDorvane::SetPlayerNames(const QString& RedName, const QString& BlueName
 }
 
 void TfrmDorvane::SetManagerColors(TColor Round, TColor Break, TColor Injury) {
-  FScoreMgr->SetRoundColor(Round);
-  FScoreMgr->SetBreakColor(Break);
-  FScoreMgr->SetInjuryColor(Injury);
+  TDorvaneMgr& Mgr = FMatch.ScoreMgr();
+  Mgr.SetRoundColor(Round);
+  Mgr.SetBreakColor(Break);
+  Mgr.SetInjuryColor(Injury);
 }
 
 void TfrmDorvane::SetDivision(const QString& Division) { SetLabelText(lblDivision, Division); }
 
-void TfrmDorvane::SetAutoRestart(bool On) { FScoreMgr->SetAutoRestart(On); }
+void TfrmDorvane::SetAutoRestart(bool On) { FMatch.ScoreMgr().SetAutoRestart(On); }
 
 void TfrmDorvane::SetWinnerBlinkInterval(int Milliseconds) {
-  FRoundFlow->SetWinnerBlinkInterval(Milliseconds);
+  FMatch.RoundFlow().SetWinnerBlinkInterval(Milliseconds);
 }
 
 void TfrmDorvane::ShowIdleClockText(const QString& Text) { SetClockText(Text); }
 
-void TfrmDorvane::mniConfigurationClick() { RunConfigurationCommand(*this, this); }
+void TfrmDorvane::mniConfigurationClick() { RunConfigurationCommand(*this, FConfig, this); }

@@ -217,7 +217,7 @@ void TfrmDorvane::BuildButtons() {
 }
 
 void TfrmDorvane::ApplyPlayerColors() {
-  ApplyPlayerColors(Settings->RedPlayerColor, Settings->BluePlayerColor);
+  ApplyPlayerColors(FConfig.RedPlayerColor, FConfig.BluePlayerColor);
 }
 
 void TfrmDorvane::ApplyPlayerColors(TColor Red, TColor Blue) {
@@ -226,9 +226,9 @@ void TfrmDorvane::ApplyPlayerColors(TColor Red, TColor Blue) {
 }
 
 void TfrmDorvane::ApplyBoardColors() {
-  SetNameColor(Settings->NameColor);
-  SetBackgroundColor(Settings->BGColor);
-  SetClockColor(Settings->RoundColor);
+  SetNameColor(FConfig.NameColor);
+  SetBackgroundColor(FConfig.BGColor);
+  SetClockColor(FConfig.RoundColor);
 }
 
 void TfrmDorvane::SetNameColor(TColor Color) {

@@ -12,40 +12,20 @@
 #include "board/AppMessageServer.h"
 #include "board/BoardFocus.h"
 #include "board/FormResizer.h"
-#include "clock/RoundFlow.h"
-#include "input/ElectronicScoring.h"
-#include "input/GamepadDevices.h"
-#include "input/Judges.h"
-#include "model/DorvaneError.h"
-#include "model/ScoreManager.h"
+#include "match/Match.h"
 #include "model/Settings.h"
-#include "platform/Joystick.h"
-#include "platform/SoundPlayer.h"
 #include "record/SoundCues.h"
 #include "update/UpdateCheck.h"
 #include "widgets/BoardShapes.h"
 #include "widgets/MessageBoxes.h"
 
-namespace {
-
-// Stands in for a joystick driver that is missing, so the board still runs.
-class TNoJoysticks : public TJoystickApi {
- public:
-  uint32_t joyGetNumDevs() override { return 0; }
-  uint32_t joyGetPos(uint32_t, TJoyInfo&) override { return JOYERR_PARMS; }
-  uint32_t joyGetDevCapsA(uint32_t, TJoyCaps&) override { return JOYERR_PARMS; }
-};
-
-}  // namespace
-
-TfrmDorvane::TfrmDorvane(QWidget* Parent) : QWidget(Parent) {
+TfrmDorvane::TfrmDorvane(TTKDConfig& Config, TMatch& Match, QWidget* Parent)
+    : QWidget(Parent), FConfig(Config), FMatch(Match) {
   setObjectName(QStringLiteral("frmDorvane"));
   setWindowTitle(QStringLiteral("Dorvane"));
   setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
   // The resizer takes the design size as its reference.
   resize(DesignWidth, DesignHeight);
-  tmrHandSet = new QTimer(this);
-  tmrHandSet->setInterval(1);
   BuildCommands();
   BuildBoard();
   BuildPopupMenu();
@@ -57,27 +37,13 @@ TfrmDorvane::~TfrmDorvane() { FormDestroy(); }
 
 void TfrmDorvane::FormCreate() {
   new TBoardFocusKeeper(this);
-  FJudges = std::make_unique<TJudgeList>();
-  try {
-    FJoySticks = std::make_unique<TSysJoySticks>();
-  } catch (const TDorvaneError& Error) {
-    // Without a joystick driver the board still keeps score by hand.
-    ShowErrorBox(this, Error.Message());
-    TNoJoysticks NoJoysticks;
-    SetJoystickApi(&NoJoysticks);
-    FJoySticks = std::make_unique<TSysJoySticks>();
-    SetJoystickApi(nullptr);
-  }
-  BuildJudges(*FJudges, *FJoySticks, *Settings, {shpR[0], shpR[1], shpR[2], shpR[3]},
-              {shpB[0], shpB[1], shpB[2], shpB[3]});
-
-  FScoreMgr = std::make_unique<TDorvaneMgr>();
-  ConnectScoreEvents();
-  FRoundFlow = std::make_unique<TRoundFlow>(*this, *FScoreMgr, *FJoySticks);
-  ConnectElectronicScoring();
+  // Without a joystick driver the match is still kept by hand.
+  if (!FMatch.GamepadError().isEmpty()) ShowErrorBox(this, FMatch.GamepadError());
+  FMatch.SetJudgeLights({shpR[0], shpR[1], shpR[2], shpR[3]}, {shpB[0], shpB[1], shpB[2], shpB[3]});
+  FMatch.Attach(*this);
 
   ApplyBoardColors();
-  SetLabelText(lblDivision, Settings->Division);
+  SetLabelText(lblDivision, FConfig.Division);
   FormResizer1 = new TFormResizer(this);
   FormResizer1->ResizeFonts = true;
   FormResizer1->MinFontSize = 8;
@@ -88,34 +54,6 @@ void TfrmDorvane::FormCreate() {
   FormResizer1->InitializeForm();
   ApplyPlayerColors();
   SetCaptionsFromLabels();
-}
-
-void TfrmDorvane::ConnectScoreEvents() {
-  TDorvaneMgr& Mgr = *FScoreMgr;
-  Mgr.OnRoundChange = [this](TDorvaneMgr&) { ShowRound(); };
-  Mgr.OnRedScoreChange = [this](TDorvaneMgr&) { ShowRedScore(); };
-  Mgr.OnRedPenaltyChange = [this](TDorvaneMgr&) { ShowRedPenalty(); };
-  Mgr.OnBlueScoreChange = [this](TDorvaneMgr&) { ShowBlueScore(); };
-  Mgr.OnBluePenaltyChange = [this](TDorvaneMgr&) { ShowBluePenalty(); };
-  Mgr.OnScoresReset = [this](TDorvaneMgr&) { ShowAllScores(); };
-  Mgr.OnColorChange = [](TDorvaneMgr&) {};
-  Mgr.OnWinnerChange = [this](TDorvaneMgr&) {
-    if (FRoundFlow) FRoundFlow->WinnerChanged();
-  };
-}
-
-// The clock hands each click and the end of each poll to the judges' scoring.
-void TfrmDorvane::ConnectElectronicScoring() {
-  FElectronicScoring = std::make_unique<TElectronicScoring>(
-      *FJudges, *FScoreMgr, *tmrHandSet, [this] { return FRoundFlow->ClockRunning(); });
-  TElectronicScoring& Scoring = *FElectronicScoring;
-  FRoundFlow->OnJudgeButtonClick = [&Scoring](TMyJoyStick& Sender, TJoyButton& Button,
-                                              int32_t ButtonNumber, double PressStart,
-                                              bool& Handled) {
-    Scoring.JudgeButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
-  };
-  FRoundFlow->OnCheckJudgeVotes = [&Scoring](TSysJoySticks&) { Scoring.CheckJudgeVotes(); };
-  connect(tmrHandSet, &QTimer::timeout, this, [&Scoring] { Scoring.tmrHandSetTimer(); });
 }
 
 void TfrmDorvane::showEvent(QShowEvent* Event) {
@@ -137,16 +75,16 @@ void TfrmDorvane::resizeEvent(QResizeEvent* Event) {
   if (FormResizer1) FormResizer1->ResizeAll();
 }
 
+// The match outlives its board: from here on it draws on no part of it.
 void TfrmDorvane::FormDestroy() {
-  // The round flow goes first: it ends a running clock before what the clock uses goes away.
-  FRoundFlow.reset();
-  tmrHandSet->stop();
-  FElectronicScoring.reset();
-  FScoreMgr.reset();
-  FJoySticks.reset();
-  FJudges.reset();
-  SoundPlayer().StopAll();
+  FMatch.Detach(*this);
+  FMatch.SetJudgeLights({}, {});
 }
+
+TJudgeList& TfrmDorvane::Judges() { return FMatch.Judges(); }
+TSysJoySticks& TfrmDorvane::JoySticks() { return FMatch.JoySticks(); }
+TDorvaneMgr& TfrmDorvane::ScoreMgr() { return FMatch.ScoreMgr(); }
+TRoundFlow& TfrmDorvane::RoundFlow() { return FMatch.RoundFlow(); }
 
 TBoardLight& TfrmDorvane::RedLight(int Judge) { return *shpR.at(Judge - 1); }
 TBoardLight& TfrmDorvane::BlueLight(int Judge) { return *shpB.at(Judge - 1); }

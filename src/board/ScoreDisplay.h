@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "clock/BoardView.h"
 #include "dialogs/ConfigCommand.h"
+#include "match/MatchView.h"
 
 class QAction;
 class QLabel;
@@ -21,17 +21,19 @@ class TBoardImage;
 class TBoardLight;
 class TBoardShape;
 class TDorvaneMgr;
-class TElectronicScoring;
 class TFormResizer;
 class TJudgeList;
+class TMatch;
 class TRoundFlow;
 class TSysJoySticks;
+class TTKDConfig;
 class TUpdateCheck;
 
-// The scoreboard: the board the audience sees and the operator's console.
-// Owns the gamepad list, the judges, the score manager and the round flow
-// for the whole run.
-class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
+// The scoreboard: the board the audience sees, with the operator's keys,
+// buttons and popup menu. A view of the match: it draws what the match says
+// and forwards the operator's commands to it. Config is the program's
+// settings record, changed here only by the configuration dialogs.
+class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
  public:
   // The design client area the board is laid out on.
   static constexpr int DesignWidth = 805;
@@ -61,20 +63,19 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
     CommandCount
   };
 
-  explicit TfrmDorvane(QWidget* Parent = nullptr);
+  TfrmDorvane(TTKDConfig& Config, TMatch& Match, QWidget* Parent = nullptr);
   ~TfrmDorvane() override;
 
-  // What electronic scoring, the dialogs and tests work with.
-  TJudgeList& Judges() { return *FJudges; }
-  TSysJoySticks& JoySticks() { return *FJoySticks; }
-  TDorvaneMgr& ScoreMgr() { return *FScoreMgr; }
-  TRoundFlow& RoundFlow() { return *FRoundFlow; }
+  // The match this board shows, and what of it the dialogs and tests work with.
+  TMatch& Match() { return FMatch; }
+  TJudgeList& Judges();
+  TSysJoySticks& JoySticks();
+  TDorvaneMgr& ScoreMgr();
+  TRoundFlow& RoundFlow();
   TUpdateCheck& UpdateCheck() { return *FUpdateCheck; }
   // Judge n's lights (n from 1 to 4): shpR<n>, shpB<n>.
   TBoardLight& RedLight(int Judge);
   TBoardLight& BlueLight(int Judge);
-  // The judges' light refresh timer; electronic scoring connects its tick.
-  QTimer* tmrHandSet;
   // The command's window-wide action (key, buttons and menu entries run it).
   QAction* CommandAction(TCommand Command) const { return FCommands[Command]; }
   QMenu* PopupMenu() const { return mnuPopUp; }
@@ -114,13 +115,13 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
   void mniWebUpdateClick();
   void mniProductNewsClick();
 
-  // ---- Display handlers of the score manager's events ----
-  void ShowRound();
-  void ShowRedScore();
-  void ShowBlueScore();
-  void ShowRedPenalty();
-  void ShowBluePenalty();
-  void ShowAllScores();
+  // ---- TMatchView: the score manager's changes ----
+  void ShowRound(int32_t Round, bool SuddenDeathRound) override;
+  void ShowScore(TSide Side, const TDorvaneMgr& ScoreMgr) override;
+  void ShowPenalty(TSide Side, const TDorvaneMgr& ScoreMgr) override;
+  void ShowAllScores(const TDorvaneMgr& ScoreMgr) override;
+  void ShowPlayers(const QString& RedName, const QString& BlueName,
+                   const QString& Division) override;
 
   // Runs a command; an error it raises is shown in the "Dorvane" error box.
   void RunCommand(const std::function<void()>& Command);
@@ -159,8 +160,6 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
   void mousePressEvent(QMouseEvent* Event) override;
 
  private:
-  enum class TSide { Red, Blue };
-
   // Building the board (BoardLayout.cpp).
   void BuildBoard();
   QLabel* AddLabel(const char* Name, QRect Design, const QString& Text, int PixelSize,
@@ -182,29 +181,18 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
   bool ReadRequestNames() const;
   // The update check with the board's answers to it (update/UpdateNotifications.cpp).
   void CreateUpdateCheck();
-  // Score entry and display (ScoreEntry.cpp).
-  void AddToScore(TSide Side);
-  void TakeBackScore(TSide Side);
-  void AddPenalty(TSide Side, double Amount);
-  void TakeBackPenalty(TSide Side, double Amount);
-  void ShowScore(TSide Side);
-  void ShowPenalty(TSide Side);
-  void WriteShownScore(TSide Side);
-  void WritePenaltyCount(TSide Side, bool Whole);
-  void ShowMarker(TSide Side);
+  // The score display (ScoreEntry.cpp).
+  void WriteShownScore(TSide Side, const TDorvaneMgr& ScoreMgr);
+  void WritePenaltyCount(TSide Side, const TDorvaneMgr& ScoreMgr, bool Whole);
+  void ShowMarker(TSide Side, const TDorvaneMgr& ScoreMgr);
   void SetLabelText(QLabel* Label, const QString& Text);
   // The window's life (ScoreDisplay.cpp).
   void FormCreate();
   void FormShow();
   void FormDestroy();
-  void ConnectScoreEvents();
-  void ConnectElectronicScoring();
 
-  std::unique_ptr<TJudgeList> FJudges;
-  std::unique_ptr<TSysJoySticks> FJoySticks;
-  std::unique_ptr<TDorvaneMgr> FScoreMgr;
-  std::unique_ptr<TRoundFlow> FRoundFlow;
-  std::unique_ptr<TElectronicScoring> FElectronicScoring;
+  TTKDConfig& FConfig;
+  TMatch& FMatch;
   TFormResizer* FormResizer1 = nullptr;
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;

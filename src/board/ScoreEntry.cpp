@@ -1,33 +1,20 @@
-// The operator's points and penalties, the board's redraw from the score
-// manager, and the new game.
+// The operator's points and penalties, forwarded to the match; the board's
+// redraw of the score manager's changes; and the new game's questions.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <cmath>
 
 #include "board/NewPlayers.h"
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
+#include "match/Match.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
-#include "model/StringFn.h"
-#include "record/MatchRecords.h"
-#include "record/SoundCues.h"
 #include "widgets/BoardShapes.h"
 #include "widgets/MessageBoxes.h"
 
 namespace {
-
-// Input kinds of the record file, per side: point, deduction, warning.
-struct TSideKinds {
-  uint8_t Point;
-  uint8_t Deduction;
-  uint8_t Warning;
-};
-constexpr TSideKinds RedKinds{7, 8, 9};
-constexpr TSideKinds BlueKinds{2, 3, 4};
-
-constexpr double DeductionAmount = 1.0;
-constexpr double WarningAmount = 0.5;
 
 int64_t WholePart(double PenaltyTotal) { return static_cast<int64_t>(std::trunc(PenaltyTotal)); }
 
@@ -36,186 +23,99 @@ bool HalfPenaltyShown(double PenaltyTotal) {
   return std::nearbyint(10 * PenaltyTotal - 10 * std::trunc(PenaltyTotal)) > 0;
 }
 
+double PenaltyOf(TSide Side, const TDorvaneMgr& Mgr) {
+  return Side == TSide::Red ? Mgr.RedPenalty() : Mgr.BluePenalty();
+}
+
 }  // namespace
 
 // ---- Entry ----
 
-namespace {
-struct TSideAccess {
-  int32_t (TDorvaneMgr::*Score)() const;
-  void (TDorvaneMgr::*SetScore)(int32_t);
-  double (TDorvaneMgr::*Penalty)() const;
-  void (TDorvaneMgr::*SetPenalty)(double);
-  const TSideKinds& Kinds;
-  const char* PointCue;
-  const char* DeductionCue;
-  const char* WarningCue;
-};
-
-const TSideAccess RedAccess{&TDorvaneMgr::RedScore,
-                            &TDorvaneMgr::SetRedScore,
-                            &TDorvaneMgr::RedPenalty,
-                            &TDorvaneMgr::SetRedPenalty,
-                            RedKinds,
-                            "RedPoint",
-                            "RedFullPenalty",
-                            "RedHalfPenalty"};
-const TSideAccess BlueAccess{&TDorvaneMgr::BlueScore,
-                             &TDorvaneMgr::SetBlueScore,
-                             &TDorvaneMgr::BluePenalty,
-                             &TDorvaneMgr::SetBluePenalty,
-                             BlueKinds,
-                             "BluePoint",
-                             "BlueFullPenalty",
-                             "BlueHalfPenalty"};
-
-const TSideAccess& AccessOf(bool Red) { return Red ? RedAccess : BlueAccess; }
-}  // namespace
-
-void TfrmDorvane::AddToScore(TSide Side) {
-  const TSideAccess& Access = AccessOf(Side == TSide::Red);
-  RecordInput(Access.Kinds.Point, 1);
-  TDorvaneMgr& Mgr = *FScoreMgr;
-  (Mgr.*Access.SetScore)((Mgr.*Access.Score)() + 1);
-  PlayCue(QLatin1String(Access.PointCue));
-}
-
-void TfrmDorvane::TakeBackScore(TSide Side) {
-  const TSideAccess& Access = AccessOf(Side == TSide::Red);
-  TDorvaneMgr& Mgr = *FScoreMgr;
-  const int32_t Score = (Mgr.*Access.Score)();
-  if (Score > 0) RecordInput(Access.Kinds.Point, -1);
-  // Written also at 0: the board redraws and the rules run again.
-  (Mgr.*Access.SetScore)(std::max(0, Score - 1));
-}
-
-void TfrmDorvane::AddPenalty(TSide Side, double Amount) {
-  const TSideAccess& Access = AccessOf(Side == TSide::Red);
-  const bool Deduction = Amount == DeductionAmount;
-  RecordInput(Deduction ? Access.Kinds.Deduction : Access.Kinds.Warning, Amount);
-  TDorvaneMgr& Mgr = *FScoreMgr;
-  (Mgr.*Access.SetPenalty)((Mgr.*Access.Penalty)() + Amount);
-  PlayCue(QLatin1String(Deduction ? Access.DeductionCue : Access.WarningCue));
-}
-
-void TfrmDorvane::TakeBackPenalty(TSide Side, double Amount) {
-  const TSideAccess& Access = AccessOf(Side == TSide::Red);
-  TDorvaneMgr& Mgr = *FScoreMgr;
-  const double Total = (Mgr.*Access.Penalty)();
-  // A deduction comes back from a total of 1 up, a warning from 0.5 up.
-  if (Total < Amount - 0.1) return;
-  const bool Deduction = Amount == DeductionAmount;
-  RecordInput(Deduction ? Access.Kinds.Deduction : Access.Kinds.Warning, -Amount);
-  (Mgr.*Access.SetPenalty)(std::max(Total - Amount, 0.0));
-}
-
-void TfrmDorvane::mniRedAddClick() { AddToScore(TSide::Red); }
-void TfrmDorvane::mniRedMinusClick() { TakeBackScore(TSide::Red); }
-void TfrmDorvane::mniRed1PenaltyClick() { AddPenalty(TSide::Red, DeductionAmount); }
-void TfrmDorvane::mniRed1PenaltyMinusClick() { TakeBackPenalty(TSide::Red, DeductionAmount); }
-void TfrmDorvane::mniRedHalfPointClick() { AddPenalty(TSide::Red, WarningAmount); }
-void TfrmDorvane::mniRedHalfPointMinusClick() { TakeBackPenalty(TSide::Red, WarningAmount); }
-void TfrmDorvane::mniBlueAddClick() { AddToScore(TSide::Blue); }
-void TfrmDorvane::mniBlueMinusClick() { TakeBackScore(TSide::Blue); }
-void TfrmDorvane::mniBlue1PenaltyClick() { AddPenalty(TSide::Blue, DeductionAmount); }
-void TfrmDorvane::mniBlue1PenaltyMinusClick() { TakeBackPenalty(TSide::Blue, DeductionAmount); }
-void TfrmDorvane::mniBlueHalfPointClick() { AddPenalty(TSide::Blue, WarningAmount); }
-void TfrmDorvane::mniBlueHalfPointMinusClick() { TakeBackPenalty(TSide::Blue, WarningAmount); }
+void TfrmDorvane::mniRedAddClick() { FMatch.AddPoint(TSide::Red); }
+void TfrmDorvane::mniRedMinusClick() { FMatch.TakeBackPoint(TSide::Red); }
+void TfrmDorvane::mniRed1PenaltyClick() { FMatch.AddDeduction(TSide::Red); }
+void TfrmDorvane::mniRed1PenaltyMinusClick() { FMatch.TakeBackDeduction(TSide::Red); }
+void TfrmDorvane::mniRedHalfPointClick() { FMatch.AddWarning(TSide::Red); }
+void TfrmDorvane::mniRedHalfPointMinusClick() { FMatch.TakeBackWarning(TSide::Red); }
+void TfrmDorvane::mniBlueAddClick() { FMatch.AddPoint(TSide::Blue); }
+void TfrmDorvane::mniBlueMinusClick() { FMatch.TakeBackPoint(TSide::Blue); }
+void TfrmDorvane::mniBlue1PenaltyClick() { FMatch.AddDeduction(TSide::Blue); }
+void TfrmDorvane::mniBlue1PenaltyMinusClick() { FMatch.TakeBackDeduction(TSide::Blue); }
+void TfrmDorvane::mniBlueHalfPointClick() { FMatch.AddWarning(TSide::Blue); }
+void TfrmDorvane::mniBlueHalfPointMinusClick() { FMatch.TakeBackWarning(TSide::Blue); }
 
 // ---- Display ----
 
-void TfrmDorvane::ShowRound() {
-  const int32_t Round = FScoreMgr->Round();
+void TfrmDorvane::ShowRound(int32_t Round, bool SuddenDeathRound) {
   SetLabelText(lblRound, QString::number(Round));
-  imgSuddenDeath->setVisible(Round > Settings->Rounds);
+  imgSuddenDeath->setVisible(SuddenDeathRound);
 }
 
-void TfrmDorvane::WriteShownScore(TSide Side) {
-  const TDorvaneMgr& Mgr = *FScoreMgr;
+void TfrmDorvane::WriteShownScore(TSide Side, const TDorvaneMgr& Mgr) {
   const bool Red = Side == TSide::Red;
   int64_t Shown = Red ? Mgr.RedScore() : Mgr.BlueScore();
   // With penalty increment the opponent's whole penalty points count here.
-  if (Mgr.PenaltyIncrement()) Shown += WholePart(Red ? Mgr.BluePenalty() : Mgr.RedPenalty());
+  if (Mgr.PenaltyIncrement()) Shown += WholePart(PenaltyOf(OpponentOf(Side), Mgr));
   SetLabelText(Red ? lblRedScore : lblBlueScore, QString::number(Shown));
 }
 
-void TfrmDorvane::WritePenaltyCount(TSide Side, bool Whole) {
-  const bool Red = Side == TSide::Red;
-  const double Total = Red ? FScoreMgr->RedPenalty() : FScoreMgr->BluePenalty();
-  SetLabelText(Red ? lblRedPenalty : lblBluePenalty,
+void TfrmDorvane::WritePenaltyCount(TSide Side, const TDorvaneMgr& Mgr, bool Whole) {
+  const double Total = PenaltyOf(Side, Mgr);
+  SetLabelText(Side == TSide::Red ? lblRedPenalty : lblBluePenalty,
                Whole ? QString::number(WholePart(Total)) : QStringLiteral("0"));
 }
 
-void TfrmDorvane::ShowMarker(TSide Side) {
-  const bool Red = Side == TSide::Red;
-  const double Total = Red ? FScoreMgr->RedPenalty() : FScoreMgr->BluePenalty();
-  (Red ? shpRedPenalty : shpBluePenalty)->setVisible(HalfPenaltyShown(Total));
+void TfrmDorvane::ShowMarker(TSide Side, const TDorvaneMgr& Mgr) {
+  (Side == TSide::Red ? shpRedPenalty : shpBluePenalty)
+      ->setVisible(HalfPenaltyShown(PenaltyOf(Side, Mgr)));
 }
 
-void TfrmDorvane::ShowScore(TSide Side) {
-  WriteShownScore(Side);
-  if (FScoreMgr->PenaltyIncrement() && !FScoreMgr->ShowPenaltyTotal()) {
-    WritePenaltyCount(Side, false);
-    ShowMarker(Side);
+void TfrmDorvane::ShowScore(TSide Side, const TDorvaneMgr& Mgr) {
+  WriteShownScore(Side, Mgr);
+  if (Mgr.PenaltyIncrement() && !Mgr.ShowPenaltyTotal()) {
+    WritePenaltyCount(Side, Mgr, false);
+    ShowMarker(Side, Mgr);
   }
-  if (FRoundFlow) FRoundFlow->ScoreChanged();
 }
 
-void TfrmDorvane::ShowPenalty(TSide Side) {
-  if (FScoreMgr->PenaltyIncrement()) {
-    WriteShownScore(Side == TSide::Red ? TSide::Blue : TSide::Red);
-    WritePenaltyCount(Side, FScoreMgr->ShowPenaltyTotal());
+void TfrmDorvane::ShowPenalty(TSide Side, const TDorvaneMgr& Mgr) {
+  if (Mgr.PenaltyIncrement()) {
+    WriteShownScore(OpponentOf(Side), Mgr);
+    WritePenaltyCount(Side, Mgr, Mgr.ShowPenaltyTotal());
   } else {
-    WritePenaltyCount(Side, true);
+    WritePenaltyCount(Side, Mgr, true);
   }
-  ShowMarker(Side);
-  if (FRoundFlow) FRoundFlow->PenaltyChanged();
+  ShowMarker(Side, Mgr);
 }
 
-void TfrmDorvane::ShowRedScore() { ShowScore(TSide::Red); }
-void TfrmDorvane::ShowBlueScore() { ShowScore(TSide::Blue); }
-void TfrmDorvane::ShowRedPenalty() { ShowPenalty(TSide::Red); }
-void TfrmDorvane::ShowBluePenalty() { ShowPenalty(TSide::Blue); }
-
-void TfrmDorvane::ShowAllScores() {
-  const bool Whole = !FScoreMgr->PenaltyIncrement() || FScoreMgr->ShowPenaltyTotal();
+void TfrmDorvane::ShowAllScores(const TDorvaneMgr& Mgr) {
+  const bool Whole = !Mgr.PenaltyIncrement() || Mgr.ShowPenaltyTotal();
   for (TSide Side : {TSide::Red, TSide::Blue}) {
-    WriteShownScore(Side);
-    WritePenaltyCount(Side, Whole);
-    ShowMarker(Side);
+    WriteShownScore(Side, Mgr);
+    WritePenaltyCount(Side, Mgr, Whole);
+    ShowMarker(Side, Mgr);
   }
+}
+
+void TfrmDorvane::ShowPlayers(const QString& RedName, const QString& BlueName,
+                              const QString& Division) {
+  SetLabelText(lblRedPlayerName, RedName);
+  SetLabelText(lblBluePlayerName, BlueName);
+  SetLabelText(lblDivision, Division);
 }
 
 // ---- New game ----
 
 void TfrmDorvane::mniNewGameClick(QObject* Sender) {
   // Ctrl+N reaches here while a round runs although the entry is disabled.
-  if (FRoundFlow->ClockExists()) return;
-  if (Sender && Settings->QueryB4NewGame &&
+  if (FMatch.RoundFlow().ClockExists()) return;
+  if (Sender && FConfig.QueryB4NewGame &&
       !AskYesNo(this, QStringLiteral("Ready to start a new game?"))) {
     return;
   }
   if (Sender && mniRequestPlayer->isChecked()) {
     // Cancel keeps the names; the new game goes on either way.
-    AskPlayerNames(this, Settings->RedPlayer, Settings->BluePlayer, Settings->Division);
+    AskPlayerNames(this, FConfig.RedPlayer, FConfig.BluePlayer, FConfig.Division);
   }
-  FRoundFlow->ResetForNewGame();
-  TDorvaneMgr& Mgr = *FScoreMgr;
-  Mgr.SetWinner(0);
-  Mgr.SetRound(1);
-  Mgr.SetRedScore(0);
-  Mgr.SetRedPenalty(0);
-  Mgr.SetBlueScore(0);
-  Mgr.SetBluePenalty(0);
-  SetLabelText(lblRedPlayerName, Settings->RedPlayer);
-  SetLabelText(lblBluePlayerName, Settings->BluePlayer);
-  SetLabelText(lblDivision, Settings->Division);
-  Mgr.SetRoundColor(Settings->RoundColor);
-  Mgr.SetBreakColor(Settings->BreakColor);
-  Mgr.SetInjuryColor(Settings->InjuryColor);
-  SetClockColor(Mgr.RoundColor());
-  SetClockText(FormatSecondsMS(Settings->RoundTime));
-  SetStateText(QString());
-  RecordNewMatch();
-  FRoundFlow->UpdateCommands();
+  FMatch.NewGame();
 }

@@ -6,6 +6,7 @@
 
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
+#include "match/Match.h"
 #include "update/NewsWindow.h"
 #include "update/UpdateCheck.h"
 #include "widgets/MessageBoxes.h"
@@ -54,14 +55,14 @@ void TfrmDorvane::CreateUpdateCheck() {
   };
   FUpdateCheck->OnFinished = [this](TUpdateCheck&) {
     lblRoundHeader->setText(RoundHeaderText());
-    FRoundFlow->UpdateCommands();
+    FMatch.UpdateCommands();
   };
 }
 
 void TfrmDorvane::mniWebUpdateClick() {
-  if (FRoundFlow->ClockExists() || FUpdateCheck->InProgress()) return;
+  if (FMatch.RoundFlow().ClockExists() || FUpdateCheck->InProgress()) return;
   FUpdateCheck->Start();
-  FRoundFlow->UpdateCommands();
+  FMatch.UpdateCommands();
 }
 
 void TfrmDorvane::mniProductNewsClick() { ShowProductNews(this); }

@@ -23,16 +23,21 @@ const QString CancelCaption = QStringLiteral("Cancel");
 
 // The digits go dark for one 200 ms step in every four during the last
 // EndOfRoundWarning seconds. fmod keeps huge times free of integer overflow.
-bool WarningBlinkDark(double Remaining) {
-  const double Warning = Settings->EndOfRoundWarning;
+bool WarningBlinkDark(double Remaining, double Warning) {
   if (Warning <= 0.05 || Remaining >= Warning) return false;
   return std::fmod(std::nearbyint(Remaining * 1000 / 200), 4) == 0;
 }
 
 }  // namespace
 
-TRoundFlow::TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks)
-    : FView(View), FScoreMgr(ScoreMgr), FJoySticks(JoySticks), tmrWinner(new QTimer) {
+TRoundFlow::TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks,
+                       const TTKDConfig& Config, const TMatchRecords& Records)
+    : FView(View),
+      FScoreMgr(ScoreMgr),
+      FJoySticks(JoySticks),
+      FConfig(Config),
+      FRecords(Records),
+      tmrWinner(new QTimer) {
   tmrWinner->setInterval(400);
   QObject::connect(tmrWinner.get(), &QTimer::timeout, [this] { tmrWinnerTimer(); });
 }
@@ -65,23 +70,22 @@ void TRoundFlow::StopClock() {
 
 void TRoundFlow::mniStartRoundClick() {
   if (FTimerThread) return;
-  FScoreMgr.SetPenaltyIncrement(Settings->UsePenaltyIncrement);
-  FScoreMgr.SetShowPenaltyTotal(Settings->ShowTotalPenalty);
-  FScoreMgr.SetRoundColor(Settings->RoundColor);
-  FScoreMgr.SetBreakColor(Settings->BreakColor);
-  FScoreMgr.SetInjuryColor(Settings->InjuryColor);
-  FScoreMgr.SetAutoRestart(Settings->AutoRestartAfterInjury);
+  FScoreMgr.SetPenaltyIncrement(FConfig.UsePenaltyIncrement);
+  FScoreMgr.SetShowPenaltyTotal(FConfig.ShowTotalPenalty);
+  FScoreMgr.SetRoundColor(FConfig.RoundColor);
+  FScoreMgr.SetBreakColor(FConfig.BreakColor);
+  FScoreMgr.SetInjuryColor(FConfig.InjuryColor);
+  FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
   FScoreMgr.SetWinner(0);
-  WriteScoreRecord(QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(Settings->Rounds));
+  FRecords.WriteScoreRecord(QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(FConfig.Rounds));
   CreateClock();
   FTimerThread->Start();
   UpdateCommands();
 }
 
 void TRoundFlow::CreateClock() {
-  FTimerThread =
-      std::make_unique<TTimerThread>(FScoreMgr, Settings->RoundTime, Settings->CoachTime,
-                                     Settings->InjuryTime, FScoreMgr.Round(), Settings->Rounds);
+  FTimerThread = std::make_unique<TTimerThread>(
+      FScoreMgr, TClockRun::Of(FConfig, FScoreMgr.Round(), FSuddenDeathActive));
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
   Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
@@ -146,12 +150,12 @@ void TRoundFlow::mniSetRoundChange(const QString& Text) {
   const std::optional<int32_t> Round = ParseIntegerText(Text);
   if (!Round) throw TDorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(Text));
   FScoreMgr.SetRound(*Round);
-  SuddenDeathActive = FScoreMgr.Round() > Settings->Rounds && Settings->UseSuddenDeath;
-  if (SuddenDeathActive && Settings->ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
+  FSuddenDeathActive = FScoreMgr.Round() > FConfig.Rounds && FConfig.UseSuddenDeath;
+  if (FSuddenDeathActive && FConfig.ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
 }
 
 void TRoundFlow::ResetForNewGame() {
-  SuddenDeathActive = false;
+  FSuddenDeathActive = false;
   FShownRemaining = 0;
 }
 
@@ -195,7 +199,7 @@ void TRoundFlow::ShowClockColors(TClockState State, double Remaining) {
       return;
   }
   FView.SetStateColor(Color);
-  FClockDark = State == csRunning && WarningBlinkDark(Remaining);
+  FClockDark = State == csRunning && WarningBlinkDark(Remaining, FConfig.EndOfRoundWarning);
   FView.SetClockColor(FClockDark ? 0 : Color);
 }
 
@@ -207,7 +211,7 @@ void TRoundFlow::ShowRemaining(double Remaining) {
   FShownRemaining = Remaining;
 }
 
-void TRoundFlow::ShowFullRoundTime() { FView.SetClockText(FormatSecondsMS(Settings->RoundTime)); }
+void TRoundFlow::ShowFullRoundTime() { FView.SetClockText(FormatSecondsMS(FConfig.RoundTime)); }
 
 void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
   switch (State) {
@@ -241,7 +245,7 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
 
 void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   WriteRoundEndRecords();
-  if (Sender.ReturnValue() != 0 && !SuddenDeathActive) {
+  if (Sender.ReturnValue() != 0 && !FSuddenDeathActive) {
     // A stop keeps the round and the time shown; the next start counts it again.
     // Digits caught in the dark phase of the warning blink would stay black
     // on the black board: they show lit.
@@ -260,32 +264,32 @@ void TRoundFlow::RoundEnded(TTimerThread& Sender) {
 }
 
 void TRoundFlow::WriteRoundEndRecords() {
-  if (!Settings->SaveScores) return;
+  if (!FConfig.SaveScores) return;
   const QString Round = QString::number(FScoreMgr.Round());
-  WriteScoreRecord(QStringLiteral("END OF ROUND ") + Round);
+  FRecords.WriteScoreRecord(QStringLiteral("END OF ROUND ") + Round);
   const QStringList Fields{FormatRecordTime(TimeSource().WallNow()),
                            Round,
-                           Settings->RedPlayer,
+                           FConfig.RedPlayer,
                            QString::number(FScoreMgr.RedScore()),
                            FormatOneDecimal(FScoreMgr.RedPenalty()),
-                           Settings->BluePlayer,
+                           FConfig.BluePlayer,
                            QString::number(FScoreMgr.BlueScore()),
                            FormatOneDecimal(FScoreMgr.BluePenalty())};
-  WriteScoreRecord(Fields.join(QLatin1Char(',')));
+  FRecords.WriteScoreRecord(Fields.join(QLatin1Char(',')));
 }
 
 // The next round, the winner decision or the sudden-death round.
 void TRoundFlow::MoveMatchOn() {
   const int32_t Round = FScoreMgr.Round();
-  if (Round < Settings->Rounds && FScoreMgr.Winner() == 0) {
+  if (Round < FConfig.Rounds && FScoreMgr.Winner() == 0) {
     ShowFullRoundTime();
     FScoreMgr.SetRound(Round + 1);
     return;
   }
-  if (!Settings->AutoCalcWinner) return;
+  if (!FConfig.AutoCalcWinner) return;
   if (FScoreMgr.Winner() == 0) DecideWinner();
-  if (FScoreMgr.Winner() == 0 && Settings->UseSuddenDeath &&
-      FScoreMgr.Round() == Settings->Rounds) {
+  if (FScoreMgr.Winner() == 0 && FConfig.UseSuddenDeath &&
+      FScoreMgr.Round() == FConfig.Rounds) {
     OpenSuddenDeathRound();
   }
 }
@@ -296,6 +300,6 @@ void TRoundFlow::OpenSuddenDeathRound() {
   if (Round == std::numeric_limits<int32_t>::max()) return;
   ShowFullRoundTime();
   FScoreMgr.SetRound(Round + 1);
-  SuddenDeathActive = true;
-  if (Settings->ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
+  FSuddenDeathActive = true;
+  if (FConfig.ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
 }

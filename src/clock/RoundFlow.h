@@ -9,15 +9,17 @@ class QTimer;
 class TBoardView;
 class TDorvaneMgr;
 class TSysJoySticks;
+class TMatchRecords;
 class TMyJoyStick;
 class TJoyButton;
+class TTKDConfig;
 class TTimerThread;
 enum TClockState : uint8_t;
 
 // The scoreboard's side of the match clock: the round commands, the clock's
-// notifications, the end of a clock run and the winner rules. The window owns
+// notifications, the end of a clock run and the winner rules. The match owns
 // one and forwards its commands and the score manager's events to it; the
-// board is changed only through TBoardView.
+// views are changed only through TBoardView.
 class TRoundFlow {
  public:
   using TJudgeClickEvent =
@@ -25,7 +27,8 @@ class TRoundFlow {
                          double PressStart, bool& Handled)>;
   using TJudgePollEvent = std::function<void(TSysJoySticks& Sender)>;
 
-  TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks);
+  TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks,
+             const TTKDConfig& Config, const TMatchRecords& Records);
   // Ends a running clock and returns once its thread can no longer call back.
   ~TRoundFlow();
   TRoundFlow(const TRoundFlow&) = delete;
@@ -48,6 +51,8 @@ class TRoundFlow {
   bool ClockExists() const;
   // A clock exists and counts round time (csRunning): votes may score.
   bool ClockRunning() const;
+  // The current round is the sudden-death round.
+  bool SuddenDeathActive() const { return FSuddenDeathActive; }
 
   // The rules after the board has redrawn a change.
   void ScoreChanged();    // a score: point gap, point ceiling, first to score
@@ -59,7 +64,7 @@ class TRoundFlow {
   void ResetForNewGame();
 
   // Electronic scoring's handlers, forwarded from the clock thread to the
-  // main thread while the clock waits. Set by the window before a start.
+  // main thread while the clock waits. Set by the match before a start.
   TJudgeClickEvent OnJudgeButtonClick;
   TJudgePollEvent OnCheckJudgeVotes;
 
@@ -90,6 +95,9 @@ class TRoundFlow {
   TBoardView& FView;
   TDorvaneMgr& FScoreMgr;
   TSysJoySticks& FJoySticks;
+  const TTKDConfig& FConfig;
+  const TMatchRecords& FRecords;
+  bool FSuddenDeathActive = false;
   std::unique_ptr<TTimerThread> FTimerThread;
   // The remaining time last written to the clock display.
   double FShownRemaining = 0;

@@ -10,8 +10,6 @@
 #include "platform/TimeSource.h"
 #include "record/SoundCues.h"
 
-std::atomic<bool> SuddenDeathActive = false;
-
 namespace {
 
 bool IsDecided(TClockState State) { return State == csPointGap || State == csPointCeiling; }
@@ -32,16 +30,14 @@ QString ErrorMessage(const std::exception_ptr& Error) {
 
 }  // namespace
 
-TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, double RoundTime, double BreakTime,
-                           double InjuryTime, int32_t Round, int32_t Rounds)
-    : CuePlayer(PlayCue),
-      FSegmentStart(Now()),
-      FScoreMgr(ScoreMgr),
-      FRoundTime(RoundTime),
-      FBreakTime(BreakTime),
-      FInjuryTime(InjuryTime),
-      FRound(Round),
-      FRounds(Rounds) {}
+TClockRun TClockRun::Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound) {
+  return {Config.RoundTime,      Config.CoachTime,  Config.InjuryTime,
+          Round,                 Config.Rounds,     Config.UseSuddenDeath,
+          SuddenDeathRound,      Config.UseElectronicScoring};
+}
+
+TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)
+    : CuePlayer(PlayCue), FSegmentStart(Now()), FScoreMgr(ScoreMgr), FRun(Run) {}
 
 TTimerThread::~TTimerThread() {
   Terminate();
@@ -126,7 +122,7 @@ void TTimerThread::Execute() {
   Guarded([this] { CountRun(); });
   if (Terminated()) FReturnValue = -1;
   Guarded([this] { SetStateUnlessDecided(csEnded); });
-  if (!SuddenDeathActive && CuePlayer) CuePlayer(QStringLiteral("End"));
+  if (!FRun.SuddenDeathRound && CuePlayer) CuePlayer(QStringLiteral("End"));
   // Nothing polls any more; the gamepad list may get other handlers from here on.
   UnhookJoySticks();
 }
@@ -204,12 +200,12 @@ double TTimerThread::SecondsSinceSegmentStart() const { return SecondsSince(FSeg
 
 void TTimerThread::CountRound() {
   if (Terminated()) return;
-  FRemaining = FRoundTime - (FElapsed + SecondsSinceSegmentStart());
+  FRemaining = FRun.RoundTime - (FElapsed + SecondsSinceSegmentStart());
   while (!Terminated() && FRemaining >= 0) {
     WaitWhilePaused();
     RunInjuryTime();
     PollIfScoring();
-    FRemaining = FRoundTime - (FElapsed + SecondsSinceSegmentStart());
+    FRemaining = FRun.RoundTime - (FElapsed + SecondsSinceSegmentStart());
     Tick();
     TimeSource().Sleep(1);
   }
@@ -218,20 +214,20 @@ void TTimerThread::CountRound() {
 // After the last regular round a break leads into the sudden-death round,
 // which itself is never followed by one.
 bool TTimerThread::BreakDue() const {
-  if (FRound < FRounds) return true;
-  return FRound == FRounds && Settings->UseSuddenDeath && !ScoresDiffer(FScoreMgr);
+  if (FRun.Round < FRun.Rounds) return true;
+  return FRun.Round == FRun.Rounds && FRun.UseSuddenDeath && !ScoresDiffer(FScoreMgr, FRun);
 }
 
 void TTimerThread::CountBreak() {
   // nearbyint rounds halves to even: a break of 0.5 s has no cue.
-  if (std::nearbyint(FBreakTime) > 0 && CuePlayer) CuePlayer(QStringLiteral("StartBetweenRounds"));
+  if (std::nearbyint(FRun.BreakTime) > 0 && CuePlayer) CuePlayer(QStringLiteral("StartBetweenRounds"));
   // A decision in the round's last pass keeps its state; its stop follows.
   SetStateUnlessDecided(csBreak);
   FElapsed = 0;
   FSegmentStart = Now();
-  FRemaining = FBreakTime - (FElapsed + SecondsSinceSegmentStart());
+  FRemaining = FRun.BreakTime - (FElapsed + SecondsSinceSegmentStart());
   while (!Terminated() && FRemaining >= 0) {
-    FRemaining = FBreakTime - (FElapsed + SecondsSinceSegmentStart());
+    FRemaining = FRun.BreakTime - (FElapsed + SecondsSinceSegmentStart());
     Tick();
     TimeSource().Sleep(1);
   }
@@ -256,7 +252,7 @@ void TTimerThread::RunInjuryTime() {
   const double InjuryStart = Now();
   FElapsed += SecondsSinceSegmentStart();
   while (!Terminated() && State() == csInjury && FRemaining >= 0) {
-    FRemaining = FInjuryTime - SecondsSince(InjuryStart);
+    FRemaining = FRun.InjuryTime - SecondsSince(InjuryStart);
     Tick();
     TimeSource().Sleep(10);
   }
@@ -265,10 +261,9 @@ void TTimerThread::RunInjuryTime() {
 }
 
 void TTimerThread::PollIfScoring() {
-  if (FJoySticks && Settings->UseElectronicScoring) FJoySticks->Poll();
+  if (FJoySticks && FRun.UseElectronicScoring) FJoySticks->Poll();
 }
 
-bool TTimerThread::ScoresDiffer(const TDorvaneMgr& ScoreMgr) {
-  return ::ScoresDiffer(TMatchScores::Read(ScoreMgr),
-                        Settings->UseSuddenDeath && SuddenDeathActive);
+bool TTimerThread::ScoresDiffer(const TDorvaneMgr& ScoreMgr, const TClockRun& Run) {
+  return ::ScoresDiffer(TMatchScores::Read(ScoreMgr), Run.UseSuddenDeath && Run.SuddenDeathRound);
 }

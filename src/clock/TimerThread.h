@@ -22,9 +22,23 @@ enum TClockState : uint8_t {
   csPointCeiling = 6,
 };
 
-// The current round is the sudden-death round. Written only on the main
-// thread; the clock thread reads it.
-extern std::atomic<bool> SuddenDeathActive;
+class TTKDConfig;
+
+// What one clock run reads of the settings and of the match, copied when the
+// run is made: the clock thread reads nothing the main thread may change.
+struct TClockRun {
+  double RoundTime = 0;
+  double BreakTime = 0;
+  double InjuryTime = 0;
+  int32_t Round = 1;
+  int32_t Rounds = 1;
+  bool UseSuddenDeath = false;
+  // The round counted is the sudden-death round.
+  bool SuddenDeathRound = false;
+  bool UseElectronicScoring = false;
+
+  static TClockRun Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound);
+};
 
 // One clock run: the count-down of a round, its pauses and injury times, the
 // break after it when one is due, and the gamepad polling while it runs.
@@ -52,8 +66,7 @@ class TTimerThread {
   using TTerminateEvent = std::function<void(TTimerThread& Sender)>;
   using TCuePlayer = std::function<void(const QString& Name)>;
 
-  TTimerThread(TDorvaneMgr& ScoreMgr, double RoundTime, double BreakTime, double InjuryTime,
-               int32_t Round, int32_t Rounds);
+  TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run);
   // Stops a run still in progress and waits for it; safe on the main thread.
   virtual ~TTimerThread();
   TTimerThread(const TTimerThread&) = delete;
@@ -88,7 +101,7 @@ class TTimerThread {
 
   // Are the two sides not level? Whole-point totals, or exact points in the
   // sudden-death round; a side's penalties count for the other side.
-  static bool ScoresDiffer(const TDorvaneMgr& ScoreMgr);
+  static bool ScoresDiffer(const TDorvaneMgr& ScoreMgr, const TClockRun& Run);
 
   // Hooked into every gamepad and the gamepad list while the run lasts;
   // called inside Poll on the clock thread.
@@ -134,11 +147,7 @@ class TTimerThread {
   double FSegmentStart = 0;
   std::exception_ptr FException;
   TDorvaneMgr& FScoreMgr;
-  const double FRoundTime;
-  const double FBreakTime;
-  const double FInjuryTime;
-  const int32_t FRound;
-  const int32_t FRounds;
+  const TClockRun FRun;
   std::atomic<bool> FTerminated = false;
   std::atomic<int> FReturnValue = 0;
   std::unique_ptr<QThread> FThread;

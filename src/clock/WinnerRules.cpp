@@ -44,7 +44,7 @@ void TRoundFlow::PenaltyChanged() {
 }
 
 void TRoundFlow::CheckDisqualification() {
-  const double Limit = Settings->DisqualifyPenalty;
+  const double Limit = FConfig.DisqualifyPenalty;
   if (IsDisqualified(FScoreMgr.BluePenalty(), Limit)) {
     StopClock();
     FScoreMgr.SetWinner(RedWins);
@@ -58,21 +58,21 @@ void TRoundFlow::CheckDisqualification() {
 }
 
 void TRoundFlow::CheckPointGap() {
-  if (!Settings->UsePointGap || FScoreMgr.Winner() != NoWinner) return;
+  if (!FConfig.UsePointGap || FScoreMgr.Winner() != NoWinner) return;
   const TMatchScores Scores = TMatchScores::Read(FScoreMgr);
   const double Gap = NetScore(Scores, true) - NetScore(Scores, false);
-  if (std::abs(Gap) < Settings->PointGap) return;
+  if (std::abs(Gap) < FConfig.PointGap) return;
   DecideByLimit(csPointGap, Gap >= 0 ? RedWins : BlueWins);
 }
 
 void TRoundFlow::CheckPointCeiling() {
-  if (!Settings->UsePointCeiling || FScoreMgr.Winner() != NoWinner) return;
+  if (!FConfig.UsePointCeiling || FScoreMgr.Winner() != NoWinner) return;
   const TMatchScores Scores = TMatchScores::Read(FScoreMgr);
   const double Red = NetScore(Scores, true);
   const double Blue = NetScore(Scores, false);
-  if (Blue < Red && Red >= Settings->PointCeiling)
+  if (Blue < Red && Red >= FConfig.PointCeiling)
     DecideByLimit(csPointCeiling, RedWins);
-  else if (Red < Blue && Blue >= Settings->PointCeiling)
+  else if (Red < Blue && Blue >= FConfig.PointCeiling)
     DecideByLimit(csPointCeiling, BlueWins);
 }
 
@@ -86,19 +86,19 @@ void TRoundFlow::DecideByLimit(TClockState DecidedState, uint8_t Winner) {
 // Stops the sudden-death round at the first lead; the end of the run then
 // names the winner.
 void TRoundFlow::CheckFirstToScore() {
-  if (!Settings->UseSuddenDeath || !Settings->FirstToScore || !SuddenDeathActive) return;
+  if (!FConfig.UseSuddenDeath || !FConfig.FirstToScore || !FSuddenDeathActive) return;
   if (!ScoresDiffer(TMatchScores::Read(FScoreMgr), true)) return;
   StopClock();
   UpdateCommands();
 }
 
 void TRoundFlow::DecideWinner() {
-  const bool ExactPoints = Settings->UseSuddenDeath && SuddenDeathActive;
+  const bool ExactPoints = FConfig.UseSuddenDeath && FSuddenDeathActive;
   FScoreMgr.SetWinner(LeadingSide(TMatchScores::Read(FScoreMgr), ExactPoints));
 }
 
 void TRoundFlow::CheckDisqualificationAtStop() {
-  const double Limit = Settings->DisqualifyPenalty;
+  const double Limit = FConfig.DisqualifyPenalty;
   if (IsDisqualified(FScoreMgr.BluePenalty(), Limit)) {
     FScoreMgr.SetWinner(RedWins);
   } else if (IsDisqualified(FScoreMgr.RedPenalty(), Limit)) {
@@ -131,9 +131,9 @@ void TRoundFlow::WinnerChanged() {
   const bool RedWon = Winner == RedWins;
   RedrawScore(FScoreMgr, !RedWon);  // the loser's label shows its number
   tmrWinner->start();
-  if (Settings->SaveScores) {
-    WriteScoreRecord(QStringLiteral("WINNER,") +
-                     (RedWon ? Settings->RedPlayer : Settings->BluePlayer));
+  if (FConfig.SaveScores) {
+    FRecords.WriteScoreRecord(QStringLiteral("WINNER,") +
+                     (RedWon ? FConfig.RedPlayer : FConfig.BluePlayer));
   }
 }
 

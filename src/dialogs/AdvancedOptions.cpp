@@ -50,10 +50,10 @@ void TfrmAdvancedOptions::StoreOptions(TTKDConfig& Config) const {
   Config.SaveFileName = edtFileName->text();
 }
 
-bool ShowAdvancedOptions(QWidget* Owner) {
-  TfrmAdvancedOptions Dialog(*Settings, Owner);
+bool ShowAdvancedOptions(TTKDConfig& Config, QWidget* Owner) {
+  TfrmAdvancedOptions Dialog(Config, Owner);
   if (Dialog.exec() != QDialog::Accepted) return false;
-  Dialog.StoreOptions(*Settings);
-  Settings->SaveConfig();
+  Dialog.StoreOptions(Config);
+  Config.SaveConfig();
   return true;
 }

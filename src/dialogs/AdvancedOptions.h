@@ -25,8 +25,8 @@ class TfrmAdvancedOptions : public QDialog {
   void StoreOptions(TTKDConfig& Config) const;
 };
 
-// Shows the advanced options modally, loaded from Settings. On OK stores them
-// into Settings and saves the whole settings file at once, then returns true;
+// Shows the advanced options modally, loaded from Config. On OK stores them
+// into Config and saves the whole settings file at once, then returns true;
 // false when cancelled. Throws TDorvaneError when the file cannot be written;
-// the three fields stay stored in Settings.
-bool ShowAdvancedOptions(QWidget* Owner = nullptr);
+// the three fields stay stored in Config.
+bool ShowAdvancedOptions(TTKDConfig& Config, QWidget* Owner = nullptr);

@@ -31,13 +31,13 @@ void ApplyConfiguration(TConfigTarget& Board, const TTKDConfig& Config) {
   if (!Board.ClockExists()) Board.ShowIdleClockText(FormatSecondsMS(Config.RoundTime));
 }
 
-void RunConfigurationCommand(TConfigTarget& Board, QWidget* Owner) {
+void RunConfigurationCommand(TConfigTarget& Board, TTKDConfig& Config, QWidget* Owner) {
   if (!Board.ClockExists()) Board.ClearWinner();
   try {
-    if (!ShowConfigDialog(Owner)) return;
+    if (!ShowConfigDialog(Config, Owner)) return;
   } catch (const TDorvaneError& Error) {
     ShowErrorBox(Owner, Error.Message());
     return;
   }
-  ApplyConfiguration(Board, *Settings);
+  ApplyConfiguration(Board, Config);
 }

@@ -43,7 +43,7 @@ int WinnerBlinkInterval(double WinnerBlink);
 void ApplyConfiguration(TConfigTarget& Board, const TTKDConfig& Config);
 
 // The scoreboard's "Configuration" command: clears the winner when no round
-// runs, shows the configuration dialog over Owner and applies Settings when it
+// runs, shows the configuration dialog over Owner and applies Config when it
 // was confirmed. A bad row or an unwritable settings file is shown in the
 // error box and nothing is applied.
-void RunConfigurationCommand(TConfigTarget& Board, QWidget* Owner = nullptr);
+void RunConfigurationCommand(TConfigTarget& Board, TTKDConfig& Config, QWidget* Owner = nullptr);

@@ -86,7 +86,8 @@ std::optional<QColor> ChooseColorWithDialog(QWidget* Parent, const QColor& Initi
   return Chosen;
 }
 
-TfrmTKDConfig::TfrmTKDConfig(QWidget* Owner) : QDialog(Owner) {
+TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner)
+    : QDialog(Owner), FConfig(Config) {
   setWindowTitle(QStringLiteral("Configuration"));
 
   Rows = new QTreeWidget;
@@ -322,19 +323,19 @@ void TfrmTKDConfig::OnCurrentCellChanged(const QModelIndex& Current) {
 
 void TfrmTKDConfig::btnAdvancedClick() {
   try {
-    ShowAdvancedOptions(this);
+    ShowAdvancedOptions(FConfig, this);
   } catch (const TDorvaneError& Error) {
     ShowErrorBox(this, Error.Message());
   }
 }
 
-bool ShowConfigDialog(QWidget* Owner) {
-  TfrmTKDConfig Dialog(Owner);
-  Dialog.LoadRows(*Settings);
+bool ShowConfigDialog(TTKDConfig& Config, QWidget* Owner) {
+  TfrmTKDConfig Dialog(Config, Owner);
+  Dialog.LoadRows(Config);
   Dialog.ShowTimerPreview(nullptr);
   if (Dialog.exec() != QDialog::Accepted) return false;
   // The rows hold what was typed already: the editors write through at once.
-  Dialog.StoreRows(*Settings);
-  Settings->SaveConfig();
+  Dialog.StoreRows(Config);
+  Config.SaveConfig();
   return true;
 }

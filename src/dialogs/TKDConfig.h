@@ -30,7 +30,8 @@ class TfrmTKDConfig : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmTKDConfig(QWidget* Owner = nullptr);
+  // Config is where the advanced options are stored and saved.
+  explicit TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner = nullptr);
 
   QTreeWidget* Rows;
   QLabel* lblTimer;  // the preview clock
@@ -72,11 +73,12 @@ class TfrmTKDConfig : public QDialog {
   void SetWorkingColor(TConfigRow Which, TColor Color);
 
   std::vector<QTreeWidgetItem*> FRowItems;  // indexed by TConfigRow
+  TTKDConfig& FConfig;
 };
 
-// Shows the configuration dialog modally, loaded from Settings. On OK stores
-// the rows into Settings and saves the settings file, then returns true;
+// Shows the configuration dialog modally, loaded from Config. On OK stores
+// the rows into Config and saves the settings file, then returns true;
 // false when cancelled. Throws TDorvaneError when a row does not convert
 // (nothing is saved) or when the file cannot be written; the dialog is closed
 // by then.
-bool ShowConfigDialog(QWidget* Owner = nullptr);
+bool ShowConfigDialog(TTKDConfig& Config, QWidget* Owner = nullptr);

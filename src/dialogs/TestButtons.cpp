@@ -56,8 +56,9 @@ TBoardShape* AddLight(QWidget* Parent, QGridLayout* Grid, int Row, const QString
 
 }  // namespace
 
-TfrmTestButtons::TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges)
-    : QDialog(Owner), FJoySticks(JoySticks), FJudges(Judges) {
+TfrmTestButtons::TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges,
+                                 const TTKDConfig& Config)
+    : QDialog(Owner), FJoySticks(JoySticks), FJudges(Judges), FConfig(Config) {
   setObjectName(QStringLiteral("frmTestButtons"));
   setWindowTitle(QStringLiteral("Gamepad management"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -275,7 +276,7 @@ void TfrmTestButtons::TestJoySticksPolled() {
   TJoyButton* Vote = nullptr;
   for (TJoyButton* TJudge::*Field : JudgeButtons) {
     TJoyButton* Button = Judge->*Field;
-    if (Button && Button->IsPendingWithin(Settings->Transiency, PollTime)) Vote = Button;
+    if (Button && Button->IsPendingWithin(FConfig.Transiency, PollTime)) Vote = Button;
   }
   if (Vote) {
     Vote->Pending = false;
@@ -307,10 +308,11 @@ void TfrmTestButtons::TestJoySticksPolled() {
 void TfrmTestButtons::tmrHandSetTimer() {
   const TJudge* Judge = SelectedJudge();
   if (!Judge) return;
-  KeepRefreshing(*tmrHandset, ShowJudgeLights(*Judge, shpR, shpB, Now()) > 0);
+  KeepRefreshing(*tmrHandset, ShowJudgeLights(*Judge, shpR, shpB, Now(), FConfig) > 0);
 }
 
-void ShowGamepadManager(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges) {
-  const auto Dialog = std::make_unique<TfrmTestButtons>(Owner, JoySticks, Judges);
+void ShowGamepadManager(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges,
+                        const TTKDConfig& Config) {
+  const auto Dialog = std::make_unique<TfrmTestButtons>(Owner, JoySticks, Judges, Config);
   Dialog->exec();
 }

@@ -15,6 +15,7 @@ class TJudge;
 class TJudgeList;
 class TMyJoyStick;
 class TSysJoySticks;
+class TTKDConfig;
 
 // "Gamepad management": tests the judges' gamepads and gives a judge other
 // vote buttons for the rest of the run. While shown it polls the gamepads
@@ -23,7 +24,8 @@ class TfrmTestButtons : public QDialog {
   Q_OBJECT
 
  public:
-  TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges);
+  TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges,
+                  const TTKDConfig& Config);
   ~TfrmTestButtons() override;
 
   QListWidget* lstJudge;
@@ -72,7 +74,9 @@ class TfrmTestButtons : public QDialog {
 
   TSysJoySticks& FJoySticks;
   TJudgeList& FJudges;
+  const TTKDConfig& FConfig;
 };
 
 // Shows the dialog modally and frees it when it closes, also on failure.
-void ShowGamepadManager(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges);
+void ShowGamepadManager(QWidget* Owner, TSysJoySticks& JoySticks, TJudgeList& Judges,
+                        const TTKDConfig& Config);

@@ -37,10 +37,11 @@ constexpr TVoteCategory VoteCategories[] = {
 // The colour of the lowest value pressed within the light's time; none when
 // the side had no press.
 std::optional<TColor> PressedValueColor(const TJoyButton* One, const TJoyButton* Two,
-                                        const TJoyButton* Three, double Now) {
-  if (One && One->PressedWithin(JudgeLightMs, Now)) return Settings->OnePointColor;
-  if (Two && Two->PressedWithin(JudgeLightMs, Now)) return Settings->TwoPointColor;
-  if (Three && Three->PressedWithin(JudgeLightMs, Now)) return Settings->ThreePointColor;
+                                        const TJoyButton* Three, double Now,
+                                        const TTKDConfig& Config) {
+  if (One && One->PressedWithin(JudgeLightMs, Now)) return Config.OnePointColor;
+  if (Two && Two->PressedWithin(JudgeLightMs, Now)) return Config.TwoPointColor;
+  if (Three && Three->PressedWithin(JudgeLightMs, Now)) return Config.ThreePointColor;
   return std::nullopt;
 }
 
@@ -63,11 +64,11 @@ void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category) {
 }  // namespace
 
 int32_t ShowJudgeLights(const TJudge& Judge, TBoardLight* RedLight, TBoardLight* BlueLight,
-                        double Now) {
+                        double Now, const TTKDConfig& Config) {
   return ShowSideLight(RedLight, PressedValueColor(Judge.RedOnePoint, Judge.RedTwoPoint,
-                                                   Judge.RedThreePoint, Now)) +
+                                                   Judge.RedThreePoint, Now, Config)) +
          ShowSideLight(BlueLight, PressedValueColor(Judge.BlueOnePoint, Judge.BlueTwoPoint,
-                                                    Judge.BlueThreePoint, Now));
+                                                    Judge.BlueThreePoint, Now, Config));
 }
 
 void KeepRefreshing(QTimer& Timer, bool AnyLit) {
@@ -76,10 +77,12 @@ void KeepRefreshing(QTimer& Timer, bool AnyLit) {
 }
 
 TElectronicScoring::TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr,
-                                       QTimer& HandSetTimer, TClockRunning ClockRunning)
+                                       QTimer& HandSetTimer, const TTKDConfig& Config,
+                                       TClockRunning ClockRunning)
     : FJudges(Judges),
       FScoreMgr(ScoreMgr),
       tmrHandSet(HandSetTimer),
+      FConfig(Config),
       FClockRunning(std::move(ClockRunning)) {}
 
 void TElectronicScoring::CheckJudgeVotes() {
@@ -88,7 +91,7 @@ void TElectronicScoring::CheckJudgeVotes() {
 
   const double CheckTime = Now();
   // Below 1 every category would score at every check, votes or not.
-  const int32_t Needed = std::max(Settings->NumButtons, 1);
+  const int32_t Needed = std::max(FConfig.NumButtons, 1);
   const int32_t Judges = JudgesOnBoard(FJudges);
   for (const TVoteCategory& Category : VoteCategories) {
     // One vote per judge: each judge has one button per category.
@@ -96,7 +99,7 @@ void TElectronicScoring::CheckJudgeVotes() {
     int32_t Counted = 0;
     for (int32_t Index = 0; Index < Judges; ++Index) {
       TJoyButton* Button = FJudges[Index].*Category.Button;
-      if (Button && Button->IsPendingWithin(Settings->Transiency, CheckTime)) {
+      if (Button && Button->IsPendingWithin(FConfig.Transiency, CheckTime)) {
         Votes[static_cast<size_t>(Counted++)] = Button;
       }
     }
@@ -118,7 +121,7 @@ void TElectronicScoring::tmrHandSetTimer() {
   const int32_t Judges = JudgesOnBoard(FJudges);
   for (int32_t Index = 0; Index < Judges; ++Index) {
     const TJudge& Judge = FJudges[Index];
-    Lit += ShowJudgeLights(Judge, Judge.RedIndicator, Judge.BlueIndicator, RefreshTime);
+    Lit += ShowJudgeLights(Judge, Judge.RedIndicator, Judge.BlueIndicator, RefreshTime, FConfig);
   }
   KeepRefreshing(tmrHandSet, Lit > 0);
 }

@@ -10,6 +10,7 @@ class TJoyButton;
 class TJudge;
 class TJudgeList;
 class TMyJoyStick;
+class TTKDConfig;
 
 // How long a judge's light shows a press, from the press's start.
 constexpr int32_t JudgeLightMs = 500;
@@ -18,7 +19,7 @@ constexpr int32_t JudgeLightMs = 500;
 // lowest value pressed on that side, or unlit. A null light is skipped.
 // Returns how many of the two lights are lit.
 int32_t ShowJudgeLights(const TJudge& Judge, TBoardLight* RedLight, TBoardLight* BlueLight,
-                        double Now);
+                        double Now, const TTKDConfig& Config);
 
 // Runs a light-refresh timer exactly while some light is lit. Leaving a
 // running timer alone (instead of stopping and restarting it) keeps the
@@ -27,14 +28,14 @@ void KeepRefreshing(QTimer& Timer, bool AnyLit);
 
 // The judges' votes turned into points, and the judges' lights on the board.
 // Runs on the main thread: the check inside the clock thread's poll hand-off,
-// the refresh on the window's tmrHandSet.
+// the refresh on the match's light timer.
 class TElectronicScoring {
  public:
   using TClockRunning = std::function<bool()>;
 
   // ClockRunning tells whether a clock counts round time (csRunning).
   TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr, QTimer& HandSetTimer,
-                     TClockRunning ClockRunning);
+                     const TTKDConfig& Config, TClockRunning ClockRunning);
 
   // After every poll of the gamepads: refreshes the lights, then, while the
   // clock runs, awards each category whose votes reach NumButtons.
@@ -50,5 +51,6 @@ class TElectronicScoring {
   TJudgeList& FJudges;
   TDorvaneMgr& FScoreMgr;
   QTimer& tmrHandSet;
+  const TTKDConfig& FConfig;
   TClockRunning FClockRunning;
 };

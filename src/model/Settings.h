@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
 
 #include "model/Colors.h"
 
 // Every tunable value of the scoreboard, named after its key in section
-// [Config] of Dorvane.INI. The program has one instance, Settings, created
-// and loaded before any window exists and saved only by the two
-// configuration dialogs.
+// [Config] of Dorvane.INI. main() owns the program's one record, loads it
+// before any window exists and passes it to what reads it; only the two
+// configuration dialogs change and save it.
 class TTKDConfig {
  public:
   double RoundTime = 0;
@@ -35,8 +34,7 @@ class TTKDConfig {
   TColor NameColor = 0;
   TColor BGColor = 0;
   bool QueryB4NewGame = false;
-  // Read by the clock thread while the dialogs may write it.
-  std::atomic<bool> UseElectronicScoring = false;
+  bool UseElectronicScoring = false;
   bool ShowTotalPenalty = false;
   bool UsePenaltyIncrement = false;
   bool AutoRestartAfterInjury = false;
@@ -45,8 +43,7 @@ class TTKDConfig {
   int32_t PointGap = 0;
   bool UsePointCeiling = false;
   int32_t PointCeiling = 0;
-  // Read by the clock thread while the dialogs may write it.
-  std::atomic<bool> UseSuddenDeath = false;
+  bool UseSuddenDeath = false;
   bool FirstToScore = false;
   bool ResetScoreForSuddenDeath = false;
   QString SaveFileName;
@@ -67,6 +64,3 @@ class TTKDConfig {
   void SaveConfig() const;
 };
 
-// The program's one settings record. main() creates it before any window and
-// destroys it last; tests create their own.
-extern TTKDConfig* Settings;

@@ -26,21 +26,6 @@ QChar LocaleTimeSeparator() {
   return Format[At];
 }
 
-bool RecordingNamed() { return !Settings->SaveFileName.trimmed().isEmpty(); }
-
-// Opens, extends and closes the file for every line, so the record is
-// complete after each event. Failures lose the line silently.
-void AppendRecordLine(const QString& Line) {
-  const QString Path = RecordFilePath();
-  if (Path.isEmpty()) return;
-  QDir().mkpath(QFileInfo(Path).path());
-  TASCIIFileReader Writer;
-  Writer.SetFileName(Path);
-  Writer.SetActive(true);
-  Writer.WriteLine(Line);
-  Writer.SetActive(false);
-}
-
 }  // namespace
 
 QString FormatRecordTime(double DateTime) {
@@ -80,28 +65,43 @@ QString RecordFileName(const QString& SaveFileName) {
   return Name + QStringLiteral(".txt");
 }
 
-QString RecordFilePath() {
-  const QString Name = RecordFileName(Settings->SaveFileName);
+QString TMatchRecords::FilePath() const {
+  const QString Name = RecordFileName(FConfig.SaveFileName);
   if (Name.isEmpty()) return {};
   return QDir(ProgramDir()).filePath(QStringLiteral("Data/") + Name);
 }
 
-void WriteScoreRecord(const QString& Line) {
-  if (Settings->SaveScores && RecordingNamed()) AppendRecordLine(Line);
+bool TMatchRecords::RecordingNamed() const { return !FConfig.SaveFileName.trimmed().isEmpty(); }
+
+// Opens, extends and closes the file for every line, so the record is
+// complete after each event. Failures lose the line silently.
+void TMatchRecords::AppendRecordLine(const QString& Line) const {
+  const QString Path = FilePath();
+  if (Path.isEmpty()) return;
+  QDir().mkpath(QFileInfo(Path).path());
+  TASCIIFileReader Writer;
+  Writer.SetFileName(Path);
+  Writer.SetActive(true);
+  Writer.WriteLine(Line);
+  Writer.SetActive(false);
 }
 
-void WriteInputRecord(const QString& Line) {
-  if (Settings->SaveInput && RecordingNamed()) AppendRecordLine(Line);
+void TMatchRecords::WriteScoreRecord(const QString& Line) const {
+  if (FConfig.SaveScores && RecordingNamed()) AppendRecordLine(Line);
 }
 
-void RecordNewMatch() {
-  if (!(Settings->SaveScores || Settings->SaveInput) || !RecordingNamed()) return;
+void TMatchRecords::WriteInputRecord(const QString& Line) const {
+  if (FConfig.SaveInput && RecordingNamed()) AppendRecordLine(Line);
+}
+
+void TMatchRecords::RecordNewMatch() const {
+  if (!(FConfig.SaveScores || FConfig.SaveInput) || !RecordingNamed()) return;
   AppendRecordLine(QStringLiteral("  "));
   AppendRecordLine(QStringLiteral("NEW MATCH"));
 }
 
-void RecordInput(uint8_t Kind, double Amount) {
-  if (!Settings->SaveInput) return;
+void TMatchRecords::RecordInput(TInputKind Kind, double Amount) const {
+  if (!FConfig.SaveInput) return;
   WriteInputRecord(FormatRecordTime(TimeSource().WallNow()) + QStringLiteral(",keyboard,") +
                    InputKindText(Kind) + QLatin1Char(',') + FormatOneDecimal(Amount));
 }

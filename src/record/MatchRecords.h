@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
+
+#include "model/InputKinds.h"
+
+class TTKDConfig;
 
 // The match record file: Data/<SaveFileName>.txt beside the program, one
 // line appended at a time (opened, written whole, closed). Failures are
@@ -14,14 +17,26 @@ QString FormatOneDecimal(double Value);
 // The record file's name for a SaveFileName: directory part dropped,
 // extension replaced by ".txt" ("cup.2024.log" gives "cup.2024.txt").
 QString RecordFileName(const QString& SaveFileName);
-// Full path of the record file under Data/ beside the program.
-QString RecordFilePath();
+// The match's record file, as the settings name it and switch it on.
+class TMatchRecords {
+ public:
+  explicit TMatchRecords(const TTKDConfig& Config) : FConfig(Config) {}
 
-// When SaveScores is on and SaveFileName is not blank.
-void WriteScoreRecord(const QString& Line);
-// When SaveInput is on and SaveFileName is not blank.
-void WriteInputRecord(const QString& Line);
-// "  " and "NEW MATCH", when either switch is on and SaveFileName is not blank.
-void RecordNewMatch();
-// The operator-input line of an input kind and signed amount, when SaveInput is on.
-void RecordInput(uint8_t Kind, double Amount);
+  // Full path of the record file under Data/ beside the program; empty when
+  // SaveFileName names no file.
+  QString FilePath() const;
+  // When SaveScores is on and SaveFileName is not blank.
+  void WriteScoreRecord(const QString& Line) const;
+  // When SaveInput is on and SaveFileName is not blank.
+  void WriteInputRecord(const QString& Line) const;
+  // "  " and "NEW MATCH", when either switch is on and SaveFileName is not blank.
+  void RecordNewMatch() const;
+  // The operator-input line of an input kind and signed amount, when SaveInput is on.
+  void RecordInput(TInputKind Kind, double Amount) const;
+
+ private:
+  bool RecordingNamed() const;
+  void AppendRecordLine(const QString& Line) const;
+
+  const TTKDConfig& FConfig;
+};

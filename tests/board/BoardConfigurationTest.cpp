@@ -9,7 +9,7 @@
 #include "dialogs/TKDConfig.h"
 #include "model/ScoreManager.h"
 #include "platform/ProgramDir.h"
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST_F(BoardConfigurationTest, ConfirmedSettingsReachTheBoardAndTheFile) {
   EXPECT_EQ(Text("lblDivision"), "-68 kg");
   EXPECT_EQ(Text("lblCountDown"), "1:30");
   EXPECT_EQ(Board().ScoreMgr().Winner(), 0) << "opening it with no clock clears the winner";
-  EXPECT_EQ(Settings->RoundTime, 90);
+  EXPECT_EQ(FConfig.RoundTime, 90);
   QFile File(SettingsFilePath());
   ASSERT_TRUE(File.open(QIODevice::ReadOnly));
   const QByteArray Saved = File.readAll();
@@ -59,7 +59,7 @@ TEST_F(BoardConfigurationTest, ABadRowIsShownAndNothingIsApplied) {
 
   EXPECT_EQ(FBoxes.LastMessage().Text, "'abc' is not a valid floating point value.");
   EXPECT_EQ(Text("lblCountDown"), ClockBefore);
-  EXPECT_EQ(Settings->RoundTime, 180);
+  EXPECT_EQ(FConfig.RoundTime, 180);
 }
 
 }  // namespace

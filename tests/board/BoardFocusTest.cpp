@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 
 namespace {
 

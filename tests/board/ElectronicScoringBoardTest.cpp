@@ -8,11 +8,12 @@
 #include "clock/RoundFlow.h"
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
+#include "match/Match.h"
 #include "model/BoardLight.h"
 #include "model/ScoreManager.h"
 #include "platform/TimeSource.h"
-#include "support/BoardFixture.h"
-#include "support/VirtualGamepads.h"
+#include "support/core/VirtualGamepads.h"
+#include "support/ui/BoardFixture.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST_F(LiveElectronicScoringTest, TwoJudgesRedOnePointScoresOnTheBoardAndPlaysRe
   // The refresh turns the lights off again half a second after the press.
   EXPECT_TRUE(
       QTest::qWaitFor([this] { return Board().RedLight(1).LightColor() == clUnlitLight; }, 5000));
-  EXPECT_TRUE(QTest::qWaitFor([this] { return !Board().tmrHandSet->isActive(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !Board().Match().JudgeLightTimer().isActive(); }, 5000));
 }
 
 // With scripted pads and fake time: a short round with two red one-point

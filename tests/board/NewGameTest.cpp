@@ -13,7 +13,7 @@
 #include "model/ScoreManager.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 #include "widgets/ColorConversion.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "model/ScoreManager.h"
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 
 namespace {
 

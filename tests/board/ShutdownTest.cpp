@@ -17,12 +17,13 @@
 #include "clock/RoundFlow.h"
 #include "clock/TimerThread.h"
 #include "input/Judges.h"
+#include "match/Match.h"
 #include "model/BoardLight.h"
 #include "model/ScoreManager.h"
 #include "platform/Joystick.h"
 #include "platform/TimeSource.h"
-#include "support/BoardFixture.h"
-#include "support/VirtualGamepads.h"
+#include "support/core/VirtualGamepads.h"
+#include "support/ui/BoardFixture.h"
 
 namespace {
 
@@ -94,9 +95,12 @@ class ShutdownTest : public TBoardFixture,
   }
   ~ShutdownTest() override { QApplication::setQuitOnLastWindowClosed(true); }
 
-  // A board that deletes itself when closed, as main() ends the program then.
+  // A board that deletes itself when closed, and its match after it, as
+  // main() ends the program then.
   QPointer<TfrmDorvane> OpenBoard() {
-    auto* Board = new TfrmDorvane;
+    auto* Match = new TMatch(FConfig);
+    auto* Board = new TfrmDorvane(FConfig, *Match);
+    QObject::connect(Board, &QObject::destroyed, [Match] { delete Match; });
     Board->setAttribute(Qt::WA_DeleteOnClose);
     Board->show();
     QApplication::setActiveWindow(Board);

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #include "clock/RoundFlow.h"
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateStaging.h"
 

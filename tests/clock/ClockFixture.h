@@ -50,18 +50,16 @@ struct TStateRecord {
 // is recorded with the fake time it arrived at.
 class ClockTest : public testing::Test {
  public:
-  ClockTest() : FTimeScope(Time) {
-    Settings = &Config;
-    SuddenDeathActive = false;
-  }
-  ~ClockTest() override {
-    Settings = nullptr;
-    SuddenDeathActive = false;
-  }
+  ClockTest() : FTimeScope(Time) {}
 
   TTimerThread& MakeClock(double RoundTime, double BreakTime = 0, double InjuryTime = 0,
                           int32_t Round = 1, int32_t Rounds = 1) {
-    Clock = std::make_unique<TTimerThread>(Mgr, RoundTime, BreakTime, InjuryTime, Round, Rounds);
+    TClockRun Run = TClockRun::Of(Config, Round, SuddenDeathActive);
+    Run.RoundTime = RoundTime;
+    Run.BreakTime = BreakTime;
+    Run.InjuryTime = InjuryTime;
+    Run.Rounds = Rounds;
+    Clock = std::make_unique<TTimerThread>(Mgr, Run);
     Clock->OnTick = [this](TTimerThread&, TClockState State, double Remaining) {
       Ticks.push_back({Time.ElapsedMs(), State, Remaining});
     };
@@ -94,6 +92,8 @@ class ClockTest : public testing::Test {
   }
 
   TTKDConfig Config;
+  // The run counts the sudden-death round.
+  bool SuddenDeathActive = false;
   TDorvaneMgr Mgr;
   TScriptedTime Time;
   std::unique_ptr<TTimerThread> Clock;

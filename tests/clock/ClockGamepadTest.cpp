@@ -5,7 +5,7 @@
 
 #include "ClockFixture.h"
 #include "input/GamepadDevices.h"
-#include "support/FakeJoystickApi.h"
+#include "support/core/FakeJoystickApi.h"
 
 using testing::ElementsAre;
 

@@ -21,18 +21,13 @@ namespace {
 // through the main thread's event loop.
 class ClockThreadTest : public testing::Test {
  protected:
-  ClockThreadTest() {
-    Settings = &Config;
-    SuddenDeathActive = false;
-  }
   ~ClockThreadTest() override {
     Clock.reset();
     ReopenMainThreadHandOff();
-    Settings = nullptr;
   }
 
   void MakeClock(double RoundTime) {
-    Clock = std::make_unique<TTimerThread>(Mgr, RoundTime, 0, 0, 1, 1);
+    Clock = std::make_unique<TTimerThread>(Mgr, TClockRun{.RoundTime = RoundTime});
     Clock->OnTick = [this](TTimerThread&, TClockState, double Remaining) {
       AllOnMain = AllOnMain && QThread::currentThread() == Main;
       EverRising = EverRising || Remaining > LastRemaining;

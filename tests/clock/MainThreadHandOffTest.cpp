@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
@@ -10,7 +9,6 @@
 #include <thread>
 
 #include "clock/TimerThread.h"
-#include "model/Settings.h"
 #include "platform/MainThread.h"
 
 namespace {
@@ -23,11 +21,9 @@ class MainThreadHandOffTest : public testing::Test {
 };
 
 TEST_F(MainThreadHandOffTest, ManyHandOffsSurviveStateWritesOnTheMainThread) {
-  TTKDConfig Config;
-  Settings = &Config;
   TDorvaneMgr Mgr;
   // Not started: only its State is written, as the window's commands do.
-  TTimerThread Clock(Mgr, 1, 0, 0, 1, 1);
+  TTimerThread Clock(Mgr, TClockRun{.RoundTime = 1});
   int Announced = 0;
   Clock.OnStateChange = [&](TTimerThread&, TClockState) { ++Announced; };
 
@@ -47,33 +43,9 @@ TEST_F(MainThreadHandOffTest, ManyHandOffsSurviveStateWritesOnTheMainThread) {
     QCoreApplication::processEvents();
   }
   Worker.join();
-  Settings = nullptr;
 
   EXPECT_EQ(RanOnMain, HandOffs);
   EXPECT_EQ(Announced, Writes);
-}
-
-TEST_F(MainThreadHandOffTest, HandOffsRunWhileAModalDialogIsOpen) {
-  QEventLoop Outer;
-  QDialog Dialog;
-  std::vector<int> LoopLevels;
-  std::thread Worker;
-  QTimer::singleShot(0, &Outer, [&] {
-    Worker = std::thread([&] {
-      for (int I = 0; I < 50; ++I) {
-        RunOnMainThread([&] { LoopLevels.push_back(Main->loopLevel()); });
-      }
-      RunOnMainThread([&] { Dialog.accept(); });
-    });
-    Dialog.exec();
-    Outer.quit();
-  });
-  QTimer::singleShot(10000, &Outer, [&] { Dialog.reject(); });
-  Outer.exec();
-  Worker.join();
-
-  ASSERT_EQ(LoopLevels.size(), 50u);
-  for (int Level : LoopLevels) EXPECT_EQ(Level, 2) << "run inside the dialog's own loop";
 }
 
 TEST_F(MainThreadHandOffTest, ExceptionReachesTheWaitingWorker) {

@@ -27,7 +27,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
 #include "record/MatchRecords.h"
-#include "support/FakeJoystickApi.h"
+#include "support/core/FakeJoystickApi.h"
 
 // What the board shows right now.
 struct TBoardState {
@@ -176,10 +176,8 @@ class RoundFlowTest : public testing::Test {
     Config.InjuryTime = 1;
     Config.Rounds = 3;
     Config.SaveFileName = QStringLiteral("match");
-    Settings = &Config;
-    SuddenDeathActive = false;
     JoySticks = std::make_unique<TSysJoySticks>();
-    Flow = std::make_unique<TRoundFlow>(View, Mgr, *JoySticks);
+    Flow = std::make_unique<TRoundFlow>(View, Mgr, *JoySticks, Config, Records);
     WireLikeTheWindow();
     Flow->UpdateCommands();
   }
@@ -188,8 +186,6 @@ class RoundFlowTest : public testing::Test {
     Flow.reset();
     JoySticks.reset();
     SetJoystickApi(nullptr);
-    Settings = nullptr;
-    SuddenDeathActive = false;
     SetSoundPlayer(nullptr);
     SetProgramDirForTest(QString());
   }
@@ -233,7 +229,7 @@ class RoundFlowTest : public testing::Test {
 
   // The record file's lines.
   QStringList RecordLines() const {
-    QFile File(RecordFilePath());
+    QFile File(Records.FilePath());
     if (!File.open(QIODevice::ReadOnly)) return {};
     QStringList Lines = QString::fromUtf8(File.readAll()).split(QStringLiteral("\r\n"));
     if (!Lines.isEmpty() && Lines.last().isEmpty()) Lines.removeLast();
@@ -245,6 +241,7 @@ class RoundFlowTest : public testing::Test {
   TFakeSoundPlayer Sound;
   TFakeJoystickApi Pads;
   TTKDConfig Config;
+  TMatchRecords Records{Config};
   TDorvaneMgr Mgr;
   std::unique_ptr<TSysJoySticks> JoySticks;
   std::unique_ptr<TRoundFlow> Flow;

@@ -95,7 +95,7 @@ TEST_P(LastRoundTest, LevelSidesGoIntoTheSuddenDeathRound) {
 
   EXPECT_EQ(View.StateTexts.contains(Between), Case.BreakFollows);
   EXPECT_EQ(Mgr.Round(), Case.RoundAfter);
-  EXPECT_EQ(SuddenDeathActive, Case.SuddenDeath);
+  EXPECT_EQ(Flow->SuddenDeathActive(), Case.SuddenDeath);
   EXPECT_EQ(Mgr.Winner(), Case.Winner);
   EXPECT_EQ(View.Board.ClockText, Case.ClockText);
   if (Case.SuddenDeath) {
@@ -122,7 +122,7 @@ TEST_F(RoundFlowTest, StopInRound2KeepsTheRoundAndTheTimeShown) {
   PlayRound();
   EXPECT_EQ(Mgr.Round(), 2);
   EXPECT_EQ(View.Board.ClockText, "0:01");
-  EXPECT_FALSE(SuddenDeathActive);
+  EXPECT_FALSE(Flow->SuddenDeathActive());
 
   View.ClockTexts.clear();
   PlayRound();
@@ -281,13 +281,13 @@ TEST_F(RoundFlowTest, SetRoundAboveTheRoundsOpensTheSuddenDeathRound) {
 
   Flow->mniSetRoundChange(QStringLiteral("4"));
   EXPECT_EQ(Mgr.Round(), 4);
-  EXPECT_TRUE(SuddenDeathActive);
+  EXPECT_TRUE(Flow->SuddenDeathActive());
   EXPECT_EQ(Mgr.RedScore(), 0);
   EXPECT_EQ(Mgr.BluePenalty(), 0);
 
   Flow->mniSetRoundChange(QStringLiteral("3"));
   EXPECT_EQ(Mgr.Round(), 3);
-  EXPECT_FALSE(SuddenDeathActive);
+  EXPECT_FALSE(Flow->SuddenDeathActive());
 }
 
 TEST_F(RoundFlowTest, SetRoundWithoutSuddenDeathKeepsTheScores) {
@@ -295,7 +295,7 @@ TEST_F(RoundFlowTest, SetRoundWithoutSuddenDeathKeepsTheScores) {
   Mgr.SetRedScore(4);
   Flow->mniSetRoundChange(QStringLiteral("4"));
   EXPECT_EQ(Mgr.Round(), 4);
-  EXPECT_FALSE(SuddenDeathActive);
+  EXPECT_FALSE(Flow->SuddenDeathActive());
   EXPECT_EQ(Mgr.RedScore(), 4);
 }
 
@@ -308,7 +308,7 @@ TEST_F(RoundFlowTest, SetRoundWithATextThatIsNoNumberChangesNothing) {
     EXPECT_EQ(Error.Message(), "'abc' is not a valid integer value");
   }
   EXPECT_EQ(Mgr.Round(), 2);
-  EXPECT_FALSE(SuddenDeathActive);
+  EXPECT_FALSE(Flow->SuddenDeathActive());
 }
 
 TEST_F(RoundFlowTest, StartAfterADecidedMatchClearsTheWinnerAndCountsTheSameRound) {

@@ -18,24 +18,19 @@ struct TScoresCase {
 
 class ScoresDifferTest : public testing::TestWithParam<TScoresCase> {
  protected:
-  ScoresDifferTest() { Settings = &Config; }
-  ~ScoresDifferTest() override {
-    Settings = nullptr;
-    SuddenDeathActive = false;
-  }
-  TTKDConfig Config;
+  TClockRun Run;
   TDorvaneMgr Mgr;
 };
 
 TEST_P(ScoresDifferTest, ComparesTotalsWithPenaltiesForTheOtherSide) {
   const TScoresCase& Case = GetParam();
-  Config.UseSuddenDeath = true;
-  SuddenDeathActive = Case.SuddenDeath;
+  Run.UseSuddenDeath = true;
+  Run.SuddenDeathRound = Case.SuddenDeath;
   Mgr.SetRedScore(Case.Red);
   Mgr.SetBlueScore(Case.Blue);
   Mgr.SetRedPenalty(Case.RedPenalty);
   Mgr.SetBluePenalty(Case.BluePenalty);
-  EXPECT_EQ(TTimerThread::ScoresDiffer(Mgr), Case.Differ);
+  EXPECT_EQ(TTimerThread::ScoresDiffer(Mgr, Run), Case.Differ);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Red 1 with a half penalty: ahead in whole points, level in exact points.
 // The exact comparison needs both the setting and the sudden-death round.
 TEST(ScoresDifferRule, ExactPointsOnlyInTheSuddenDeathRound) {
-  TTKDConfig Config;
-  Settings = &Config;
+  TClockRun Run;
   TDorvaneMgr Mgr;
   Mgr.SetRedScore(1);
   Mgr.SetRedPenalty(0.5);
@@ -67,13 +61,11 @@ TEST(ScoresDifferRule, ExactPointsOnlyInTheSuddenDeathRound) {
   } const Cases[] = {
       {false, false, true}, {false, true, true}, {true, false, true}, {true, true, false}};
   for (const auto& Case : Cases) {
-    Config.UseSuddenDeath = Case.UseSuddenDeath;
-    SuddenDeathActive = Case.Active;
-    EXPECT_EQ(TTimerThread::ScoresDiffer(Mgr), Case.Differ)
+    Run.UseSuddenDeath = Case.UseSuddenDeath;
+    Run.SuddenDeathRound = Case.Active;
+    EXPECT_EQ(TTimerThread::ScoresDiffer(Mgr, Run), Case.Differ)
         << Case.UseSuddenDeath << " " << Case.Active;
   }
-  Settings = nullptr;
-  SuddenDeathActive = false;
 }
 
 }  // namespace

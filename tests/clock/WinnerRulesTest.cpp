@@ -239,7 +239,7 @@ TEST_P(FirstToScoreTest, TheFirstWholePointEndsTheSuddenDeathRound) {
   Config.FirstToScore = true;
   Config.AutoCalcWinner = true;
   Flow->mniSetRoundChange(QStringLiteral("4"));
-  ASSERT_TRUE(SuddenDeathActive);
+  ASSERT_TRUE(Flow->SuddenDeathActive());
   Time.After(500, [this] { GetParam().Change(Mgr); });
   const int64_t Start = Time.NowMs();
   PlayRound();

@@ -27,7 +27,7 @@ TEST_F(AdvancedOptionsTest, OkStoresTheNameAsTypedAndSavesAtOnce) {
     Dialog.btnOK->click();
   });
 
-  ASSERT_TRUE(ShowAdvancedOptions());
+  ASSERT_TRUE(ShowAdvancedOptions(FConfig));
   EXPECT_TRUE(FConfig.SaveScores);
   EXPECT_FALSE(FConfig.SaveInput);
   EXPECT_EQ(FConfig.SaveFileName, "  finals 2024.log ");
@@ -44,7 +44,7 @@ TEST_F(AdvancedOptionsTest, SavesInputsWithAnEmptyName) {
     Dialog.btnOK->click();
   });
 
-  ASSERT_TRUE(ShowAdvancedOptions());
+  ASSERT_TRUE(ShowAdvancedOptions(FConfig));
   EXPECT_TRUE(FConfig.SaveInput);
   TTKDConfig Saved;
   Saved.LoadConfig();
@@ -59,7 +59,7 @@ TEST_F(AdvancedOptionsTest, CancelChangesNothing) {
     Dialog.btnCancel->click();
   });
 
-  EXPECT_FALSE(ShowAdvancedOptions());
+  EXPECT_FALSE(ShowAdvancedOptions(FConfig));
   EXPECT_FALSE(FConfig.SaveInput);
   EXPECT_EQ(FConfig.SaveFileName, "");
   EXPECT_FALSE(QFile::exists(SettingsFilePath()));
@@ -73,7 +73,7 @@ TEST_F(AdvancedOptionsTest, UnwritableFileIsReportedAndTheOptionsStayInMemory) {
     Dialog.btnOK->click();
   });
 
-  EXPECT_EQ(ErrorOf([] { ShowAdvancedOptions(); }),
+  EXPECT_EQ(ErrorOf([this] { ShowAdvancedOptions(FConfig); }),
             "Unable to write to " + QDir::toNativeSeparators(SettingsFilePath()));
   EXPECT_TRUE(FConfig.SaveInput);
   EXPECT_EQ(FConfig.SaveFileName, "club");
@@ -94,7 +94,7 @@ TEST_F(AdvancedOptionsTest, SavedOptionsOutliveACancelledConfiguration) {
     Dialog.btnCancel->click();
   });
 
-  EXPECT_FALSE(ShowConfigDialog());
+  EXPECT_FALSE(ShowConfigDialog(FConfig));
   EXPECT_TRUE(FConfig.SaveScores);
   EXPECT_EQ(FConfig.RoundTime, 180);
   TTKDConfig Saved;
@@ -114,7 +114,7 @@ TEST_F(AdvancedOptionsTest, WriteFailureIsShownWhileTheConfigurationStaysOpen) {
     Dialog.btnCancel->click();
   });
 
-  EXPECT_FALSE(ShowConfigDialog());
+  EXPECT_FALSE(ShowConfigDialog(FConfig));
   EXPECT_TRUE(StillOpen);
   EXPECT_EQ(FBoxes.LastMessage().Kind, TMessageKind::Error);
   EXPECT_EQ(FBoxes.LastMessage().Text,

@@ -48,7 +48,7 @@ class ConfigCommandTest : public TDialogFixture {
 
 TEST_F(ConfigCommandTest, ConfirmedSettingsReachTheBoardInOrder) {
   ConfirmWith(TConfigRow::Division, "Juniors");
-  RunConfigurationCommand(FBoard);
+  RunConfigurationCommand(FBoard, FConfig);
 
   EXPECT_EQ(FBoard.Calls,
             QStringList({"ClearWinner", "Names Red player/Blue player",
@@ -59,14 +59,14 @@ TEST_F(ConfigCommandTest, ConfirmedSettingsReachTheBoardInOrder) {
 
 TEST_F(ConfigCommandTest, IdleClockShowsTheRoundTimeRoundedHalvesToEven) {
   ConfirmWith(TConfigRow::RoundTime, "90.5");
-  RunConfigurationCommand(FBoard);
+  RunConfigurationCommand(FBoard, FConfig);
   EXPECT_EQ(FBoard.Calls.last(), "Clock 1:30");
 }
 
 TEST_F(ConfigCommandTest, RunningClockKeepsItsTextAndTheWinner) {
   FBoard.ClockRunning = true;
   ConfirmWith(TConfigRow::RoundTime, "100");
-  RunConfigurationCommand(FBoard);
+  RunConfigurationCommand(FBoard, FConfig);
 
   EXPECT_FALSE(FBoard.Calls.contains("ClearWinner"));
   EXPECT_EQ(FBoard.Calls.last(), "Blink 200");
@@ -75,13 +75,13 @@ TEST_F(ConfigCommandTest, RunningClockKeepsItsTextAndTheWinner) {
 
 TEST_F(ConfigCommandTest, CancelOnlyClearsTheWinner) {
   WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) { Dialog.btnCancel->click(); });
-  RunConfigurationCommand(FBoard);
+  RunConfigurationCommand(FBoard, FConfig);
   EXPECT_EQ(FBoard.Calls, QStringList({"ClearWinner"}));
 }
 
 TEST_F(ConfigCommandTest, BadRowIsShownWithAFullStopAndNothingApplied) {
   ConfirmWith(TConfigRow::RoundTime, "abc");
-  RunConfigurationCommand(FBoard);
+  RunConfigurationCommand(FBoard, FConfig);
 
   EXPECT_EQ(FBoard.Calls, QStringList({"ClearWinner"}));
   EXPECT_EQ(FBoxes.LastMessage().Kind, TMessageKind::Error);
@@ -91,7 +91,7 @@ TEST_F(ConfigCommandTest, BadRowIsShownWithAFullStopAndNothingApplied) {
 TEST_F(ConfigCommandTest, UnwritableFileIsShownAndNothingAppliedThoughSettingsChanged) {
   MakeSettingsFileUnwritable();
   ConfirmWith(TConfigRow::RedPlayer, "Kim");
-  RunConfigurationCommand(FBoard);
+  RunConfigurationCommand(FBoard, FConfig);
 
   EXPECT_EQ(FBoard.Calls, QStringList({"ClearWinner"}));
   EXPECT_EQ(FBoxes.LastMessage().Text,

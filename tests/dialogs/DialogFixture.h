@@ -15,8 +15,8 @@
 #include "platform/ProgramDir.h"
 #include "widgets/MessageBoxes.h"
 
-// A settings record loaded from a settings file in a fresh folder, installed
-// as Settings, in a locale whose decimal separator is a point; message boxes
+// A settings record loaded from a settings file in a fresh folder, given to
+// the dialogs, in a locale whose decimal separator is a point; message boxes
 // are recorded instead of shown.
 class TDialogFixture : public testing::Test {
  protected:
@@ -24,14 +24,9 @@ class TDialogFixture : public testing::Test {
     ASSERT_TRUE(FDir.isValid());
     SetProgramDirForTest(FDir.path());
     FConfig.LoadConfig();
-    FSavedSettings = Settings;
-    Settings = &FConfig;
   }
 
-  void TearDown() override {
-    Settings = FSavedSettings;
-    SetProgramDirForTest(QString());
-  }
+  void TearDown() override { SetProgramDirForTest(QString()); }
 
   QString SettingsFileText() const {
     QFile File(SettingsFilePath());
@@ -73,5 +68,4 @@ class TDialogFixture : public testing::Test {
   TMessageBoxTestScope FBoxes;
 
  private:
-  TTKDConfig* FSavedSettings = nullptr;
 };

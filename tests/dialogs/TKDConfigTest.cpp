@@ -49,7 +49,7 @@ TEST_F(TKDConfigTest, LoadsEveryRowKindFromSettings) {
   FConfig.InjuryColor = 0x123456;
   FConfig.CommPortNo = 4;
 
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
 
   EXPECT_EQ(Dialog.RowText(RedPlayer), "Kim");
@@ -64,7 +64,7 @@ TEST_F(TKDConfigTest, LoadsEveryRowKindFromSettings) {
 }
 
 TEST_F(TKDConfigTest, ShowsCategoriesExpandedAndHidesTheHiddenRows) {
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   QStringList Shown;
   for (int I = 0; I < Dialog.Rows->topLevelItemCount(); ++I) {
     const QTreeWidgetItem* Category = Dialog.Rows->topLevelItem(I);
@@ -101,7 +101,7 @@ TEST_F(TKDConfigTest, OkStoresTypedRowsAndChosenColoursAndSavesTheFile) {
     Dialog.btnOK->click();
   });
 
-  ASSERT_TRUE(ShowConfigDialog());
+  ASSERT_TRUE(ShowConfigDialog(FConfig));
 
   EXPECT_EQ(FConfig.RoundTime, 150);
   EXPECT_EQ(FConfig.BluePlayer, "Lee");
@@ -126,7 +126,7 @@ TEST_F(TKDConfigTest, TextInEachRoundStopsBeforeAnyFieldChanges) {
     Dialog.btnOK->click();
   });
 
-  EXPECT_EQ(ErrorOf([] { ShowConfigDialog(); }), "'abc' is not a valid floating point value");
+  EXPECT_EQ(ErrorOf([this] { ShowConfigDialog(FConfig); }), "'abc' is not a valid floating point value");
   EXPECT_EQ(FConfig.RoundTime, 180);
   EXPECT_EQ(FConfig.RedPlayer, "Red player");
   EXPECT_FALSE(QFile::exists(SettingsFilePath()));
@@ -148,7 +148,7 @@ TEST_F(TKDConfigTest, FractionInNumberOfRoundsKeepsEarlierFieldsAndLeavesTheFile
     Dialog.btnOK->click();
   });
 
-  EXPECT_EQ(ErrorOf([] { ShowConfigDialog(); }), "'3.5' is not a valid integer value");
+  EXPECT_EQ(ErrorOf([this] { ShowConfigDialog(FConfig); }), "'3.5' is not a valid integer value");
   EXPECT_EQ(FConfig.RoundTime, 100);
   EXPECT_EQ(FConfig.InjuryTime, 50);
   EXPECT_EQ(FConfig.EndOfRoundWarning, 5);
@@ -173,7 +173,7 @@ class TKDConfigNumberTest : public TKDConfigTest,
 
 TEST_P(TKDConfigNumberTest, ConvertsOrNamesTheText) {
   const TNumberCase& Case = GetParam();
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.SetRowText(Case.Row, Case.Text);
 
@@ -208,7 +208,7 @@ class TKDConfigBlinkTest : public TKDConfigTest, public testing::WithParamInterf
 
 TEST_P(TKDConfigBlinkTest, BlinkRowGivesBlinkPeriod) {
   const TBlinkCase& Case = GetParam();
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.SetRowText(WinnerBlink, Case.Text);
 
@@ -228,7 +228,7 @@ TEST_F(TKDConfigTest, PointRulesStayOffThroughRepeatedConfirmation) {
   FConfig.PointGap = 9;
   for (int Time = 0; Time < 2; ++Time) {
     WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) { Dialog.btnOK->click(); });
-    ASSERT_TRUE(ShowConfigDialog());
+    ASSERT_TRUE(ShowConfigDialog(FConfig));
   }
   EXPECT_FALSE(FConfig.UsePointGap);
   EXPECT_FALSE(FConfig.UsePointCeiling);
@@ -246,7 +246,7 @@ TEST_F(TKDConfigTest, CancelChangesNeitherSettingsNorFile) {
     Dialog.btnCancel->click();
   });
 
-  EXPECT_FALSE(ShowConfigDialog());
+  EXPECT_FALSE(ShowConfigDialog(FConfig));
   EXPECT_EQ(FConfig.RoundTime, 180);
   EXPECT_EQ(FConfig.RedPlayer, "Red player");
   EXPECT_EQ(SettingsFileText(), FileBefore);
@@ -262,7 +262,7 @@ TEST_F(TKDConfigTest, EscapeInAnOpenEditorCancelsTheDialog) {
     if (Dialog.isVisible()) Dialog.btnOK->click();  // lets the test finish and fail below
   });
 
-  EXPECT_FALSE(ShowConfigDialog());
+  EXPECT_FALSE(ShowConfigDialog(FConfig));
   EXPECT_EQ(FConfig.RoundTime, 180);
 }
 
@@ -276,13 +276,13 @@ TEST_F(TKDConfigTest, EnterInAnOpenEditorConfirmsTheDialog) {
     if (Dialog.isVisible()) Dialog.btnCancel->click();  // lets the test finish and fail below
   });
 
-  EXPECT_TRUE(ShowConfigDialog());
+  EXPECT_TRUE(ShowConfigDialog(FConfig));
   EXPECT_EQ(FConfig.RoundTime, 99);
 }
 
 TEST_F(TKDConfigTest, PreviewStartsAtThreeMinutesOnTheBackground) {
   FConfig.BGColor = 0x000080;
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.ShowTimerPreview(nullptr);
 
@@ -294,7 +294,7 @@ TEST_F(TKDConfigTest, PreviewStartsAtThreeMinutesOnTheBackground) {
 TEST_F(TKDConfigTest, PreviewFollowsTheFocusedRowAndTyping) {
   FConfig.InjuryColor = 0x00FFFF;
   FConfig.BreakColor = 0x00FF00;
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.show();
 
@@ -317,7 +317,7 @@ TEST_F(TKDConfigTest, PreviewFollowsTheFocusedRowAndTyping) {
 }
 
 TEST_F(TKDConfigTest, PreviewRoundsToWholeSecondsHalvesToEven) {
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.SetRowText(RoundTime, "62.5");
   Dialog.ShowTimerPreview(Dialog.Row(RoundTime));
@@ -328,7 +328,7 @@ TEST_F(TKDConfigTest, PreviewRoundsToWholeSecondsHalvesToEven) {
 }
 
 TEST_F(TKDConfigTest, ColourChooserStartsFromTheWorkingColourAndUpdatesThePreview) {
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.ShowTimerPreview(nullptr);
   QColor Offered;
@@ -349,7 +349,7 @@ TEST_F(TKDConfigTest, ColourChooserStartsFromTheWorkingColourAndUpdatesThePrevie
 }
 
 TEST_F(TKDConfigTest, CancelledColourChooserChangesNothing) {
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.ColorChooser = [](QWidget*, const QColor&) { return std::optional<QColor>(); };
   Dialog.ChooseRowColor(RedPlayerColor);
@@ -357,7 +357,7 @@ TEST_F(TKDConfigTest, CancelledColourChooserChangesNothing) {
 }
 
 TEST_F(TKDConfigTest, ColourRowEditorShowsTheWorkingColourAndOpensTheChooser) {
-  TfrmTKDConfig Dialog;
+  TfrmTKDConfig Dialog(FConfig);
   Dialog.LoadRows(FConfig);
   Dialog.ColorChooser = [](QWidget*, const QColor&) { return std::optional(QColor(5, 6, 7)); };
   Dialog.show();

@@ -15,8 +15,8 @@
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
 #include "platform/TimeSource.h"
-#include "support/BoardFixture.h"
-#include "support/FakeJoystickApi.h"
+#include "support/core/FakeJoystickApi.h"
+#include "support/ui/BoardFixture.h"
 #include "widgets/BoardShapes.h"
 
 namespace {
@@ -34,7 +34,7 @@ class TestButtonsTest : public TDialogFixture {
     Pads.AddPad(12);
     JoySticks.emplace();
     BuildJudges(Judges, *JoySticks, FConfig, {}, {});
-    Dialog.emplace(nullptr, *JoySticks, Judges);
+    Dialog.emplace(nullptr, *JoySticks, Judges, FConfig);
     Dialog->show();
   }
 

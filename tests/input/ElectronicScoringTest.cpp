@@ -20,8 +20,8 @@
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
-#include "support/FakeJoystickApi.h"
-#include "support/TestLight.h"
+#include "support/core/FakeJoystickApi.h"
+#include "support/core/TestLight.h"
 
 namespace {
 
@@ -47,7 +47,6 @@ class ElectronicScoringTest : public testing::Test {
     EXPECT_TRUE(FDir.isValid());
     SetProgramDirForTest(FDir.path());
     Config.LoadConfig();
-    FSavedSettings = std::exchange(Settings, &Config);
     SetSoundPlayer(&Sound);
     WriteCueFiles();
     for (int Pad = 0; Pad < Judges; ++Pad) Pads.AddPad(12);
@@ -55,7 +54,6 @@ class ElectronicScoringTest : public testing::Test {
 
   ~ElectronicScoringTest() override {
     SetSoundPlayer(nullptr);
-    Settings = FSavedSettings;
     SetProgramDirForTest(QString());
   }
 
@@ -68,7 +66,7 @@ class ElectronicScoringTest : public testing::Test {
       Blue[Index] = &BlueLights[Index];
     }
     BuildJudges(JudgeList, *JoySticks, Config, Red, Blue);
-    Scoring.emplace(JudgeList, Mgr, HandSet, [this] { return Running; });
+    Scoring.emplace(JudgeList, Mgr, HandSet, Config, [this] { return Running; });
     JoySticks->OnPoll = [this](TSysJoySticks&) { Scoring->CheckJudgeVotes(); };
     for (int32_t Pad = 0; Pad < JoySticks->Count(); ++Pad) {
       JoySticks->LockList()[Pad].OnButtonClick = [this](TMyJoyStick& Sender, TJoyButton& Button,
@@ -153,7 +151,6 @@ class ElectronicScoringTest : public testing::Test {
   QTemporaryDir FDir;
   TFakeTimeScope FTimeScope{Time};
   TFakeJoystickScope FPadScope{Pads};
-  TTKDConfig* FSavedSettings = nullptr;
 };
 
 struct TVote {

@@ -6,7 +6,7 @@
 #include "input/GamepadDevices.h"
 #include "model/DorvaneError.h"
 #include "platform/TimeSource.h"
-#include "support/FakeJoystickApi.h"
+#include "support/core/FakeJoystickApi.h"
 
 namespace {
 

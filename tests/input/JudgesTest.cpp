@@ -4,9 +4,9 @@
 #include "input/Judges.h"
 #include "model/BoardLight.h"
 #include "model/Settings.h"
-#include "support/FakeJoystickApi.h"
-#include "support/TestLight.h"
-#include "support/VirtualGamepads.h"
+#include "support/core/FakeJoystickApi.h"
+#include "support/core/TestLight.h"
+#include "support/core/VirtualGamepads.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "input/GamepadDevices.h"
 #include "platform/TimeSource.h"
-#include "support/VirtualGamepads.h"
+#include "support/core/VirtualGamepads.h"
 
 namespace {
 

@@ -23,11 +23,16 @@ class MatchRecordsTest : public testing::Test {
     ASSERT_TRUE(FDir.isValid());
     SetProgramDirForTest(FProgramDir);
     FConfig.SaveFileName = "match";
-    Settings = &FConfig;
   }
-  void TearDown() override {
-    Settings = nullptr;
-    SetProgramDirForTest(QString());
+  void TearDown() override { SetProgramDirForTest(QString()); }
+
+  // The record writer of FConfig, called as the match calls it.
+  QString RecordFilePath() const { return FRecords.FilePath(); }
+  void WriteScoreRecord(const QString& Line) const { FRecords.WriteScoreRecord(Line); }
+  void WriteInputRecord(const QString& Line) const { FRecords.WriteInputRecord(Line); }
+  void RecordNewMatch() const { FRecords.RecordNewMatch(); }
+  void RecordInput(uint8_t Kind, double Amount) const {
+    FRecords.RecordInput(static_cast<TInputKind>(Kind), Amount);
   }
 
   QString DataFile(const QString& Name) { return FProgramDir + "/Data/" + Name; }
@@ -53,6 +58,7 @@ class MatchRecordsTest : public testing::Test {
   // Nested and not yet there: the first line must create it with its parents.
   QString FProgramDir = FDir.filePath("apps/dorvane");
   TTKDConfig FConfig;
+  TMatchRecords FRecords{FConfig};
   TFakeTimeSource FClock{March9};
   TFakeTimeScope FClockScope{FClock};
 };

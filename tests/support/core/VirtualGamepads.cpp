@@ -1,4 +1,4 @@
-#include "support/VirtualGamepads.h"
+#include "support/core/VirtualGamepads.h"
 
 #include <SDL.h>
 

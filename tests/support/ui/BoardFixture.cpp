@@ -1,4 +1,4 @@
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,8 +13,6 @@
 TBoardFixture::TBoardFixture() {
   EXPECT_TRUE(FDir.isValid());
   SetProgramDirForTest(FDir.path());
-  FSavedSettings = Settings;
-  Settings = &FConfig;
   FConfig.LoadConfig();
   SetSoundPlayer(&FSound);
   FTimeScope = std::make_unique<TFakeTimeScope>(FTime);
@@ -23,10 +21,10 @@ TBoardFixture::TBoardFixture() {
 
 TBoardFixture::~TBoardFixture() {
   FBoard.reset();
+  FMatch.reset();
   FJoystickScope.reset();
   FTimeScope.reset();
   SetSoundPlayer(nullptr);
-  Settings = FSavedSettings;
   SetProgramDirForTest(QString());
 }
 
@@ -40,7 +38,8 @@ void TBoardFixture::WriteSettingsFile(const QString& Text) {
 
 TfrmDorvane& TBoardFixture::Board() {
   if (!FBoard) {
-    FBoard = std::make_unique<TfrmDorvane>();
+    FMatch = std::make_unique<TMatch>(FConfig);
+    FBoard = std::make_unique<TfrmDorvane>(FConfig, *FMatch);
     FBoard->show();
     QApplication::setActiveWindow(FBoard.get());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(FBoard.get()));
@@ -63,6 +62,8 @@ bool TBoardFixture::Visible(const char* Name) {
   EXPECT_NE(Element, nullptr) << Name;
   return Element && Element->isVisible();
 }
+
+QString TBoardFixture::RecordFilePath() const { return TMatchRecords(FConfig).FilePath(); }
 
 QString TBoardFixture::RecordFileText() const {
   QFile File(RecordFilePath());

@@ -7,14 +7,15 @@
 #include <memory>
 
 #include "board/ScoreDisplay.h"
+#include "match/Match.h"
 #include "model/Settings.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
-#include "support/FakeJoystickApi.h"
+#include "support/core/FakeJoystickApi.h"
 #include "widgets/MessageBoxes.h"
 
-// The real scoreboard window over a fresh program folder: its own settings
-// record (defaults, or what the test wrote to Dorvane.INI before Board()),
+// The real scoreboard window and its match over a fresh program folder: its
+// own settings record (defaults, or what the test wrote to Dorvane.INI before Board()),
 // a fake sound player, a fake time source, a joystick API with no pads, and
 // message boxes recorded instead of shown.
 class TBoardFixture : public testing::Test {
@@ -24,8 +25,11 @@ class TBoardFixture : public testing::Test {
 
   // Writes Dorvane.INI; call before the first Board() to be read at start-up.
   void WriteSettingsFile(const QString& Text);
-  // The window, created, shown (first game started) and laid out on first use.
+  // The window, created with its match, shown (first game started) and laid
+  // out on first use.
   TfrmDorvane& Board();
+  // The record file's path under the settings of the moment.
+  QString RecordFilePath() const;
   // A key press sent to the window, as the operator gives it.
   void PressKey(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
   // The board's text of a label by its component name.
@@ -46,8 +50,8 @@ class TBoardFixture : public testing::Test {
   TMessageBoxTestScope FBoxes;
 
  private:
-  TTKDConfig* FSavedSettings = nullptr;
   std::unique_ptr<TFakeTimeScope> FTimeScope;
   std::unique_ptr<TFakeJoystickScope> FJoystickScope;
+  std::unique_ptr<TMatch> FMatch;
   std::unique_ptr<TfrmDorvane> FBoard;
 };

@@ -1,0 +1,240 @@
+#include "match/Match.h"
+
+#include <algorithm>
+
+#include "clock/RoundFlow.h"
+#include "input/ElectronicScoring.h"
+#include "input/GamepadDevices.h"
+#include "model/DorvaneError.h"
+#include "model/NumberText.h"
+#include "model/ScoreManager.h"
+#include "model/Settings.h"
+#include "model/StringFn.h"
+#include "platform/Joystick.h"
+#include "platform/SoundPlayer.h"
+#include "record/MatchRecords.h"
+#include "record/SoundCues.h"
+
+namespace {
+
+// Stands in for a joystick driver that is missing, so the match still runs.
+class TNoJoysticks : public TJoystickApi {
+ public:
+  uint32_t joyGetNumDevs() override { return 0; }
+  uint32_t joyGetPos(uint32_t, TJoyInfo&) override { return JOYERR_PARMS; }
+  uint32_t joyGetDevCapsA(uint32_t, TJoyCaps&) override { return JOYERR_PARMS; }
+};
+
+constexpr double DeductionAmount = 1.0;
+constexpr double WarningAmount = 0.5;
+
+// What score entry does to one side: its manager fields, record input kinds
+// and sound cues.
+struct TSideEntry {
+  int32_t (TDorvaneMgr::*Score)() const;
+  void (TDorvaneMgr::*SetScore)(int32_t);
+  double (TDorvaneMgr::*Penalty)() const;
+  void (TDorvaneMgr::*SetPenalty)(double);
+  TInputKind PointKind;
+  TInputKind DeductionKind;
+  TInputKind WarningKind;
+  const char* PointCue;
+  const char* DeductionCue;
+  const char* WarningCue;
+};
+
+const TSideEntry RedEntry{&TDorvaneMgr::RedScore,   &TDorvaneMgr::SetRedScore,
+                          &TDorvaneMgr::RedPenalty, &TDorvaneMgr::SetRedPenalty,
+                          TInputKind::RedPoint,     TInputKind::RedDeduction,
+                          TInputKind::RedWarning,   "RedPoint",
+                          "RedFullPenalty",         "RedHalfPenalty"};
+const TSideEntry BlueEntry{&TDorvaneMgr::BlueScore,   &TDorvaneMgr::SetBlueScore,
+                           &TDorvaneMgr::BluePenalty, &TDorvaneMgr::SetBluePenalty,
+                           TInputKind::BluePoint,     TInputKind::BlueDeduction,
+                           TInputKind::BlueWarning,   "BluePoint",
+                           "BlueFullPenalty",         "BlueHalfPenalty"};
+
+const TSideEntry& EntryOf(TSide Side) { return Side == TSide::Red ? RedEntry : BlueEntry; }
+
+}  // namespace
+
+TMatch::TMatch(const TTKDConfig& Config)
+    : FConfig(Config), FRecords(std::make_unique<TMatchRecords>(Config)) {
+  FJudgeLightTimer.setInterval(1);
+  FJudges = std::make_unique<TJudgeList>();
+  OpenGamepads();
+  BuildJudges(*FJudges, *FJoySticks, FConfig, {}, {});
+  FScoreMgr = std::make_unique<TDorvaneMgr>();
+  ConnectScoreEvents();
+  FRoundFlow = std::make_unique<TRoundFlow>(FViews, *FScoreMgr, *FJoySticks, FConfig, *FRecords);
+  ConnectElectronicScoring();
+}
+
+TMatch::~TMatch() {
+  // The round flow goes first: it ends a running clock before what the clock uses goes away.
+  FRoundFlow.reset();
+  FJudgeLightTimer.stop();
+  FElectronicScoring.reset();
+  FScoreMgr.reset();
+  FJoySticks.reset();
+  FJudges.reset();
+  SoundPlayer().StopAll();
+}
+
+void TMatch::OpenGamepads() {
+  try {
+    FJoySticks = std::make_unique<TSysJoySticks>();
+  } catch (const TDorvaneError& Error) {
+    // Without a joystick driver the match is still kept by hand.
+    FGamepadError = Error.Message();
+    TNoJoysticks NoJoysticks;
+    SetJoystickApi(&NoJoysticks);
+    FJoySticks = std::make_unique<TSysJoySticks>();
+    SetJoystickApi(nullptr);
+  }
+}
+
+// Every change of the manager: each view redraws first, then the winner
+// rules judge what the views now show.
+void TMatch::ConnectScoreEvents() {
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  Mgr.OnRoundChange = [this](TDorvaneMgr& Sender) {
+    const int32_t Round = Sender.Round();
+    const bool SuddenDeathRound = Round > FConfig.Rounds;
+    FViews.ForEach([&](TMatchView& View) { View.ShowRound(Round, SuddenDeathRound); });
+  };
+  auto ScoreShown = [this](TSide Side) {
+    return [this, Side](TDorvaneMgr& Sender) {
+      FViews.ForEach([&](TMatchView& View) { View.ShowScore(Side, Sender); });
+      if (FRoundFlow) FRoundFlow->ScoreChanged();
+    };
+  };
+  auto PenaltyShown = [this](TSide Side) {
+    return [this, Side](TDorvaneMgr& Sender) {
+      FViews.ForEach([&](TMatchView& View) { View.ShowPenalty(Side, Sender); });
+      if (FRoundFlow) FRoundFlow->PenaltyChanged();
+    };
+  };
+  Mgr.OnRedScoreChange = ScoreShown(TSide::Red);
+  Mgr.OnBlueScoreChange = ScoreShown(TSide::Blue);
+  Mgr.OnRedPenaltyChange = PenaltyShown(TSide::Red);
+  Mgr.OnBluePenaltyChange = PenaltyShown(TSide::Blue);
+  Mgr.OnScoresReset = [this](TDorvaneMgr& Sender) {
+    FViews.ForEach([&](TMatchView& View) { View.ShowAllScores(Sender); });
+  };
+  Mgr.OnWinnerChange = [this](TDorvaneMgr&) {
+    if (FRoundFlow) FRoundFlow->WinnerChanged();
+  };
+}
+
+// The clock hands each click and the end of each poll to the judges' scoring.
+void TMatch::ConnectElectronicScoring() {
+  FElectronicScoring =
+      std::make_unique<TElectronicScoring>(*FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
+                                           [this] { return FRoundFlow->ClockRunning(); });
+  TElectronicScoring& Scoring = *FElectronicScoring;
+  FRoundFlow->OnJudgeButtonClick = [&Scoring](TMyJoyStick& Sender, TJoyButton& Button,
+                                              int32_t ButtonNumber, double PressStart,
+                                              bool& Handled) {
+    Scoring.JudgeButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
+  };
+  FRoundFlow->OnCheckJudgeVotes = [&Scoring](TSysJoySticks&) { Scoring.CheckJudgeVotes(); };
+  QObject::connect(&FJudgeLightTimer, &QTimer::timeout, [&Scoring] { Scoring.tmrHandSetTimer(); });
+}
+
+void TMatch::Attach(TMatchView& View) { FViews.Attach(View); }
+
+void TMatch::Detach(TMatchView& View) { FViews.Detach(View); }
+
+void TMatch::SetJudgeLights(const TJudgeLights& RedLights, const TJudgeLights& BlueLights) {
+  for (int32_t Index = 0; Index < std::min(FJudges->Count(), MaxJudges); ++Index) {
+    TJudge& Judge = FJudges->Items(Index);
+    Judge.RedIndicator = RedLights[static_cast<size_t>(Index)];
+    Judge.BlueIndicator = BlueLights[static_cast<size_t>(Index)];
+  }
+}
+
+// ---- Score entry ----
+
+void TMatch::AddPoint(TSide Side) {
+  const TSideEntry& Entry = EntryOf(Side);
+  FRecords->RecordInput(Entry.PointKind, 1);
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  (Mgr.*Entry.SetScore)((Mgr.*Entry.Score)() + 1);
+  PlayCue(QLatin1String(Entry.PointCue));
+}
+
+void TMatch::TakeBackPoint(TSide Side) {
+  const TSideEntry& Entry = EntryOf(Side);
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  const int32_t Score = (Mgr.*Entry.Score)();
+  if (Score > 0) FRecords->RecordInput(Entry.PointKind, -1);
+  // Written also at 0: the views redraw and the rules run again.
+  (Mgr.*Entry.SetScore)(std::max(0, Score - 1));
+}
+
+void TMatch::AddPenalty(TSide Side, double Amount) {
+  const TSideEntry& Entry = EntryOf(Side);
+  const bool Deduction = Amount == DeductionAmount;
+  FRecords->RecordInput(Deduction ? Entry.DeductionKind : Entry.WarningKind, Amount);
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  (Mgr.*Entry.SetPenalty)((Mgr.*Entry.Penalty)() + Amount);
+  PlayCue(QLatin1String(Deduction ? Entry.DeductionCue : Entry.WarningCue));
+}
+
+void TMatch::TakeBackPenalty(TSide Side, double Amount) {
+  const TSideEntry& Entry = EntryOf(Side);
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  const double Total = (Mgr.*Entry.Penalty)();
+  // A deduction comes back from a total of 1 up, a warning from 0.5 up.
+  if (Total < Amount - 0.1) return;
+  const bool Deduction = Amount == DeductionAmount;
+  FRecords->RecordInput(Deduction ? Entry.DeductionKind : Entry.WarningKind, -Amount);
+  (Mgr.*Entry.SetPenalty)(std::max(Total - Amount, 0.0));
+}
+
+void TMatch::AddDeduction(TSide Side) { AddPenalty(Side, DeductionAmount); }
+void TMatch::TakeBackDeduction(TSide Side) { TakeBackPenalty(Side, DeductionAmount); }
+void TMatch::AddWarning(TSide Side) { AddPenalty(Side, WarningAmount); }
+void TMatch::TakeBackWarning(TSide Side) { TakeBackPenalty(Side, WarningAmount); }
+
+// ---- The round ----
+
+void TMatch::NewGame() {
+  if (FRoundFlow->ClockExists()) return;
+  FRoundFlow->ResetForNewGame();
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  Mgr.SetWinner(0);
+  Mgr.SetRound(1);
+  Mgr.SetRedScore(0);
+  Mgr.SetRedPenalty(0);
+  Mgr.SetBlueScore(0);
+  Mgr.SetBluePenalty(0);
+  FViews.ForEach([this](TMatchView& View) {
+    View.ShowPlayers(FConfig.RedPlayer, FConfig.BluePlayer, FConfig.Division);
+  });
+  Mgr.SetRoundColor(FConfig.RoundColor);
+  Mgr.SetBreakColor(FConfig.BreakColor);
+  Mgr.SetInjuryColor(FConfig.InjuryColor);
+  FViews.SetClockColor(Mgr.RoundColor());
+  FViews.SetClockText(FormatSecondsMS(FConfig.RoundTime));
+  FViews.SetStateText(QString());
+  FRecords->RecordNewMatch();
+  FRoundFlow->UpdateCommands();
+}
+
+void TMatch::StartRound() { FRoundFlow->mniStartRoundClick(); }
+void TMatch::StopRound() { FRoundFlow->mniStopRoundClick(); }
+void TMatch::TogglePause() { FRoundFlow->mniPause2Click(); }
+void TMatch::ToggleInjury() { FRoundFlow->mniStartInjuryTime2Click(); }
+void TMatch::SetRound(const QString& Text) { FRoundFlow->mniSetRoundChange(Text); }
+
+void TMatch::Retire(TSide Side) {
+  if (Side == TSide::Red) {
+    FRoundFlow->mniRedRetiresClick();
+  } else {
+    FRoundFlow->mniBlueRetiresClick();
+  }
+}
+
+void TMatch::UpdateCommands() { FRoundFlow->UpdateCommands(); }

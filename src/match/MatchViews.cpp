@@ -1,0 +1,58 @@
+#include "match/MatchViews.h"
+
+#include <algorithm>
+
+void TMatchViews::Attach(TMatchView& View) {
+  if (std::find(FViews.begin(), FViews.end(), &View) == FViews.end()) FViews.push_back(&View);
+}
+
+void TMatchViews::Detach(TMatchView& View) { std::erase(FViews, &View); }
+
+void TMatchViews::ForEach(const std::function<void(TMatchView&)>& Show) const {
+  // A view may detach while it draws (a window closing): walk a copy.
+  const std::vector<TMatchView*> Views = FViews;
+  for (TMatchView* View : Views) Show(*View);
+}
+
+void TMatchViews::SetClockText(const QString& Text) {
+  ForEach([&](TMatchView& View) { View.SetClockText(Text); });
+}
+void TMatchViews::SetClockColor(TColor Color) {
+  ForEach([&](TMatchView& View) { View.SetClockColor(Color); });
+}
+void TMatchViews::SetStateText(const QString& Text) {
+  ForEach([&](TMatchView& View) { View.SetStateText(Text); });
+}
+void TMatchViews::SetStateColor(TColor Color) {
+  ForEach([&](TMatchView& View) { View.SetStateColor(Color); });
+}
+void TMatchViews::SetPauseButtonCaption(const QString& Caption) {
+  ForEach([&](TMatchView& View) { View.SetPauseButtonCaption(Caption); });
+}
+void TMatchViews::SetPauseButtonEnabled(bool Enabled) {
+  ForEach([&](TMatchView& View) { View.SetPauseButtonEnabled(Enabled); });
+}
+void TMatchViews::SetInjuryButtonCaption(const QString& Caption) {
+  ForEach([&](TMatchView& View) { View.SetInjuryButtonCaption(Caption); });
+}
+void TMatchViews::SetInjuryButtonEnabled(bool Enabled) {
+  ForEach([&](TMatchView& View) { View.SetInjuryButtonEnabled(Enabled); });
+}
+void TMatchViews::SetClockCommandsEnabled(bool ClockExists) {
+  ForEach([&](TMatchView& View) { View.SetClockCommandsEnabled(ClockExists); });
+}
+void TMatchViews::SetRoundField(int Round) {
+  ForEach([&](TMatchView& View) { View.SetRoundField(Round); });
+}
+
+QString TMatchViews::ScoreText(bool Red) const {
+  return FViews.empty() ? QString() : FViews.front()->ScoreText(Red);
+}
+
+void TMatchViews::SetScoreText(bool Red, const QString& Text) {
+  ForEach([&](TMatchView& View) { View.SetScoreText(Red, Text); });
+}
+
+void TMatchViews::ShowError(const QString& Message) {
+  if (!FViews.empty()) FViews.front()->ShowError(Message);
+}

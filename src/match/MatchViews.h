@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "match/MatchView.h"
+
+// The views attached to one match, seen as one: what the round flow and the
+// winner rules change reaches every view, in the order they attached.
+class TMatchViews : public TBoardView {
+ public:
+  void Attach(TMatchView& View);
+  void Detach(TMatchView& View);
+  void ForEach(const std::function<void(TMatchView&)>& Show) const;
+
+  void SetClockText(const QString& Text) override;
+  void SetClockColor(TColor Color) override;
+  void SetStateText(const QString& Text) override;
+  void SetStateColor(TColor Color) override;
+  void SetPauseButtonCaption(const QString& Caption) override;
+  void SetPauseButtonEnabled(bool Enabled) override;
+  void SetInjuryButtonCaption(const QString& Caption) override;
+  void SetInjuryButtonEnabled(bool Enabled) override;
+  void SetClockCommandsEnabled(bool ClockExists) override;
+  void SetRoundField(int Round) override;
+  // The first view's text: the winner's blink reads back what it wrote to all.
+  QString ScoreText(bool Red) const override;
+  void SetScoreText(bool Red, const QString& Text) override;
+  // An error is shown once, by the first view, not once per view.
+  void ShowError(const QString& Message) override;
+
+ private:
+  std::vector<TMatchView*> FViews;
+};

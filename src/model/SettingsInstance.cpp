@@ -1,3 +1,0 @@
-#include "model/Settings.h"
-
-TTKDConfig* Settings = nullptr;

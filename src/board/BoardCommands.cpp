@@ -23,6 +23,7 @@
 #include "model/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
+#include "platform/UserFolders.h"
 
 namespace {
 
@@ -207,6 +208,8 @@ void TfrmDorvane::BuildPopupMenu() {
   mniWebUpdate =
       AddPlainEntry(mnuPopUp, QStringLiteral("Check for updates ..."),
                     QStringLiteral("Check for updates "), &TfrmDorvane::mniWebUpdateClick);
+  // The package manager updates an installed copy.
+  mniWebUpdate->setVisible(!IsInstalledCopy());
   AddPlainEntry(mnuPopUp, QStringLiteral("Product news ..."), QStringLiteral("Product news "),
                 &TfrmDorvane::mniProductNewsClick);
   mnuPopUp->addSeparator();

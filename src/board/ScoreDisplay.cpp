@@ -126,7 +126,7 @@ void TfrmDorvane::showEvent(QShowEvent* Event) {
 }
 
 void TfrmDorvane::FormShow() {
-  if (QScreen* Screen = screen()) setGeometry(Screen->availableGeometry());
+  if (QScreen* Screen = screen(); Screen && FFillScreen) setGeometry(Screen->availableGeometry());
   mniRequestPlayer->setChecked(ReadRequestNames());
   RunCommand([this] { mniNewGameClick(nullptr); });
   activateWindow();

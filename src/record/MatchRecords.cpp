@@ -9,8 +9,8 @@
 
 #include "model/InputKinds.h"
 #include "model/Settings.h"
-#include "platform/ProgramDir.h"
 #include "platform/TimeSource.h"
+#include "platform/UserFolders.h"
 #include "record/ASCIIFileReader.h"
 
 namespace {
@@ -83,7 +83,7 @@ QString RecordFileName(const QString& SaveFileName) {
 QString RecordFilePath() {
   const QString Name = RecordFileName(Settings->SaveFileName);
   if (Name.isEmpty()) return {};
-  return QDir(ProgramDir()).filePath(QStringLiteral("Data/") + Name);
+  return QDir(DataDir()).filePath(Name);
 }
 
 void WriteScoreRecord(const QString& Line) {

@@ -1,6 +1,7 @@
 // The operator's points and penalties, the board's redraw from the score
 // manager, and the new game.
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <cmath>
 
@@ -192,7 +193,7 @@ void TfrmDorvane::mniNewGameClick(QObject* Sender) {
   // Ctrl+N reaches here while a round runs although the entry is disabled.
   if (FRoundFlow->ClockExists()) return;
   if (Sender && Settings->QueryB4NewGame &&
-      !AskYesNo(this, QStringLiteral("Ready to start a new game?"))) {
+      !AskYesNo(this, QCoreApplication::translate("Board", "Ready to start a new game?"))) {
     return;
   }
   if (Sender && mniRequestPlayer->isChecked()) {

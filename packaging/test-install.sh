@@ -4,13 +4,17 @@
 # folder and the records go to the XDG data folder. Checks lintian first.
 # Needs root, debootstrap, lintian and a Debian mirror; not part of CI.
 #   packaging/test-install.sh [ROOT]      (default /var/tmp/dorvane-root)
+# DEB=path/to/dorvane.deb tests that package instead of building one.
 set -eu
 src=$(cd "$(dirname "$0")/.." && pwd)
 root=${1:-/var/tmp/dorvane-root}
 mirror=${MIRROR:-http://deb.debian.org/debian}
 
-make -C "$src" package
-deb=$(ls "$src"/build/dorvane_*.deb)
+if [ -z "${DEB:-}" ]; then
+  make -C "$src" package
+  DEB=$(ls "$src"/build/dorvane_*.deb)
+fi
+deb=$DEB
 lintian --fail-on error "$deb"
 
 [ -x "$root/usr/bin/apt-get" ] || debootstrap --variant=minbase bookworm "$root" "$mirror"

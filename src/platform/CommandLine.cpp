@@ -68,6 +68,9 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
                     .arg(Parser.positionalArguments().first());
     return Line;
   }
+  // Also the help is given in the language those settings name.
+  Line.SettingsFile = Parser.value(Options.Settings);
+  Line.DataDir = Parser.value(Options.Data);
   if (Parser.isSet(Options.Help)) {
     Line.Action = TCommandLine::TAction::ShowHelp;
     Line.Text = Parser.helpText();
@@ -87,8 +90,6 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       return Line;
     }
   }
-  Line.SettingsFile = Parser.value(Options.Settings);
-  Line.DataDir = Parser.value(Options.Data);
   Line.Console = Parser.isSet(Options.Console);
   Line.Windowed = Parser.isSet(Options.Windowed);
   return Line;

@@ -8,7 +8,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
 
-Q_LOGGING_CATEGORY(lcTranslations, "dorvane.translations")
+Q_LOGGING_CATEGORY(lcTranslations, "dorvane.translations", QtInfoMsg)
 
 namespace {
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include "platform/CommandLine.h"
 
@@ -51,6 +53,10 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandLineParse, testing::ValuesIn(ParseCases),
                          });
 
 TEST(CommandLine, SettingsAndDataAreTakenAsGiven) {
+  const TCommandLine Help = ParseCommandLine({"dorvane", "--settings", "/srv/cup.ini", "--help"});
+  EXPECT_EQ(Help.Action, TAction::ShowHelp);
+  EXPECT_EQ(Help.SettingsFile, "/srv/cup.ini");
+
   const TCommandLine Line = ParseCommandLine(
       {"dorvane", "--settings", "/srv/cup.ini", "--data=/srv/records", "--screen", "2"});
   EXPECT_EQ(Line.Action, TAction::Run);
@@ -105,6 +111,28 @@ TEST(CommandLineProgram, AWrongOptionFailsWithAHint) {
   EXPECT_EQ(Run.ExitCode, 1);
   EXPECT_TRUE(Run.Out.isEmpty());
   EXPECT_TRUE(Run.Err.contains(QStringLiteral("--help"))) << Run.Err.toStdString();
+}
+
+// The help in the system's language, or in the one the settings name.
+TEST(CommandLineProgram, HelpSpeaksTheChosenLanguage) {
+  QTemporaryDir Folder;
+  const QString Settings = Folder.filePath(QStringLiteral("cup.ini"));
+  QFile File(Settings);
+  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+  File.write("[Config]\r\nLanguage=ko\r\n");
+  File.close();
+  QProcessEnvironment German = WithoutDisplay();
+  German.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+
+  const TRun InGerman = RunProgram({"--help"}, German);
+  EXPECT_EQ(InGerman.ExitCode, 0);
+  EXPECT_TRUE(InGerman.Out.contains(QStringLiteral("Die Version zeigen und beenden.")))
+      << InGerman.Out.toStdString();
+  const TRun InKorean = RunProgram({"--settings", Settings, "--help"}, German);
+  EXPECT_EQ(InKorean.ExitCode, 0);
+  EXPECT_TRUE(InKorean.Out.contains(QStringLiteral("버전을 보이고 끝냅니다.")))
+      << InKorean.Out.toStdString();
+  EXPECT_TRUE(InKorean.Out.contains(QStringLiteral("--settings <FILE>")));
 }
 
 }  // namespace

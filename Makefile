@@ -1,12 +1,13 @@
 # make run  : install what is missing, build, start the board
 # make test : install what is missing, build, run the whole suite
+# make package : the Debian package, build/dorvane_<version>_<arch>.deb
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-            libarchive-dev
+            libarchive-dev dpkg-dev qt6-tools-dev qt6-l10n-tools
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench sanitize clean
+.PHONY: all deps configure build run test package bench sanitize clean
 
 all: build
 
@@ -39,6 +40,9 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 # The thread tests again (closing the board under a running clock, the clock
 # thread, the main-thread hand-off) in ThreadSanitizer and AddressSanitizer

@@ -4,15 +4,24 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "board/BoardPlacement.h"
 #include "board/ScoreDisplay.h"
 #include "match/Match.h"
 #include "model/Settings.h"
+#include "platform/CommandLine.h"
 #include "platform/Joystick.h"
 #include "platform/MainThread.h"
 #include "platform/SoundPlayer.h"
+#include "platform/Translations.h"
+#include "platform/UserFolders.h"
 #include "update/UpdateStaging.h"
 
 int main(int argc, char** argv) {
+  const TCommandLine Line = ParseCommandLine(CommandLineArguments(argc, argv));
+  UseUserFolders(ChooseUserFolders(CurrentFolderSources(Line.SettingsFile, Line.DataDir)));
+  if (Line.Action != TCommandLine::TAction::Run) return AnswerCommandLine(argc, argv);
+  ReportWaitingOptions(Line);
+  CreateSettingsFolder();
   if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY") && !getenv("QT_QPA_PLATFORM")) {
     std::fputs(
         "Dorvane needs a display: start it from a desktop session, or headless with "
@@ -28,9 +37,11 @@ int main(int argc, char** argv) {
   {
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
+    InstallTranslations();
     // An update the operator postponed replaces the files before anything
     // of them runs; the new program then starts in place of this one.
-    if (InstallStagedUpdate()) {
+    // The package manager updates an installed copy.
+    if (!IsInstalledCopy() && InstallStagedUpdate()) {
       QProcess::startDetached(QCoreApplication::applicationFilePath(),
                               QCoreApplication::arguments().mid(1));
       return 0;
@@ -49,7 +60,7 @@ int main(int argc, char** argv) {
         }
       });
       if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
-      frmDorvane.show();
+      frmDorvane.ShowOn(BoardScreen(Line.Screen), Line.Windowed);
       Result = App.exec();
       // The board is closed: a running clock's reports have nowhere to go.
       ShutdownMainThreadHandOff();

@@ -3,6 +3,7 @@
 // a button and an entry always run the same handler.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
 #include "widgets/MessageBoxes.h"
+#include "platform/UserFolders.h"
 
 namespace {
 
@@ -136,27 +138,31 @@ void TfrmDorvane::BuildPopupMenu() {
     return Entry;
   };
 
-  mniNewGame =
-      AddMenuEntry(mnuPopUp, QStringLiteral("New game"), CtrlN, QStringLiteral("New game"));
-  mniRequestPlayer = AddPlainEntry(mnuPopUp, QStringLiteral("Request player names"),
-                                   QStringLiteral("Request player names on new game"),
-                                   &TfrmDorvane::mniRequestPlayerClick);
+  mniNewGame = AddMenuEntry(mnuPopUp, QCoreApplication::translate("Board", "New game"), CtrlN,
+                            QCoreApplication::translate("Board", "New game"));
+  mniRequestPlayer =
+      AddPlainEntry(mnuPopUp, QCoreApplication::translate("Board", "Request player names"),
+                    QCoreApplication::translate("Board", "Request player names on new game"),
+                    &TfrmDorvane::mniRequestPlayerClick);
   mniRequestPlayer->setCheckable(true);
   mniRequestPlayer->setChecked(true);
   mnuPopUp->addSeparator();
-  mniStartRound1 = AddMenuEntry(mnuPopUp, QString(), CtrlG, QStringLiteral("Start round"));
-  mniStopRound = AddMenuEntry(mnuPopUp, QString(), CtrlS, QStringLiteral("Stop round"));
+  mniStartRound1 =
+      AddMenuEntry(mnuPopUp, QString(), CtrlG, QCoreApplication::translate("Board", "Start round"));
+  mniStopRound =
+      AddMenuEntry(mnuPopUp, QString(), CtrlS, QCoreApplication::translate("Board", "Stop round"));
   mnuPopUp->addSeparator();
 
   // "Set round": a number field in the menu, acting on Enter or on leaving it.
   auto* SetRoundBox = new QWidget(mnuPopUp);
   auto* SetRoundLayout = new QHBoxLayout(SetRoundBox);
   SetRoundLayout->setContentsMargins(24, 2, 8, 2);
-  SetRoundLayout->addWidget(new QLabel(QStringLiteral("Set round"), SetRoundBox));
+  SetRoundLayout->addWidget(
+      new QLabel(QCoreApplication::translate("Board", "Set round"), SetRoundBox));
   mniSetRound = new QLineEdit(SetRoundBox);
   mniSetRound->setObjectName(QStringLiteral("mniSetRound"));
   mniSetRound->setFixedWidth(100);
-  mniSetRound->setToolTip(QStringLiteral("Set round"));
+  mniSetRound->setToolTip(QCoreApplication::translate("Board", "Set round"));
   SetRoundLayout->addWidget(mniSetRound);
   auto* SetRoundEntry = new QWidgetAction(mnuPopUp);
   SetRoundEntry->setDefaultWidget(SetRoundBox);
@@ -164,31 +170,39 @@ void TfrmDorvane::BuildPopupMenu() {
   connect(mniSetRound, &QLineEdit::editingFinished, this, [this] { mniSetRoundChange(); });
   mnuPopUp->addSeparator();
 
-  mniStartInjuryTime2 = AddMenuEntry(mnuPopUp, QString(), CtrlI, QStringLiteral("Injury"));
+  mniStartInjuryTime2 =
+      AddMenuEntry(mnuPopUp, QString(), CtrlI, QCoreApplication::translate("Board", "Injury"));
   mniStartInjuryTime2->setCheckable(true);
-  mniPause2 = AddMenuEntry(mnuPopUp, QString(), CtrlP, QStringLiteral("Pause"));
+  mniPause2 =
+      AddMenuEntry(mnuPopUp, QString(), CtrlP, QCoreApplication::translate("Board", "Pause"));
 
-  QMenu* RedGroup = mnuPopUp->addMenu(QStringLiteral("Red"));
-  AddMenuEntry(RedGroup, QStringLiteral("Hong"), F2, QStringLiteral("Hong +"));
-  AddMenuEntry(RedGroup, QStringLiteral("Hong"), ShiftF2, QStringLiteral("Hong -"));
+  QMenu* RedGroup = mnuPopUp->addMenu(QCoreApplication::translate("Board", "Red"));
+  AddMenuEntry(RedGroup, QCoreApplication::translate("Board", "Hong"), F2,
+               QCoreApplication::translate("Board", "Hong +"));
+  AddMenuEntry(RedGroup, QCoreApplication::translate("Board", "Hong"), ShiftF2,
+               QCoreApplication::translate("Board", "Hong -"));
   RedGroup->addSeparator();
   mniRed1Penalty = AddMenuEntry(RedGroup, QString(), F3, QStringLiteral("1 point penalty +"));
-  AddMenuEntry(RedGroup, QStringLiteral("Red 1 point penalty -"), ShiftF3,
-               QStringLiteral("Red 1 point penalty -"));
-  mniRedHalfPoint = AddMenuEntry(RedGroup, QString(), F4, QStringLiteral("Half point penalty"));
-  AddMenuEntry(RedGroup, QStringLiteral("Red half point penalty -"), ShiftF4,
-               QStringLiteral("Red half point penalty -"));
+  AddMenuEntry(RedGroup, QCoreApplication::translate("Board", "Red 1 point penalty -"), ShiftF3,
+               QCoreApplication::translate("Board", "Red 1 point penalty -"));
+  mniRedHalfPoint = AddMenuEntry(RedGroup, QString(), F4,
+                                 QCoreApplication::translate("Board", "Half point penalty"));
+  AddMenuEntry(RedGroup, QCoreApplication::translate("Board", "Red half point penalty -"), ShiftF4,
+               QCoreApplication::translate("Board", "Red half point penalty -"));
 
-  QMenu* BlueGroup = mnuPopUp->addMenu(QStringLiteral("Blue"));
-  AddMenuEntry(BlueGroup, QStringLiteral("Chong"), F5, QStringLiteral("Chong +"));
-  AddMenuEntry(BlueGroup, QStringLiteral("Chong"), ShiftF5, QStringLiteral("Chong -"));
+  QMenu* BlueGroup = mnuPopUp->addMenu(QCoreApplication::translate("Board", "Blue"));
+  AddMenuEntry(BlueGroup, QCoreApplication::translate("Board", "Chong"), F5,
+               QCoreApplication::translate("Board", "Chong +"));
+  AddMenuEntry(BlueGroup, QCoreApplication::translate("Board", "Chong"), ShiftF5,
+               QCoreApplication::translate("Board", "Chong -"));
   BlueGroup->addSeparator();
   mniBlue1Penalty = AddMenuEntry(BlueGroup, QString(), F6, QStringLiteral("1 point penalty +"));
-  AddMenuEntry(BlueGroup, QStringLiteral("Blue 1 point penalty -"), ShiftF6,
-               QStringLiteral("Blue 1 point penalty -"));
-  mniBlueHalfPoint = AddMenuEntry(BlueGroup, QString(), F7, QStringLiteral("Half point penalty"));
-  AddMenuEntry(BlueGroup, QStringLiteral("Blue half point penalty -"), ShiftF7,
-               QStringLiteral("Blue half point penalty -"));
+  AddMenuEntry(BlueGroup, QCoreApplication::translate("Board", "Blue 1 point penalty -"), ShiftF6,
+               QCoreApplication::translate("Board", "Blue 1 point penalty -"));
+  mniBlueHalfPoint = AddMenuEntry(BlueGroup, QString(), F7,
+                                  QCoreApplication::translate("Board", "Half point penalty"));
+  AddMenuEntry(BlueGroup, QCoreApplication::translate("Board", "Blue half point penalty -"),
+               ShiftF7, QCoreApplication::translate("Board", "Blue half point penalty -"));
 
   auto AddRetireEntry = [this](const QString& Caption, TSide Side) {
     QAction* Entry = mnuPopUp->addAction(Caption);
@@ -197,21 +211,27 @@ void TfrmDorvane::BuildPopupMenu() {
     connect(Entry, &QAction::triggered, this,
             [this, Side] { RunCommand([this, Side] { FMatch.Retire(Side); }); });
   };
-  AddRetireEntry(QStringLiteral("Blue retires"), TSide::Blue);
-  AddRetireEntry(QStringLiteral("Red retires"), TSide::Red);
+  AddRetireEntry(QCoreApplication::translate("Board", "Blue retires"), TSide::Blue);
+  AddRetireEntry(QCoreApplication::translate("Board", "Red retires"), TSide::Red);
   mnuPopUp->addSeparator();
-  AddPlainEntry(mnuPopUp, QStringLiteral("Configuration"), QStringLiteral("Configuration"),
+  AddPlainEntry(mnuPopUp, QCoreApplication::translate("Board", "Configuration"),
+                QCoreApplication::translate("Board", "Configuration"),
                 &TfrmDorvane::mniConfigurationClick);
-  mniButtonMgr = AddPlainEntry(mnuPopUp, QStringLiteral("Gamepad manager ..."),
-                               QStringLiteral("Gamepad manager "), &TfrmDorvane::mniButtonMgrClick);
+  mniButtonMgr = AddPlainEntry(
+      mnuPopUp, QCoreApplication::translate("Board", "Gamepad manager ..."),
+      QCoreApplication::translate("Board", "Gamepad manager "), &TfrmDorvane::mniButtonMgrClick);
   mnuPopUp->addSeparator();
-  mniWebUpdate =
-      AddPlainEntry(mnuPopUp, QStringLiteral("Check for updates ..."),
-                    QStringLiteral("Check for updates "), &TfrmDorvane::mniWebUpdateClick);
-  AddPlainEntry(mnuPopUp, QStringLiteral("Product news ..."), QStringLiteral("Product news "),
+  mniWebUpdate = AddPlainEntry(
+      mnuPopUp, QCoreApplication::translate("Board", "Check for updates ..."),
+      QCoreApplication::translate("Board", "Check for updates "), &TfrmDorvane::mniWebUpdateClick);
+  // The package manager updates an installed copy.
+  mniWebUpdate->setVisible(!IsInstalledCopy());
+  AddPlainEntry(mnuPopUp, QCoreApplication::translate("Board", "Product news ..."),
+                QCoreApplication::translate("Board", "Product news "),
                 &TfrmDorvane::mniProductNewsClick);
   mnuPopUp->addSeparator();
-  AddMenuEntry(mnuPopUp, QStringLiteral("Exit"), CtrlX, QStringLiteral("Exit"));
+  AddMenuEntry(mnuPopUp, QCoreApplication::translate("Board", "Exit"), CtrlX,
+               QCoreApplication::translate("Board", "Exit"));
 
   connect(mnuPopUp, &QMenu::aboutToShow, this, [this] { mnuPopUpPopup(); });
   // After any entry, also one in the Red or Blue group (their clicks reach
@@ -267,8 +287,8 @@ void TfrmDorvane::mniRequestPlayerClick() {
   const QString Path = SettingsFilePath();
   const QString Value = mniRequestPlayer->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
   if (!WriteProfileString(Path, ConfigSection(), RequestNamesKey(), Value)) {
-    throw TDorvaneError(
-        QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(Path)));
+    throw TDorvaneError(QCoreApplication::translate("Board", "Unable to write to %1")
+                            .arg(QDir::toNativeSeparators(Path)));
   }
 }
 

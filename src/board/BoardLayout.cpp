@@ -1,6 +1,7 @@
 // The board's elements at their design rectangles, and the score figures'
 // own placement rule after each rescale.
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -92,34 +93,37 @@ void TfrmDorvane::BuildBoard() {
   const auto Centre = Qt::AlignHCenter | Qt::AlignTop;
   lblDivision =
       AddLabel("lblDivision", {290, 9, 217, 24}, QString(), PointsToPixels(16), Centre, false);
-  lblRoundHeader = AddLabel("lblRoundHeader", {290, 33, 217, 24}, QStringLiteral("ROUND"),
-                            PointsToPixels(16), Centre, false);
-  lblRound =
-      AddLabel("lblRound", {347, 54, 99, 87}, QStringLiteral("3"), PointsToPixels(64), Centre, true);
-  lblRedPlayerName =
-      AddLabel("lblRedPlayerName", {19, 32, 0, 24}, QStringLiteral("Red player name"),
-               PointsToPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
+  lblRoundHeader =
+      AddLabel("lblRoundHeader", {290, 33, 217, 24}, QCoreApplication::translate("Board", "ROUND"),
+               PointsToPixels(16), Centre, false);
+  lblRound = AddLabel("lblRound", {347, 54, 99, 87}, QStringLiteral("3"), PointsToPixels(64),
+                      Centre, true);
+  lblRedPlayerName = AddLabel("lblRedPlayerName", {19, 32, 0, 24},
+                              QCoreApplication::translate("Board", "Red player name"),
+                              PointsToPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
   SetLabelAutoSize(lblRedPlayerName, true);
-  lblBluePlayerName =
-      AddLabel("lblBluePlayerName", {766, 32, 0, 24}, QStringLiteral("Blue player name"),
-               PointsToPixels(16), Qt::AlignRight | Qt::AlignTop, true);
+  lblBluePlayerName = AddLabel("lblBluePlayerName", {766, 32, 0, 24},
+                               QCoreApplication::translate("Board", "Blue player name"),
+                               PointsToPixels(16), Qt::AlignRight | Qt::AlignTop, true);
   SetLabelAutoSize(lblBluePlayerName, true);
-  lblRedScore = AddLabel("lblRedScore", {4, 60, 379, 353}, QStringLiteral("00"), PointsToPixels(260),
-                         Centre, false);
+  lblRedScore = AddLabel("lblRedScore", {4, 60, 379, 353}, QStringLiteral("00"),
+                         PointsToPixels(260), Centre, false);
   lblBlueScore = AddLabel("lblBlueScore", {420, 60, 379, 353}, QStringLiteral("00"),
                           PointsToPixels(260), Centre, false);
   lblRoundState =
       AddLabel("lblRoundState", {240, 368, 317, 24}, QString(), PointsToPixels(16), Centre, false);
   lblCountDown = AddLabel("lblCountDown", {182, 394, 417, 134}, QStringLiteral("3:00"),
                           PointsToPixels(90), Qt::AlignCenter, false);
-  Label7 = AddLabel("Label7", {1, 401, 170, 18}, QStringLiteral("Red penalties"), PointsToPixels(10),
-                    Centre, true);
+  Label7 =
+      AddLabel("Label7", {1, 401, 170, 18}, QCoreApplication::translate("Board", "Red penalties"),
+               PointsToPixels(10), Centre, true);
   lblRedPenalty = AddLabel("lblRedPenalty", {2, 429, 150, 105}, QStringLiteral("0"),
                            PointsToPixels(72), Centre, false);
   shpRedPenalty = AddShape("shpRedPenalty", {137, 485, 34, 32}, clYellow);
   shpRedPenalty->hide();
-  Label8 = AddLabel("Label8", {604, 402, 175, 18}, QStringLiteral("Blue penalties"),
-                    PointsToPixels(10), Centre, true);
+  Label8 = AddLabel("Label8", {604, 402, 175, 18},
+                    QCoreApplication::translate("Board", "Blue penalties"), PointsToPixels(10),
+                    Centre, true);
   lblBluePenalty = AddLabel("lblBluePenalty", {599, 430, 150, 105}, QStringLiteral("0"),
                             PointsToPixels(72), Centre, false);
   shpBluePenalty = AddShape("shpBluePenalty", {735, 486, 34, 32}, clYellow);
@@ -151,17 +155,17 @@ void TfrmDorvane::BuildButtons() {
   };
   // Deduction, Warning and the clock captions come from [Labels] afterwards.
   const TButtonPlace Places[] = {
-      {10, 69, "+ Hong", F2, &RedFaces, nullptr},
+      {10, 69, QT_TRANSLATE_NOOP("Board", "+ Hong"), F2, &RedFaces, nullptr},
       {81, 17, "-", ShiftF2, &RedFaces, nullptr},
       {100, 72, "", F3, &RedFaces, nullptr},
-      {174, 17, "-", ShiftF3, &RedFaces, "Red 1 point penalty -"},
+      {174, 17, "-", ShiftF3, &RedFaces, QT_TRANSLATE_NOOP("Board", "Red 1 point penalty -")},
       {193, 72, "", F4, &RedFaces, nullptr},
       {267, 17, "-", ShiftF4, &RedFaces, nullptr},
       {290, 56, "", CtrlG, &ClockFaces, nullptr},
       {348, 70, "", CtrlI, &ClockFaces, nullptr},
       {420, 70, "", CtrlP, &ClockFaces, nullptr},
       {491, 17, "^", CommandCount, &ClockFaces, nullptr},
-      {515, 69, "+Chong", F5, &BlueFaces, nullptr},
+      {515, 69, QT_TRANSLATE_NOOP("Board", "+Chong"), F5, &BlueFaces, nullptr},
       {586, 17, "-", ShiftF5, &BlueFaces, nullptr},
       {605, 72, "", F6, &BlueFaces, nullptr},
       {679, 17, "-", ShiftF6, &BlueFaces, nullptr},
@@ -169,13 +173,13 @@ void TfrmDorvane::BuildButtons() {
       {772, 17, "-", ShiftF7, &BlueFaces, nullptr},
   };
   for (const TButtonPlace& Place : Places) {
-    auto* Button = new QPushButton(QString::fromLatin1(Place.Caption), this);
+    auto* Button = new QPushButton(QCoreApplication::translate("Board", Place.Caption), this);
     Button->setGeometry(Place.Left, 540, Place.Width, 25);
     Button->setFont(BoardFont(PointsToPixels(10)));
     Button->setStyleSheet(ButtonStyle(*Place.Faces));
     // The keys belong to the board, never to a focused button.
     Button->setFocusPolicy(Qt::NoFocus);
-    if (Place.Hint) Button->setToolTip(QString::fromLatin1(Place.Hint));
+    if (Place.Hint) Button->setToolTip(QCoreApplication::translate("Board", Place.Hint));
     if (Place.Command == CommandCount) {
       cxButton13 = Button;
       cxButton13->setObjectName(QStringLiteral("cxButton13"));

@@ -1,5 +1,6 @@
 #include "board/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPointer>
@@ -14,7 +15,7 @@ namespace {
 QDialog* CreateHelpWindow(QWidget* Owner) {
   auto* Window = new QDialog(Owner, Qt::Window);
   Window->setAttribute(Qt::WA_DeleteOnClose);
-  Window->setWindowTitle("Dorvane Help");
+  Window->setWindowTitle(QCoreApplication::translate("Board", "Dorvane Help"));
   auto* Browser = new QTextBrowser;
   Browser->setObjectName("HelpBrowser");
   Browser->setSource(QUrl("qrc:/help/operator-help.html"));

@@ -1,5 +1,6 @@
 #include "board/NewPlayers.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -40,21 +41,26 @@ QLineEdit* AddField(QGridLayout* Grid, int Row, const QString& Caption, const ch
 }  // namespace
 
 TfrmNewPlayers::TfrmNewPlayers(QWidget* Owner) : QDialog(Owner, Qt::Tool) {
-  setWindowTitle("  Players");
+  setWindowTitle(QCoreApplication::translate("Players", "  Players"));
   auto* Picture = new QLabel;
   Picture->setPixmap(PlayersPicture());
   Picture->setAlignment(Qt::AlignTop);
 
   auto* Grid = new QGridLayout;
-  edtRedPlayer = AddField(Grid, 0, "&Red player", "edtRedPlayer");
-  edtBluePlayer = AddField(Grid, 1, "&Blue player", "edtBluePlayer");
-  edtDivision = AddField(Grid, 2, "&Division", "edtDivision");
+  edtRedPlayer =
+      AddField(Grid, 0, QCoreApplication::translate("Players", "&Red player"), "edtRedPlayer");
+  edtBluePlayer =
+      AddField(Grid, 1, QCoreApplication::translate("Players", "&Blue player"), "edtBluePlayer");
+  edtDivision =
+      AddField(Grid, 2, QCoreApplication::translate("Players", "&Division"), "edtDivision");
 
   auto* Buttons = new QDialogButtonBox;
-  BtnOK = Buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+  BtnOK = Buttons->addButton(QCoreApplication::translate("Players", "&OK"),
+                             QDialogButtonBox::AcceptRole);
   BtnOK->setObjectName("BtnOK");
   BtnOK->setDefault(true);
-  btnCancel = Buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+  btnCancel = Buttons->addButton(QCoreApplication::translate("Players", "&Cancel"),
+                                 QDialogButtonBox::RejectRole);
   btnCancel->setObjectName("btnCancel");
   connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

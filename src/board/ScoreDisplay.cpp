@@ -64,7 +64,7 @@ void TfrmDorvane::showEvent(QShowEvent* Event) {
 }
 
 void TfrmDorvane::FormShow() {
-  if (QScreen* Screen = screen()) setGeometry(Screen->availableGeometry());
+  if (QScreen* Screen = screen(); Screen && FFillScreen) setGeometry(Screen->availableGeometry());
   mniRequestPlayer->setChecked(ReadRequestNames());
   RunCommand([this] { mniNewGameClick(nullptr); });
   activateWindow();
@@ -126,7 +126,7 @@ void TfrmDorvane::SetPauseButtonEnabled(bool Enabled) { mniPause->setEnabled(Ena
 void TfrmDorvane::SetInjuryButtonCaption(const QString& Caption) {
   mniStartInjuryTime->setText(Caption);
   // The menu entry keeps its caption; its tick shows injury time running.
-  mniStartInjuryTime2->setChecked(Caption == QLatin1String("Cancel"));
+  mniStartInjuryTime2->setChecked(Caption == InjuryCancelCaption());
 }
 
 void TfrmDorvane::SetInjuryButtonEnabled(bool Enabled) { mniStartInjuryTime->setEnabled(Enabled); }

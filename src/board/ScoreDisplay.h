@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScreen;
 class QTimer;
 class TAppMessageServer;
 class TBoardImage;
@@ -85,6 +86,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
 
   // Each side's score, penalty count and caption in its player colour.
   void ApplyPlayerColors();
+
+  // Shows the board frameless over Screen, or, Windowed, in a normal window
+  // of the design size there (to try it out beside other windows).
+  void ShowOn(QScreen* Screen, bool Windowed);
 
   // Accepts the application messages on a local socket; main() calls it.
   bool ListenForAppMessages(const QString& Name);
@@ -197,6 +202,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;
   bool FShown = false;
+  bool FFillScreen = true;
 
   QLabel* lblDivision = nullptr;
   QLabel* lblRoundHeader = nullptr;

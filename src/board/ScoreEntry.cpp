@@ -1,6 +1,7 @@
 // The operator's points and penalties, forwarded to the match; the board's
 // redraw of the score manager's changes; and the new game's questions.
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <cmath>
@@ -110,7 +111,7 @@ void TfrmDorvane::mniNewGameClick(QObject* Sender) {
   // Ctrl+N reaches here while a round runs although the entry is disabled.
   if (FMatch.RoundFlow().ClockExists()) return;
   if (Sender && FConfig.QueryB4NewGame &&
-      !AskYesNo(this, QStringLiteral("Ready to start a new game?"))) {
+      !AskYesNo(this, QCoreApplication::translate("Board", "Ready to start a new game?"))) {
     return;
   }
   if (Sender && mniRequestPlayer->isChecked()) {

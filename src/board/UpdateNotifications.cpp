@@ -1,6 +1,7 @@
 // The board's answers to the software update's notifications, and its two
 // update commands.
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <cmath>
 
@@ -14,7 +15,7 @@
 namespace {
 
 const QString& RoundHeaderText() {
-  static const QString Text = QStringLiteral("ROUND");
+  static const QString Text = QCoreApplication::translate("Board", "ROUND");
   return Text;
 }
 
@@ -31,17 +32,19 @@ void TfrmDorvane::CreateUpdateCheck() {
   FUpdateCheck = new TUpdateCheck(this);
   FUpdateCheck->OnAskShutdown = [this](TUpdateCheck&, bool& Allowed) {
     Allowed = AskYesNo(
-        this,
-        QStringLiteral("To update the application executable, it must be shutdown. Continue?"));
+        this, QCoreApplication::translate(
+                  "Board", "To update the application executable, it must be shutdown. Continue?"));
   };
   FUpdateCheck->OnRequestClose = [this](TUpdateCheck&) { close(); };
   FUpdateCheck->OnStatus = [this](TUpdateCheck&, int Code, const QString& Text) {
     if (Code == TUpdateCheck::StatusUpToDate) {
       ShowInformationBox(
           this,
-          QStringLiteral("You have the latest version. No updates are available at this time."));
+          QCoreApplication::translate(
+              "Board", "You have the latest version. No updates are available at this time."));
     } else if (Code == TUpdateCheck::StatusDiscontinued) {
-      ShowInformationBox(this, Text + QStringLiteral("\nUpdate discontinued"));
+      ShowInformationBox(this, Text + QLatin1Char('\n') +
+                                   QCoreApplication::translate("Board", "Update discontinued"));
     }
   };
   FUpdateCheck->OnDownloadBegin = [this](TUpdateCheck&) {

@@ -1,5 +1,6 @@
 #include "clock/RoundFlow.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTimer>
 #include <cmath>
@@ -18,8 +19,7 @@
 
 namespace {
 
-const QString ResumeCaption = QStringLiteral("Resume");
-const QString CancelCaption = QStringLiteral("Cancel");
+QString ResumeCaption() { return QCoreApplication::translate("Clock", "Resume"); }
 
 // The digits go dark for one 200 ms step in every four during the last
 // EndOfRoundWarning seconds. fmod keeps huge times free of integer overflow.
@@ -112,7 +112,7 @@ void TRoundFlow::mniPause2Click() {
         if (!FTimerThread->ChangeState(csRunning, csPaused)) break;
         // A warning blink must not stay dark while the time is held.
         FView.SetClockColor(FScoreMgr.RoundColor());
-        FView.SetPauseButtonCaption(ResumeCaption);
+        FView.SetPauseButtonCaption(ResumeCaption());
         break;
       case csPaused:
         if (!FTimerThread->ChangeState(csPaused, csRunning)) break;
@@ -130,13 +130,13 @@ void TRoundFlow::mniStartInjuryTime2Click() {
     switch (FTimerThread->State()) {
       case csRunning:
         if (!FTimerThread->ChangeState(csRunning, csInjury)) break;
-        FView.SetInjuryButtonCaption(CancelCaption);
+        FView.SetInjuryButtonCaption(InjuryCancelCaption());
         break;
       case csInjury: {
         const bool Restart = FScoreMgr.AutoRestart();
         if (!FTimerThread->ChangeState(csInjury, Restart ? csRunning : csPaused)) break;
         FView.SetInjuryButtonCaption(InjuryText());
-        FView.SetPauseButtonCaption(Restart ? PauseText() : ResumeCaption);
+        FView.SetPauseButtonCaption(Restart ? PauseText() : ResumeCaption());
         break;
       }
       default:
@@ -148,7 +148,9 @@ void TRoundFlow::mniStartInjuryTime2Click() {
 
 void TRoundFlow::mniSetRoundChange(const QString& Text) {
   const std::optional<int32_t> Round = ParseIntegerText(Text);
-  if (!Round) throw TDorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(Text));
+  if (!Round)
+    throw TDorvaneError(
+        QCoreApplication::translate("Clock", "'%1' is not a valid integer value").arg(Text));
   FScoreMgr.SetRound(*Round);
   FSuddenDeathActive = FScoreMgr.Round() > FConfig.Rounds && FConfig.UseSuddenDeath;
   if (FSuddenDeathActive && FConfig.ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
@@ -164,9 +166,10 @@ void TRoundFlow::UpdateCommands() {
   const TClockState State = HasClock ? FTimerThread->State() : csEnded;
   FView.SetClockCommandsEnabled(HasClock);
   ShowButtonAvailability(HasClock, State);
-  FView.SetInjuryButtonCaption(HasClock && State == csInjury ? CancelCaption : InjuryText());
+  FView.SetInjuryButtonCaption(HasClock && State == csInjury ? InjuryCancelCaption()
+                                                             : InjuryText());
   if (HasClock && State == csRunning) FView.SetPauseButtonCaption(PauseText());
-  if (HasClock && State == csPaused) FView.SetPauseButtonCaption(ResumeCaption);
+  if (HasClock && State == csPaused) FView.SetPauseButtonCaption(ResumeCaption());
   FView.SetRoundField(FScoreMgr.Round());
 }
 
@@ -220,7 +223,7 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
       FView.SetStateText(QString());
       break;
     case csBreak:
-      FView.SetStateText(QStringLiteral("Between rounds"));
+      FView.SetStateText(QCoreApplication::translate("Clock", "Between rounds"));
       FView.SetStateColor(FScoreMgr.BreakColor());
       break;
     case csPaused:
@@ -232,11 +235,11 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
       FView.SetStateColor(FScoreMgr.InjuryColor());
       break;
     case csPointGap:
-      FView.SetStateText(QStringLiteral("Point gap"));
+      FView.SetStateText(QCoreApplication::translate("Clock", "Point gap"));
       FView.SetStateColor(FScoreMgr.RoundColor());
       break;
     case csPointCeiling:
-      FView.SetStateText(QStringLiteral("Point ceiling"));
+      FView.SetStateText(QCoreApplication::translate("Clock", "Point ceiling"));
       FView.SetStateColor(FScoreMgr.RoundColor());
       break;
   }
@@ -303,3 +306,5 @@ void TRoundFlow::OpenSuddenDeathRound() {
   FSuddenDeathActive = true;
   if (FConfig.ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
 }
+
+QString InjuryCancelCaption() { return QCoreApplication::translate("Clock", "Cancel"); }

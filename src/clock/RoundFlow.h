@@ -105,3 +105,6 @@ class TRoundFlow {
   bool FClockDark = false;
   std::unique_ptr<QTimer> tmrWinner;
 };
+
+// The injury button's caption while injury time runs (it then cancels it).
+QString InjuryCancelCaption();

@@ -1,5 +1,6 @@
 #include "clock/TimerThread.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <cmath>
 
@@ -24,7 +25,7 @@ QString ErrorMessage(const std::exception_ptr& Error) {
   } catch (const std::exception& E) {
     return QString::fromStdString(E.what());
   } catch (...) {
-    return QStringLiteral("Unknown error in the match clock");
+    return QCoreApplication::translate("Clock", "Unknown error in the match clock");
   }
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/AdvancedOptions.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,17 +15,18 @@
 
 TfrmAdvancedOptions::TfrmAdvancedOptions(const TTKDConfig& Config, QWidget* Owner)
     : QDialog(Owner) {
-  setWindowTitle(QStringLiteral("Advanced options"));
+  setWindowTitle(QCoreApplication::translate("Configuration", "Advanced options"));
 
-  chkSaveInputs = new QCheckBox(QStringLiteral("Save inputs"));
+  chkSaveInputs = new QCheckBox(QCoreApplication::translate("Configuration", "Save inputs"));
   chkSaveInputs->setObjectName(QStringLiteral("chkSaveInputs"));
   chkSaveInputs->setChecked(Config.SaveInput);
-  chkSaveScores = new QCheckBox(QStringLiteral("Save scores"));
+  chkSaveScores = new QCheckBox(QCoreApplication::translate("Configuration", "Save scores"));
   chkSaveScores->setObjectName(QStringLiteral("chkSaveScores"));
   chkSaveScores->setChecked(Config.SaveScores);
   edtFileName = new QLineEdit(Config.SaveFileName);
   edtFileName->setObjectName(QStringLiteral("edtFileName"));
-  auto* FileNameLabel = new QLabel(QStringLiteral("File name (no path or extension)"));
+  auto* FileNameLabel =
+      new QLabel(QCoreApplication::translate("Configuration", "File name (no path or extension)"));
   FileNameLabel->setBuddy(edtFileName);
 
   QDialogButtonBox* Buttons = AddOkCancelButtons(this, btnOK, btnCancel);

@@ -12,8 +12,8 @@
 
 namespace {
 
-const QString TrueText = QStringLiteral("True");
-const QString FalseText = QStringLiteral("False");
+QString TrueText() { return QCoreApplication::translate("Configuration", "True"); }
+QString FalseText() { return QCoreApplication::translate("Configuration", "False"); }
 
 std::optional<TRowKind> KindOf(const QModelIndex& Index) {
   const QVariant Kind = Index.data(TConfigRowDelegate::KindRole);
@@ -63,7 +63,7 @@ QWidget* TConfigRowDelegate::createEditor(QWidget* Parent, const QStyleOptionVie
   switch (*Kind) {
     case TRowKind::Check: {
       auto* Combo = new QComboBox(Parent);
-      Combo->addItems({TrueText, FalseText});
+      Combo->addItems({TrueText(), FalseText()});
       connect(Combo, &QComboBox::activated, this, [this, Combo] { CommitAtOnce(Combo); });
       return Combo;
     }
@@ -89,7 +89,7 @@ void TConfigRowDelegate::setEditorData(QWidget* Editor, const QModelIndex& Index
   if (auto* Swatch = dynamic_cast<TColorSwatchEditor*>(Editor)) {
     Swatch->SetColor(Index.data(WorkingColorRole).value<QColor>());
   } else if (auto* Combo = qobject_cast<QComboBox*>(Editor)) {
-    Combo->setCurrentIndex(Text.toUpper() == QStringLiteral("TRUE") ? 0 : 1);
+    Combo->setCurrentIndex(Text.compare(TrueText(), Qt::CaseInsensitive) == 0 ? 0 : 1);
   } else if (auto* Edit = qobject_cast<QLineEdit*>(Editor)) {
     // The model echoes every keystroke back; setting the same text again
     // would move the cursor to the end.

@@ -1,6 +1,7 @@
 #include "dialogs/TKDConfig.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -28,7 +29,10 @@ namespace {
 constexpr int RowRole = Qt::UserRole;  // int(TConfigRow) on the caption cell
 constexpr double FallbackWinnerBlink = 1.5;
 
-QString CheckText(bool On) { return On ? QStringLiteral("True") : QStringLiteral("False"); }
+QString CheckText(bool On) {
+  return On ? QCoreApplication::translate("Configuration", "True")
+            : QCoreApplication::translate("Configuration", "False");
+}
 
 QString NumberText(double Value) { return NumberLocale().toString(Value, 'f', 1); }
 
@@ -88,7 +92,7 @@ std::optional<QColor> ChooseColorWithDialog(QWidget* Parent, const QColor& Initi
 
 TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner)
     : QDialog(Owner), FConfig(Config) {
-  setWindowTitle(QStringLiteral("Configuration"));
+  setWindowTitle(QCoreApplication::translate("Configuration", "Configuration"));
 
   Rows = new QTreeWidget;
   Rows->setObjectName(QStringLiteral("Rows"));
@@ -116,7 +120,8 @@ TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner)
   SetLabelColors(lblTimer, Qt::black, Qt::white);
 
   QDialogButtonBox* Buttons = AddOkCancelButtons(this, btnOK, btnCancel);
-  btnAdvanced = Buttons->addButton(QStringLiteral("Advanced ..."), QDialogButtonBox::ActionRole);
+  btnAdvanced = Buttons->addButton(QCoreApplication::translate("Configuration", "Advanced ..."),
+                                   QDialogButtonBox::ActionRole);
   btnAdvanced->setObjectName(QStringLiteral("btnAdvanced"));
   btnAdvanced->setAutoDefault(false);
   connect(btnAdvanced, &QPushButton::clicked, this, &TfrmTKDConfig::btnAdvancedClick);
@@ -152,16 +157,19 @@ void TfrmTKDConfig::BuildRows() {
   QTreeWidgetItem* Root = Rows->invisibleRootItem();
   for (const TConfigRowDef& Def : ConfigRowDefs()) {
     QTreeWidgetItem* Parent = Root;
-    if (*Def.Category) Parent = Child(Parent, QString::fromUtf8(Def.Category));
-    if (*Def.SubCategory) Parent = Child(Parent, QString::fromUtf8(Def.SubCategory));
+    if (*Def.Category)
+      Parent = Child(Parent, QCoreApplication::translate("Configuration", Def.Category));
+    if (*Def.SubCategory)
+      Parent = Child(Parent, QCoreApplication::translate("Configuration", Def.SubCategory));
     // A category holding only hidden rows is hidden with them.
     if (Def.Hidden && Parent != Root && Parent->childCount() == 0) Parent->setHidden(true);
 
-    auto* Item = new QTreeWidgetItem(Parent, {QString::fromUtf8(Def.Caption)});
+    auto* Item =
+        new QTreeWidgetItem(Parent, {QCoreApplication::translate("Configuration", Def.Caption)});
     Item->setData(0, RowRole, static_cast<int>(Def.Row));
     Item->setData(1, TConfigRowDelegate::KindRole, static_cast<int>(Def.Kind));
     Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-    if (*Def.Hint) Item->setToolTip(0, QString::fromUtf8(Def.Hint));
+    if (*Def.Hint) Item->setToolTip(0, QCoreApplication::translate("Configuration", Def.Hint));
     Item->setHidden(Def.Hidden);
     FRowItems[static_cast<size_t>(Def.Row)] = Item;
   }
@@ -232,17 +240,22 @@ void TfrmTKDConfig::StoreRows(TTKDConfig& Config) const {
     const QString Text = RowText(Which);
     const std::optional<double> Value = ParseFloatText(Text);
     if (!Value)
-      throw TDorvaneError(QStringLiteral("'%1' is not a valid floating point value").arg(Text));
+      throw TDorvaneError(
+          QCoreApplication::translate("Configuration", "'%1' is not a valid floating point value")
+              .arg(Text));
     return *Value + 0.0;  // "-0" is stored as 0
   };
   const auto Integer = [this](TConfigRow Which) {
     const QString Text = RowText(Which);
     const std::optional<int32_t> Value = ParseIntegerText(Text);
-    if (!Value) throw TDorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(Text));
+    if (!Value)
+      throw TDorvaneError(
+          QCoreApplication::translate("Configuration", "'%1' is not a valid integer value")
+              .arg(Text));
     return *Value;
   };
   const auto Check = [this](TConfigRow Which) {
-    return RowText(Which).toUpper() == QStringLiteral("TRUE");
+    return RowText(Which).compare(CheckText(true), Qt::CaseInsensitive) == 0;
   };
   const auto Color = [this](TConfigRow Which) { return FromQColor(WorkingColor(Which)); };
 

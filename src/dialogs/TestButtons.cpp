@@ -1,5 +1,6 @@
 #include "dialogs/TestButtons.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,7 +34,7 @@ constexpr TJoyButton* TJudge::*JudgeButtons[] = {
 };
 
 constexpr int PollMs = 10;
-const QString NoneText = QStringLiteral("None");
+QString NoneText() { return QCoreApplication::translate("Gamepads", "None"); }
 
 QLineEdit* AddButtonField(QFormLayout* Form, const QString& Caption, const char* Name) {
   auto* Field = new QLineEdit;
@@ -60,7 +61,7 @@ TfrmTestButtons::TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudg
                                  const TTKDConfig& Config)
     : QDialog(Owner), FJoySticks(JoySticks), FJudges(Judges), FConfig(Config) {
   setObjectName(QStringLiteral("frmTestButtons"));
-  setWindowTitle(QStringLiteral("Gamepad management"));
+  setWindowTitle(QCoreApplication::translate("Gamepads", "Gamepad management"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   BuildDialog();
@@ -89,41 +90,44 @@ TfrmTestButtons::~TfrmTestButtons() { FormDestroy(); }
 void TfrmTestButtons::BuildDialog() {
   lstJudge = new QListWidget;
   lstJudge->setObjectName(QStringLiteral("lstJudge"));
-  auto* JudgesLabel = new QLabel(QStringLiteral("&Judges"));
+  auto* JudgesLabel = new QLabel(QCoreApplication::translate("Gamepads", "&Judges"));
   JudgesLabel->setBuddy(lstJudge);
 
-  auto* RedGroup = new QGroupBox(QStringLiteral(" Red player "));
+  auto* RedGroup = new QGroupBox(QCoreApplication::translate("Gamepads", " Red player "));
   auto* RedForm = new QFormLayout(RedGroup);
-  edtRedOnePoint = AddButtonField(RedForm, QStringLiteral("&One point button"), "edtRedOnePoint");
-  edtRedTwoPoint = AddButtonField(RedForm, QStringLiteral("&Two point button"), "edtRedTwoPoint");
-  edtRedThreePoint =
-      AddButtonField(RedForm, QStringLiteral("Th&ree point button"), "edtRedThreePoint");
-  auto* BlueGroup = new QGroupBox(QStringLiteral(" Blue player "));
+  edtRedOnePoint = AddButtonField(
+      RedForm, QCoreApplication::translate("Gamepads", "&One point button"), "edtRedOnePoint");
+  edtRedTwoPoint = AddButtonField(
+      RedForm, QCoreApplication::translate("Gamepads", "&Two point button"), "edtRedTwoPoint");
+  edtRedThreePoint = AddButtonField(
+      RedForm, QCoreApplication::translate("Gamepads", "Th&ree point button"), "edtRedThreePoint");
+  auto* BlueGroup = new QGroupBox(QCoreApplication::translate("Gamepads", " Blue player "));
   auto* BlueForm = new QFormLayout(BlueGroup);
-  edtBlueOnePoint =
-      AddButtonField(BlueForm, QStringLiteral("One &point button"), "edtBlueOnePoint");
-  edtBlueTwoPoint =
-      AddButtonField(BlueForm, QStringLiteral("Two point &button"), "edtBlueTwoPoint");
+  edtBlueOnePoint = AddButtonField(
+      BlueForm, QCoreApplication::translate("Gamepads", "One &point button"), "edtBlueOnePoint");
+  edtBlueTwoPoint = AddButtonField(
+      BlueForm, QCoreApplication::translate("Gamepads", "Two point &button"), "edtBlueTwoPoint");
   edtBlueThreePoint =
-      AddButtonField(BlueForm, QStringLiteral("T&hree point button"), "edtBlueThreePoint");
+      AddButtonField(BlueForm, QCoreApplication::translate("Gamepads", "T&hree point button"),
+                     "edtBlueThreePoint");
 
   auto* Status = new QGridLayout;
-  lblLastJudge = new QLabel(NoneText);
+  lblLastJudge = new QLabel(NoneText());
   lblLastJudge->setObjectName(QStringLiteral("lblLastJudge"));
-  lblLastBtn = new QLabel(NoneText);
+  lblLastBtn = new QLabel(NoneText());
   lblLastBtn->setObjectName(QStringLiteral("lblLastBtn"));
-  Status->addWidget(new QLabel(QStringLiteral("Last judge")), 0, 0);
+  Status->addWidget(new QLabel(QCoreApplication::translate("Gamepads", "Last judge")), 0, 0);
   Status->addWidget(lblLastJudge, 0, 1);
-  Status->addWidget(new QLabel(QStringLiteral("Last button")), 1, 0);
+  Status->addWidget(new QLabel(QCoreApplication::translate("Gamepads", "Last button")), 1, 0);
   Status->addWidget(lblLastBtn, 1, 1);
-  shpR = AddLight(this, Status, 2, QStringLiteral("Red player"), "shpR");
-  shpB = AddLight(this, Status, 3, QStringLiteral("Blue player"), "shpB");
+  shpR = AddLight(this, Status, 2, QCoreApplication::translate("Gamepads", "Red player"), "shpR");
+  shpB = AddLight(this, Status, 3, QCoreApplication::translate("Gamepads", "Blue player"), "shpB");
   Status->setColumnStretch(2, 1);
 
-  btnClear = new QPushButton(QStringLiteral("C&lear"));
-  btnApply = new QPushButton(QStringLiteral("&Apply"));
+  btnClear = new QPushButton(QCoreApplication::translate("Gamepads", "C&lear"));
+  btnApply = new QPushButton(QCoreApplication::translate("Gamepads", "&Apply"));
   btnApply->setEnabled(false);
-  btnClose = new QPushButton(QStringLiteral("&Close"));
+  btnClose = new QPushButton(QCoreApplication::translate("Gamepads", "&Close"));
   btnClose->setDefault(true);
   auto* Commands = new QHBoxLayout;
   Commands->addStretch();
@@ -190,7 +194,7 @@ void TfrmTestButtons::FormDestroy() {
 }
 
 QString TfrmTestButtons::JudgeText(int32_t Position) const {
-  return QStringLiteral("Judge ") + QString::number(Position);
+  return QCoreApplication::translate("Gamepads", "Judge ") + QString::number(Position);
 }
 
 TJudge* TfrmTestButtons::SelectedJudge() const {
@@ -204,8 +208,8 @@ void TfrmTestButtons::ClearFields() {
 }
 
 void TfrmTestButtons::lstJudgeClick() {
-  lblLastBtn->setText(NoneText);
-  lblLastJudge->setText(NoneText);
+  lblLastBtn->setText(NoneText());
+  lblLastJudge->setText(NoneText());
   const TJudge* Judge = SelectedJudge();
   if (!Judge) {
     ClearFields();
@@ -241,7 +245,8 @@ void TfrmTestButtons::btnApplyClick() {
     const QString Text = Edits[Index]->text();
     const std::optional<int32_t> Number = ParseIntegerText(Text);
     if (!Number) {
-      throw TDorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(Text));
+      throw TDorvaneError(
+          QCoreApplication::translate("Gamepads", "'%1' is not a valid integer value").arg(Text));
     }
     Judge->*JudgeButtons[Index] = Judge->JoyStick->Buttons.FindButton(*Number);
   }
@@ -254,7 +259,7 @@ void TfrmTestButtons::Timer1Timer() { FJoySticks.Poll(); }
 void TfrmTestButtons::TestButtonClick(TMyJoyStick& Sender, TJoyButton&, int32_t ButtonNumber,
                                       double, bool& Handled) {
   lblLastBtn->setText(QString::number(ButtonNumber));
-  QString Judge = NoneText;
+  QString Judge = NoneText();
   for (int32_t Index = 0; Index < lstJudge->count() && Index < FJudges.Count(); ++Index) {
     if (FJudges[Index].JoyStick == &Sender) {
       Judge = JudgeText(Index + 1);

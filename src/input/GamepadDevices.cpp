@@ -1,5 +1,6 @@
 #include "input/GamepadDevices.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -95,7 +96,8 @@ void TJoyButtonList::SetButtonState(int32_t Number, bool Pressed, double Now) {
 TMyJoyStick::TMyJoyStick(uint32_t JoyId, const TJoyInfo& Info) : JoyId(JoyId), JoyInfo(Info) {
   // Any other failure leaves the capabilities zero: a pad without buttons.
   if (JoystickApi().joyGetDevCapsA(JoyId, JoyCaps) == MMSYSERR_NODRIVER) {
-    throw TDorvaneError(QStringLiteral("Error getting joy stick capabilities"));
+    throw TDorvaneError(
+        QCoreApplication::translate("Gamepads", "Error getting joy stick capabilities"));
   }
   Buttons.CreateButtons(*this, NumButtonsOf(JoyCaps));
 }

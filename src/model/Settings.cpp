@@ -1,5 +1,6 @@
 #include "model/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "model/DorvaneError.h"
@@ -27,8 +28,8 @@ class TConfigSection {
 
   void WriteText(const char* Key, const QString& Value) const {
     if (!WriteProfileString(FPath, Section(), QLatin1String(Key), Value)) {
-      throw TDorvaneError(
-          QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(FPath)));
+      throw TDorvaneError(QCoreApplication::translate("Settings", "Unable to write to %1")
+                              .arg(QDir::toNativeSeparators(FPath)));
     }
   }
   void WriteInteger(const char* Key, int32_t Value) const {

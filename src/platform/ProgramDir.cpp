@@ -1,7 +1,6 @@
 #include "platform/ProgramDir.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -19,5 +18,3 @@ QString ProgramDir() {
 }
 
 void SetProgramDirForTest(const QString& Dir) { OverrideDir() = Dir; }
-
-QString SettingsFilePath() { return QDir(ProgramDir()).filePath(QStringLiteral("Dorvane.INI")); }

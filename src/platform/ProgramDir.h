@@ -2,10 +2,11 @@
 
 #include <QString>
 
-// The folder that holds the executable: Dorvane.INI and Data/ live there.
+// The folder that holds the executable.
 QString ProgramDir();
 // Tests point the program at a temporary folder; an empty text restores it.
 void SetProgramDirForTest(const QString& Dir);
 
-// Full path of the settings file, "Dorvane.INI" beside the program.
+// Full path of the settings file: "Dorvane.INI" beside the program, or where
+// UseUserFolders (platform/UserFolders.h) put it.
 QString SettingsFilePath();

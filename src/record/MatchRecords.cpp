@@ -9,8 +9,8 @@
 
 #include "model/InputKinds.h"
 #include "model/Settings.h"
-#include "platform/ProgramDir.h"
 #include "platform/TimeSource.h"
+#include "platform/UserFolders.h"
 #include "record/ASCIIFileReader.h"
 
 namespace {
@@ -68,7 +68,7 @@ QString RecordFileName(const QString& SaveFileName) {
 QString TMatchRecords::FilePath() const {
   const QString Name = RecordFileName(FConfig.SaveFileName);
   if (Name.isEmpty()) return {};
-  return QDir(ProgramDir()).filePath(QStringLiteral("Data/") + Name);
+  return QDir(DataDir()).filePath(Name);
 }
 
 bool TMatchRecords::RecordingNamed() const { return !FConfig.SaveFileName.trimmed().isEmpty(); }

@@ -3,6 +3,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,8 @@ bool WriteEntry(archive* Archive, const QString& Target, qint64 Budget, TExtract
                 QString& Error) {
   QFile Out(Target);
   if (!QDir().mkpath(QFileInfo(Target).absolutePath()) || !Out.open(QIODevice::WriteOnly)) {
-    Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Target));
+    Error = QCoreApplication::translate("Update", "Unable to write %1")
+                .arg(QDir::toNativeSeparators(Target));
     return false;
   }
   QCryptographicHash Hash(QCryptographicHash::Sha256);
@@ -39,12 +41,14 @@ bool WriteEntry(archive* Archive, const QString& Target, qint64 Budget, TExtract
     }
     File.Size += Read;
     if (File.Size > Budget) {
-      Error = QStringLiteral("The cabinet unpacks to more than its update allows.");
+      Error = QCoreApplication::translate("Update",
+                                          "The cabinet unpacks to more than its update allows.");
       return false;
     }
     Hash.addData(QByteArrayView(Buffer, Read));
     if (Out.write(Buffer, Read) != Read) {
-      Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Target));
+      Error = QCoreApplication::translate("Update", "Unable to write %1")
+                  .arg(QDir::toNativeSeparators(Target));
       return false;
     }
   }
@@ -60,7 +64,7 @@ std::optional<QList<TExtractedFile>> ExtractCabinet(const QString& Archive, cons
   archive_read_support_format_cab(Reader.get());
   const QByteArray NativePath = QFile::encodeName(Archive);
   if (archive_read_open_filename(Reader.get(), NativePath.constData(), 64 * 1024) != ARCHIVE_OK) {
-    Error = QStringLiteral("%1 is not a cabinet archive: %2")
+    Error = QCoreApplication::translate("Update", "%1 is not a cabinet archive: %2")
                 .arg(QFileInfo(Archive).fileName(), ArchiveError(Reader.get()));
     return std::nullopt;
   }
@@ -71,7 +75,7 @@ std::optional<QList<TExtractedFile>> ExtractCabinet(const QString& Archive, cons
     const int Result = archive_read_next_header(Reader.get(), &Entry);
     if (Result == ARCHIVE_EOF) break;
     if (Result != ARCHIVE_OK && Result != ARCHIVE_WARN) {
-      Error = QStringLiteral("The cabinet %1 is damaged: %2")
+      Error = QCoreApplication::translate("Update", "The cabinet %1 is damaged: %2")
                   .arg(QFileInfo(Archive).fileName(), ArchiveError(Reader.get()));
       return std::nullopt;
     }
@@ -81,7 +85,8 @@ std::optional<QList<TExtractedFile>> ExtractCabinet(const QString& Archive, cons
     TExtractedFile File;
     File.Path = QString::fromUtf8(Name ? Name : "");
     if (archive_entry_filetype(Entry) != AE_IFREG || !IsSafeRelativePath(File.Path)) {
-      Error = QStringLiteral("The cabinet %1 holds \"%2\", which would leave the program's folder.")
+      Error = QCoreApplication::translate(
+                  "Update", "The cabinet %1 holds \"%2\", which would leave the program's folder.")
                   .arg(QFileInfo(Archive).fileName(), File.Path);
       return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "update/NewsWindow.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
@@ -19,7 +20,7 @@ TfrmNews::TfrmNews(QWidget* Parent)
       lblStatus(new QLabel(this)),
       lstNews(new QListWidget(this)) {
   setObjectName(QStringLiteral("frmNews"));
-  setWindowTitle(QStringLiteral("News"));
+  setWindowTitle(QCoreApplication::translate("Update", "News"));
   setAttribute(Qt::WA_DeleteOnClose);
   resize(480, 320);
   lblStatus->setWordWrap(true);
@@ -30,7 +31,8 @@ TfrmNews::TfrmNews(QWidget* Parent)
   FFetch->OnDone = [this](const std::optional<TUpdateDescription>& Description,
                           const QString& Error) {
     if (!Description) {
-      lblStatus->setText(QStringLiteral("The news cannot be shown. %1").arg(Error));
+      lblStatus->setText(
+          QCoreApplication::translate("Update", "The news cannot be shown. %1").arg(Error));
       return;
     }
     for (const TNewsItem& News : Description->News) {
@@ -38,15 +40,16 @@ TfrmNews::TfrmNews(QWidget* Parent)
       Item->setData(LinkRole, News.Link);
       Item->setToolTip(News.Link.toDisplayString());
     }
-    lblStatus->setText(Description->News.isEmpty() ? QStringLiteral("There is no news.")
-                                                   : QStringLiteral("Click an item to read it."));
+    lblStatus->setText(Description->News.isEmpty()
+                           ? QCoreApplication::translate("Update", "There is no news.")
+                           : QCoreApplication::translate("Update", "Click an item to read it."));
   };
   Reload();
 }
 
 void TfrmNews::Reload() {
   lstNews->clear();
-  lblStatus->setText(QStringLiteral("Loading the news ..."));
+  lblStatus->setText(QCoreApplication::translate("Update", "Loading the news ..."));
   FFetch->Start();
 }
 

@@ -64,7 +64,8 @@ void TUpdateCheck::DescriptionArrived(const std::optional<TUpdateDescription>& D
     if (OnStatus) {
       OnStatus(
           *this, StatusUpToDate,
-          QStringLiteral("You have the latest version. No updates are available at this time."));
+          QCoreApplication::translate(
+              "Update", "You have the latest version. No updates are available at this time."));
     }
     Finish();
     return;
@@ -77,7 +78,8 @@ void TUpdateCheck::DescriptionArrived(const std::optional<TUpdateDescription>& D
       return;
     }
     if (Targets.contains(File.Path)) {
-      Discontinue(QStringLiteral("The update names the file \"%1\" twice.").arg(File.Path));
+      Discontinue(QCoreApplication::translate("Update", "The update names the file \"%1\" twice.")
+                      .arg(File.Path));
       return;
     }
     Targets.insert(File.Path);
@@ -89,8 +91,8 @@ void TUpdateCheck::DescriptionArrived(const std::optional<TUpdateDescription>& D
   DiscardStaging();
   FStaging = true;
   if (!QDir().mkpath(UpdateStagingDir())) {
-    Discontinue(
-        QStringLiteral("Unable to create %1").arg(QDir::toNativeSeparators(UpdateStagingDir())));
+    Discontinue(QCoreApplication::translate("Update", "Unable to create %1")
+                    .arg(QDir::toNativeSeparators(UpdateStagingDir())));
     return;
   }
   DownloadNext();
@@ -104,8 +106,8 @@ void TUpdateCheck::DownloadNext() {
   const TUpdateFile& File = FDescription.Files[FNextFile];
   FPart.setFileName(QDir(UpdateStagingDir()).filePath(QStringLiteral("download.part")));
   if (!FPart.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    Discontinue(
-        QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(FPart.fileName())));
+    Discontinue(QCoreApplication::translate("Update", "Unable to write %1")
+                    .arg(QDir::toNativeSeparators(FPart.fileName())));
     return;
   }
   if (OnDownloadBegin) OnDownloadBegin(*this);
@@ -117,14 +119,16 @@ void TUpdateCheck::FileArrived(const QString& Error) {
   const TUpdateFile& File = FDescription.Files[FNextFile];
   QString StageError = Error;
   if (StageError.isEmpty() && FDownload->Received() != File.Size) {
-    StageError = QStringLiteral("The download of %1 ended early (%2 of %3 bytes).")
-                     .arg(File.Path)
-                     .arg(FDownload->Received())
-                     .arg(File.Size);
+    StageError =
+        QCoreApplication::translate("Update", "The download of %1 ended early (%2 of %3 bytes).")
+            .arg(File.Path)
+            .arg(FDownload->Received())
+            .arg(File.Size);
   }
   if (StageError.isEmpty() && FDownload->Sha256() != File.Sha256) {
     StageError =
-        QStringLiteral("The download of %1 does not match its SHA-256 sum.").arg(File.Path);
+        QCoreApplication::translate("Update", "The download of %1 does not match its SHA-256 sum.")
+            .arg(File.Path);
   }
   if (!StageError.isEmpty() || !StageFile(File, StageError)) {
     Discontinue(StageError);
@@ -138,7 +142,8 @@ bool TUpdateCheck::StageFile(const TUpdateFile& File, QString& Error) {
   if (!IsCabinetPath(File.Path)) {
     const QString Staged = StagedFilePath(File.Path);
     if (!QDir().mkpath(QFileInfo(Staged).absolutePath()) || !FPart.rename(Staged)) {
-      Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Staged));
+      Error = QCoreApplication::translate("Update", "Unable to write %1")
+                  .arg(QDir::toNativeSeparators(Staged));
       return false;
     }
     FStaged.Files.append({File.Path, File.Size, File.Sha256});
@@ -179,8 +184,9 @@ void TUpdateCheck::OfferInstall() {
   DiscardStaging();
   if (!Restart()) {
     Discontinue(
-        QStringLiteral("The update is installed, but the program could not be started "
-                       "again. Please start it yourself."));
+        QCoreApplication::translate("Update",
+                                    "The update is installed, but the program could not be started "
+                                    "again. Please start it yourself."));
     return;
   }
   Finish();

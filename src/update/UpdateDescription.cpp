@@ -1,5 +1,6 @@
 #include "update/UpdateDescription.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,30 +26,36 @@ std::optional<TUpdateFile> ReadFile(const QJsonValue& Value, const QUrl& Base, Q
   QString UrlText, Sha;
   if (!Value.isObject() || !ReadText(Object, "path", File.Path) ||
       !ReadText(Object, "url", UrlText) || !ReadText(Object, "sha256", Sha)) {
-    Error = QStringLiteral("A file of the update description lacks its path, url or sha256.");
+    Error = QCoreApplication::translate(
+        "Update", "A file of the update description lacks its path, url or sha256.");
     return std::nullopt;
   }
   if (!IsSafeRelativePath(File.Path)) {
-    Error =
-        QStringLiteral("The update file \"%1\" would leave the program's folder.").arg(File.Path);
+    Error = QCoreApplication::translate("Update",
+                                        "The update file \"%1\" would leave the program's folder.")
+                .arg(File.Path);
     return std::nullopt;
   }
   static const QRegularExpression HexSha(QStringLiteral("^[0-9a-fA-F]{64}$"));
   if (!HexSha.match(Sha).hasMatch()) {
-    Error = QStringLiteral("The update file \"%1\" has no valid SHA-256 sum.").arg(File.Path);
+    Error =
+        QCoreApplication::translate("Update", "The update file \"%1\" has no valid SHA-256 sum.")
+            .arg(File.Path);
     return std::nullopt;
   }
   File.Sha256 = QByteArray::fromHex(Sha.toLatin1());
   const double Size = Object.value(QLatin1String("size")).toDouble(-1);
   if (!Object.value(QLatin1String("size")).isDouble() || Size < 0 || Size > LargestExactSize ||
       Size != static_cast<double>(static_cast<qint64>(Size))) {
-    Error = QStringLiteral("The update file \"%1\" has no valid size.").arg(File.Path);
+    Error = QCoreApplication::translate("Update", "The update file \"%1\" has no valid size.")
+                .arg(File.Path);
     return std::nullopt;
   }
   File.Size = static_cast<qint64>(Size);
   File.Url = Base.resolved(QUrl(UrlText));
   if (!IsAllowedUpdateUrl(File.Url)) {
-    Error = QStringLiteral("The update file \"%1\" has an address that is not allowed: %2")
+    Error = QCoreApplication::translate(
+                "Update", "The update file \"%1\" has an address that is not allowed: %2")
                 .arg(File.Path, UrlText);
     return std::nullopt;
   }
@@ -61,7 +68,8 @@ std::optional<TNewsItem> ReadNewsItem(const QJsonValue& Value, QString& Error) {
   QString Link;
   if (!Value.isObject() || !ReadText(Object, "title", Item.Title) ||
       !ReadText(Object, "date", Item.Date) || !ReadText(Object, "link", Link)) {
-    Error = QStringLiteral("A news item of the update description lacks its title, date or link.");
+    Error = QCoreApplication::translate(
+        "Update", "A news item of the update description lacks its title, date or link.");
     return std::nullopt;
   }
   // Only web pages: a link must never start a local program.
@@ -69,7 +77,8 @@ std::optional<TNewsItem> ReadNewsItem(const QJsonValue& Value, QString& Error) {
   const QString Scheme = Item.Link.scheme();
   if (!Item.Link.isValid() || Item.Link.host().isEmpty() ||
       (Scheme != QLatin1String("https") && Scheme != QLatin1String("http"))) {
-    Error = QStringLiteral("The news item \"%1\" has a link that is not a web address.")
+    Error = QCoreApplication::translate(
+                "Update", "The news item \"%1\" has a link that is not a web address.")
                 .arg(Item.Title);
     return std::nullopt;
   }
@@ -83,18 +92,18 @@ std::optional<TUpdateDescription> ParseUpdateDescription(const QByteArray& Json,
   QJsonParseError ParseError;
   const QJsonDocument Document = QJsonDocument::fromJson(Json, &ParseError);
   if (ParseError.error != QJsonParseError::NoError || !Document.isObject()) {
-    Error = QStringLiteral("The update description is not valid JSON.");
+    Error = QCoreApplication::translate("Update", "The update description is not valid JSON.");
     return std::nullopt;
   }
   const QJsonObject Root = Document.object();
   TUpdateDescription Description;
   if (!ReadText(Root, "version", Description.Version) || !ParseVersion(Description.Version)) {
-    Error = QStringLiteral("The update description has no valid version.");
+    Error = QCoreApplication::translate("Update", "The update description has no valid version.");
     return std::nullopt;
   }
   const QJsonValue Files = Root.value(QLatin1String("files"));
   if (!Files.isArray()) {
-    Error = QStringLiteral("The update description has no list of files.");
+    Error = QCoreApplication::translate("Update", "The update description has no list of files.");
     return std::nullopt;
   }
   for (const QJsonValue& Value : Files.toArray()) {
@@ -104,7 +113,8 @@ std::optional<TUpdateDescription> ParseUpdateDescription(const QByteArray& Json,
   }
   const QJsonValue News = Root.value(QLatin1String("news"));
   if (!News.isUndefined() && !News.isArray()) {
-    Error = QStringLiteral("The news of the update description is not a list.");
+    Error =
+        QCoreApplication::translate("Update", "The news of the update description is not a list.");
     return std::nullopt;
   }
   for (const QJsonValue& Value : News.toArray()) {

@@ -1,5 +1,7 @@
 #include "update/UpdateDescriptionFetch.h"
 
+#include <QCoreApplication>
+
 #include "update/UpdateDownload.h"
 #include "update/UpdateUrl.h"
 
@@ -35,7 +37,9 @@ void TUpdateDescriptionFetch::Abort() {
 void TUpdateDescriptionFetch::Arrived(const QString& Error) {
   FBuffer.close();
   if (!Error.isEmpty()) {
-    Done(std::nullopt, QStringLiteral("The update location cannot be reached: %1").arg(Error));
+    Done(std::nullopt,
+         QCoreApplication::translate("Update", "The update location cannot be reached: %1")
+             .arg(Error));
     return;
   }
   QString ParseError;

@@ -1,5 +1,6 @@
 #include "update/UpdateDownload.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -36,7 +37,8 @@ void TUpdateDownload::Start(const QUrl& Url, QIODevice& Sink, qint64 Limit) {
     if (IsAllowedUpdateUrl(Target)) {
       emit FReply->redirectAllowed();
     } else {
-      Fail(QStringLiteral("%1 redirects to an address that is not allowed: %2")
+      Fail(QCoreApplication::translate("Update",
+                                       "%1 redirects to an address that is not allowed: %2")
                .arg(FUrl.toDisplayString(), Target.toDisplayString()));
     }
   });
@@ -44,7 +46,8 @@ void TUpdateDownload::Start(const QUrl& Url, QIODevice& Sink, qint64 Limit) {
     if (!HttpStatusError().isEmpty()) return;
     const QVariant Length = FReply->header(QNetworkRequest::ContentLengthHeader);
     if (Length.isValid() && Length.toLongLong() > FLimit) {
-      Fail(QStringLiteral("%1 is larger than announced.").arg(FUrl.toDisplayString()));
+      Fail(QCoreApplication::translate("Update", "%1 is larger than announced.")
+               .arg(FUrl.toDisplayString()));
     }
   });
   connect(FReply, &QNetworkReply::readyRead, this, &TUpdateDownload::ReadAvailable);
@@ -66,7 +69,7 @@ QString TUpdateDownload::HttpStatusError() const {
   const int Code = Status.toInt();
   // Redirect answers are followed by the reply itself.
   if (!Status.isValid() || Code == 200 || (Code >= 300 && Code < 400)) return QString();
-  return QStringLiteral("%1: the server answered %2 %3")
+  return QCoreApplication::translate("Update", "%1: the server answered %2 %3")
       .arg(FUrl.toDisplayString())
       .arg(Code)
       .arg(FReply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
@@ -77,12 +80,13 @@ void TUpdateDownload::ReadAvailable() {
   // An error page is not the file; Finished reports the answer.
   if (Data.isEmpty() || !HttpStatusError().isEmpty()) return;
   if (FReceived + Data.size() > FLimit) {
-    Fail(QStringLiteral("%1 is larger than announced.").arg(FUrl.toDisplayString()));
+    Fail(QCoreApplication::translate("Update", "%1 is larger than announced.")
+             .arg(FUrl.toDisplayString()));
     return;
   }
   if (FSink->write(Data) != Data.size()) {
-    Fail(
-        QStringLiteral("Unable to store %1: %2").arg(FUrl.toDisplayString(), FSink->errorString()));
+    Fail(QCoreApplication::translate("Update", "Unable to store %1: %2")
+             .arg(FUrl.toDisplayString(), FSink->errorString()));
     return;
   }
   FHash.addData(Data);

@@ -1,5 +1,6 @@
 #include "update/UpdateStaging.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,8 @@ bool CopyBeside(const QString& Staged, const QString& Target, QString& Error) {
   const QString Copy = NewCopyPath(Target);
   QFile::remove(Copy);
   if (!QDir().mkpath(QFileInfo(Target).absolutePath()) || !QFile::copy(Staged, Copy)) {
-    Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Copy));
+    Error = QCoreApplication::translate("Update", "Unable to write %1")
+                .arg(QDir::toNativeSeparators(Copy));
     return false;
   }
   // The program keeps its execute bits; a new file gets the usual mode.
@@ -70,7 +72,8 @@ bool WriteStagingManifest(const TStagedUpdate& Update, QString& Error) {
   QSaveFile Out(ManifestPath());
   if (!Out.open(QIODevice::WriteOnly) || Out.write(QJsonDocument(Root).toJson()) < 0 ||
       !Out.commit()) {
-    Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(ManifestPath()));
+    Error = QCoreApplication::translate("Update", "Unable to write %1")
+                .arg(QDir::toNativeSeparators(ManifestPath()));
     return false;
   }
   return true;
@@ -79,14 +82,14 @@ bool WriteStagingManifest(const TStagedUpdate& Update, QString& Error) {
 std::optional<TStagedUpdate> ReadStagingManifest(QString& Error) {
   QFile In(ManifestPath());
   if (!In.open(QIODevice::ReadOnly)) {
-    Error = QStringLiteral("No update is staged.");
+    Error = QCoreApplication::translate("Update", "No update is staged.");
     return std::nullopt;
   }
   const QJsonObject Root = QJsonDocument::fromJson(In.readAll()).object();
   TStagedUpdate Update;
   Update.Version = Root.value(QLatin1String("version")).toString();
   if (!ParseVersion(Update.Version)) {
-    Error = QStringLiteral("The staged update's manifest is damaged.");
+    Error = QCoreApplication::translate("Update", "The staged update's manifest is damaged.");
     return std::nullopt;
   }
   for (const QJsonValue& Value : Root.value(QLatin1String("files")).toArray()) {
@@ -96,7 +99,7 @@ std::optional<TStagedUpdate> ReadStagingManifest(QString& Error) {
         static_cast<qint64>(Object.value(QLatin1String("size")).toDouble(-1)),
         QByteArray::fromHex(Object.value(QLatin1String("sha256")).toString().toLatin1())};
     if (!IsSafeRelativePath(File.Path) || File.Size < 0 || File.Sha256.size() != 32) {
-      Error = QStringLiteral("The staged update's manifest is damaged.");
+      Error = QCoreApplication::translate("Update", "The staged update's manifest is damaged.");
       return std::nullopt;
     }
     Update.Files.append(File);
@@ -110,7 +113,8 @@ bool VerifyStagedFiles(const TStagedUpdate& Update, QString& Error) {
     const QFileInfo Info(Staged);
     if (Info.isSymLink() || !Info.isFile() || Info.size() != File.Size ||
         FileSha256(Staged) != File.Sha256) {
-      Error = QStringLiteral("The staged file %1 is damaged.").arg(File.Path);
+      Error =
+          QCoreApplication::translate("Update", "The staged file %1 is damaged.").arg(File.Path);
       return false;
     }
   }
@@ -118,7 +122,9 @@ bool VerifyStagedFiles(const TStagedUpdate& Update, QString& Error) {
 }
 
 bool TargetStaysInside(const QString& Path, QString& Error) {
-  Error = QStringLiteral("The update file \"%1\" would leave the program's folder.").arg(Path);
+  Error = QCoreApplication::translate("Update",
+                                      "The update file \"%1\" would leave the program's folder.")
+              .arg(Path);
   if (!IsSafeRelativePath(Path) ||
       Path.section(QLatin1Char('/'), 0, 0).compare(StagingFolderName(), Qt::CaseInsensitive) == 0) {
     return false;
@@ -159,7 +165,7 @@ bool InstallStagedFiles(const TStagedUpdate& Update, QString& Error) {
     std::filesystem::rename(QFile::encodeName(NewCopyPath(Target)).toStdString(),
                             QFile::encodeName(Target).toStdString(), Failure);
     if (Failure) {
-      Error = QStringLiteral("Unable to replace %1: %2")
+      Error = QCoreApplication::translate("Update", "Unable to replace %1: %2")
                   .arg(QDir::toNativeSeparators(Target), QString::fromStdString(Failure.message()));
       for (const QString& Left : Copies) QFile::remove(NewCopyPath(Left));
       return false;

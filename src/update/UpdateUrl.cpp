@@ -1,5 +1,6 @@
 #include "update/UpdateUrl.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 #include "platform/ProfileFile.h"
@@ -25,14 +26,15 @@ bool IsAllowedUpdateUrl(const QUrl& Url) {
 std::optional<QUrl> UpdateLocation(QString& Error) {
   const QString Text = UpdateLocationText();
   if (Text.isEmpty()) {
-    Error = QStringLiteral(
-        "No update location is set (key \"URL\" in section [Update] of Dorvane.INI).");
+    Error = QCoreApplication::translate(
+        "Update", "No update location is set (key \"URL\" in section [Update] of Dorvane.INI).");
     return std::nullopt;
   }
   const QUrl Url(Text, QUrl::StrictMode);
   if (!IsAllowedUpdateUrl(Url)) {
-    Error =
-        QStringLiteral("The update location %1 is not an https:// or file:// address.").arg(Text);
+    Error = QCoreApplication::translate(
+                "Update", "The update location %1 is not an https:// or file:// address.")
+                .arg(Text);
     return std::nullopt;
   }
   return Url;

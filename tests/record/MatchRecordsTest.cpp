@@ -9,6 +9,7 @@
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/TimeSource.h"
+#include "platform/UserFolders.h"
 #include "record/ASCIIFileReader.h"
 #include "record/MatchRecords.h"
 
@@ -24,7 +25,10 @@ class MatchRecordsTest : public testing::Test {
     SetProgramDirForTest(FProgramDir);
     FConfig.SaveFileName = "match";
   }
-  void TearDown() override { SetProgramDirForTest(QString()); }
+  void TearDown() override {
+    ForgetUserFolders();
+    SetProgramDirForTest(QString());
+  }
 
   // The record writer of FConfig, called as the match calls it.
   QString RecordFilePath() const { return FRecords.FilePath(); }
@@ -251,3 +255,15 @@ TEST(RecordLocaleTest, SeparatorsFollowTheLocale) {
 }
 
 }  // namespace
+
+// An installed copy, or --data, puts the records into a folder of the user's.
+TEST_F(MatchRecordsTest, LinesGoToTheChosenDataFolder) {
+  const QString UserData = FDir.filePath("share/Dorvane/Data");
+  UseUserFolders({FDir.filePath("config/Dorvane/Dorvane.INI"), UserData, true});
+  FConfig.SaveScores = true;
+  WriteScoreRecord("ROUND 1 OF 3");
+  QFile File(UserData + "/match.txt");
+  ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+  EXPECT_EQ(File.readAll(), QByteArray("ROUND 1 OF 3\r\n"));
+  EXPECT_FALSE(QDir(FProgramDir).exists());
+}

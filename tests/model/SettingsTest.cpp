@@ -97,7 +97,7 @@ TEST_F(SettingsTest, ReadingRules) {
       {"RoundColor=-1", RoundColor, -1},
       {"RoundColor=0x", RoundColor, 16777215},
       {"Rounds=2.5", Rounds, 3},
-      {"Rounds=-4", Rounds, -4},
+      {"Rounds=-4", Rounds, 3},  // below its range
       {"SaveInput=True", SaveInput, 0},
       {"SaveInput=2", SaveInput, 1},
       {"SaveInput=$10", SaveInput, 1},

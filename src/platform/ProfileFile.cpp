@@ -41,7 +41,13 @@ struct TProfileRead {
   TState State = TState::Missing;
   TFileStamp Stamp;
   std::shared_ptr<const TProfileText> Text;
+  time_t ReadAt = 0;  // wall-clock second of the reading
 };
+
+// File times tick coarsely (a few milliseconds), so two writes of the same
+// size can share a time. A file changed within a second of its reading is
+// read again until its time lies safely in the past.
+bool SettledSince(const TProfileRead& Last) { return Last.Stamp.Modified.tv_sec + 1 < Last.ReadAt; }
 
 QByteArray FromUtf16(QByteArrayView Bytes) {
   const bool Little = Bytes.startsWith("\xFF\xFE");
@@ -115,11 +121,12 @@ class TProfileCache {
     const QMutexLocker Lock(&FMutex);
     // A refused file is remembered too, so it is reported once, not at every use.
     if (Exists && FPath == Actual && FLast.Stamp == StampOf(Info) &&
-        FLast.State != TProfileRead::TState::Missing) {
+        FLast.State != TProfileRead::TState::Missing && SettledSince(FLast)) {
       return FLast;
     }
     FPath = Actual;
     FLast = ReadFile(Actual);
+    FLast.ReadAt = time(nullptr);
     return FLast;
   }
 

@@ -74,10 +74,11 @@ TProfileRead ReadFile(const QString& Path) {
   const bool Regular = fstat(Fd, &Info) == 0 && S_ISREG(Info.st_mode);
   if (!Regular || Info.st_size > MaxProfileFileSize) {
     close(Fd);
-    qCWarning(lcProfileFile) << Path
-                             << (Regular ? "is larger than" : "is not a regular file of at most")
-                             << MaxProfileFileSize << "bytes; its settings are not used and "
-                             << "it is not written over";
+    qCWarning(lcProfileFile).noquote()
+        << Path
+        << (Regular ? QStringLiteral("is larger than %1 bytes").arg(MaxProfileFileSize)
+                    : QStringLiteral("is not a regular file"))
+        << "- its settings are not used and it is never written over";
     return {TProfileRead::TState::Refused, StampOf(Info), {}};
   }
   QByteArray Bytes(Info.st_size + 1, Qt::Uninitialized);

@@ -12,6 +12,7 @@
 #include "board/AppMessageServer.h"
 #include "board/BoardFocus.h"
 #include "board/FormResizer.h"
+#include "clock/RoundFlow.h"
 #include "match/Match.h"
 #include "model/Settings.h"
 #include "record/SoundCues.h"

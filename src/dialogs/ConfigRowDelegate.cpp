@@ -1,5 +1,6 @@
 #include "dialogs/ConfigRowDelegate.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -124,10 +125,13 @@ void TConfigRowDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Op
 }
 
 bool TConfigRowDelegate::eventFilter(QObject* Editor, QEvent* Event) {
+  // A turn of the wheel over an open True/False list would flip it unseen.
+  if (Event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(Editor)) return true;
   // Escape cancels the whole dialog, not just the row: the row holds what was
   // typed already, so closing only the editor would undo nothing.
   if (Event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(Editor, Event);
-  const int Key = static_cast<QKeyEvent*>(Event)->key();
+  const auto* KeyEvent = static_cast<QKeyEvent*>(Event);
+  const int Key = KeyEvent->key();
   if (Key == Qt::Key_Escape) return false;
   // Enter presses the dialog's default button; the view would swallow it
   // while a row is being edited.
@@ -136,6 +140,19 @@ bool TConfigRowDelegate::eventFilter(QObject* Editor, QEvent* Event) {
       QCoreApplication::sendEvent(EditorWidget->window(), Event);
       return true;
     }
+  }
+  // Up, Down and Tab leave the row as they would without an editor; a
+  // True/False list would take Up and Down as a change of its value.
+  const bool LeavesRow =
+      Key == Qt::Key_Tab || Key == Qt::Key_Backtab ||
+      ((Key == Qt::Key_Up || Key == Qt::Key_Down) && !(KeyEvent->modifiers() & Qt::AltModifier));
+  auto* View = qobject_cast<QAbstractItemView*>(parent());
+  auto* EditorWidget = qobject_cast<QWidget*>(Editor);
+  if (LeavesRow && View && EditorWidget) {
+    emit commitData(EditorWidget);
+    emit closeEditor(EditorWidget, NoHint);
+    QCoreApplication::sendEvent(View, Event);
+    return true;
   }
   return QStyledItemDelegate::eventFilter(Editor, Event);
 }

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "model/SettingsDefs.h"
+
 // The rows of the configuration dialog, named after the settings field each
 // one edits.
 enum class TConfigRow {
@@ -51,9 +53,12 @@ struct TConfigRowDef {
   const char* Category;     // empty for a row at the top level
   const char* SubCategory;  // empty for a row directly under its category
   const char* Caption;
-  TRowKind Kind;
-  bool Hidden;       // loaded and stored, never shown
-  const char* Hint;  // tool tip, may be empty
+  TSettingField Field;  // the setting it edits
+  bool Hidden;          // loaded and stored, never shown
+  const char* Hint;     // tool tip, may be empty
+
+  const TSettingDef& Setting() const { return SettingDefOf(Field); }
+  TRowKind Kind() const;
 };
 
 // Every row in display order; the hidden ones come last.

@@ -5,12 +5,14 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "dialogs/AdvancedOptions.h"
@@ -19,6 +21,7 @@
 #include "model/DorvaneError.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
+#include "model/SettingsDefs.h"
 #include "model/StringFn.h"
 #include "widgets/BoardFont.h"
 #include "widgets/ColorConversion.h"
@@ -27,14 +30,13 @@
 namespace {
 
 constexpr int RowRole = Qt::UserRole;  // int(TConfigRow) on the caption cell
-constexpr double FallbackWinnerBlink = 1.5;
 
 QString CheckText(bool On) {
   return On ? QCoreApplication::translate("Configuration", "True")
             : QCoreApplication::translate("Configuration", "False");
 }
 
-QString NumberText(double Value) { return NumberLocale().toString(Value, 'f', 1); }
+QString NumberText(double Value) { return FormatFixedText(Value, 1); }
 
 std::optional<TConfigRow> RowOf(const QTreeWidgetItem* Item) {
   if (!Item) return std::nullopt;
@@ -66,6 +68,22 @@ std::optional<TPreviewedTimer> PreviewedTimer(TConfigRow Row) {
   }
 }
 
+// The number in Text, or the message that names what is wrong with it.
+double CheckedNumber(const TConfigRowDef& Def, const QString& Text) {
+  const TSettingDef& Setting = Def.Setting();
+  const std::optional<double> Value = ParseSettingNumber(Setting, Text);
+  if (!Value) {
+    throw TDorvaneError(Setting.Kind == TSettingKind::Float
+                            ? QStringLiteral("'%1' is not a valid floating point value").arg(Text)
+                            : QStringLiteral("'%1' is not a valid integer value").arg(Text));
+  }
+  if (!Setting.Range.Contains(*Value)) {
+    throw TDorvaneError(QStringLiteral("'%1' is not a valid value for \"%2\": it must be %3")
+                            .arg(Text, QString::fromUtf8(Def.Caption), Setting.Range.Text()));
+  }
+  return *Value;
+}
+
 bool IsTimeRow(TConfigRow Row) {
   return Row == TConfigRow::RoundTime || Row == TConfigRow::InjuryTime ||
          Row == TConfigRow::CoachTime;
@@ -90,8 +108,7 @@ std::optional<QColor> ChooseColorWithDialog(QWidget* Parent, const QColor& Initi
   return Chosen;
 }
 
-TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner)
-    : QDialog(Owner), FConfig(Config) {
+TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner) : QDialog(Owner), FConfig(Config) {
   setWindowTitle(QCoreApplication::translate("Configuration", "Configuration"));
 
   Rows = new QTreeWidget;
@@ -99,7 +116,11 @@ TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner)
   Rows->setColumnCount(2);
   Rows->setHeaderHidden(true);
   Rows->setAlternatingRowColors(false);
-  Rows->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  // A value changes only in an open editor, and only Space, Enter, F2 or a
+  // click opens one: moving over a True/False row must never flip it.
+  Rows->setEditTriggers(QAbstractItemView::EditKeyPressed);
+  Rows->installEventFilter(this);
+  connect(Rows, &QAbstractItemView::clicked, this, &TfrmTKDConfig::EditRow);
   Rows->setSelectionBehavior(QAbstractItemView::SelectRows);
   Rows->setItemDelegate(new TConfigRowDelegate(
       [this](const QModelIndex& Index) {
@@ -136,10 +157,13 @@ TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner)
   connect(Rows->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &TfrmTKDConfig::OnCurrentCellChanged);
 
-  resize(460, 680);
-  if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
-    move(Screen->availableGeometry().center() - rect().center());
-  }
+  // The list scrolls, so the dialog can shrink to fit a small screen with
+  // its buttons on it; the margin leaves room for the window's frame.
+  constexpr int FrameMargin = 48;
+  const QScreen* Screen = Owner ? Owner->screen() : QGuiApplication::primaryScreen();
+  const QRect Area = Screen ? Screen->availableGeometry() : QRect(0, 0, 460, 680 + FrameMargin);
+  resize(std::min(460, Area.width()), std::min(680, Area.height() - FrameMargin));
+  move(Area.center() - rect().center());
 }
 
 void TfrmTKDConfig::BuildRows() {
@@ -167,7 +191,7 @@ void TfrmTKDConfig::BuildRows() {
     auto* Item =
         new QTreeWidgetItem(Parent, {QCoreApplication::translate("Configuration", Def.Caption)});
     Item->setData(0, RowRole, static_cast<int>(Def.Row));
-    Item->setData(1, TConfigRowDelegate::KindRole, static_cast<int>(Def.Kind));
+    Item->setData(1, TConfigRowDelegate::KindRole, static_cast<int>(Def.Kind()));
     Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     if (*Def.Hint) Item->setToolTip(0, QCoreApplication::translate("Configuration", Def.Hint));
     Item->setHidden(Def.Hidden);
@@ -194,107 +218,59 @@ void TfrmTKDConfig::SetWorkingColor(TConfigRow Which, TColor Color) {
 }
 
 void TfrmTKDConfig::LoadRows(const TTKDConfig& Config) {
-  using enum TConfigRow;
   const QSignalBlocker NotTyping(Rows);  // loading is not a change to preview
-  SetRowText(RedPlayer, Config.RedPlayer);
-  SetRowText(BluePlayer, Config.BluePlayer);
-  SetRowText(Division, Config.Division);
-  SetRowText(QueryB4NewGame, CheckText(Config.QueryB4NewGame));
-  SetRowText(RoundTime, NumberText(Config.RoundTime));
-  SetRowText(InjuryTime, NumberText(Config.InjuryTime));
-  SetRowText(CoachTime, NumberText(Config.CoachTime));
-  SetRowText(EndOfRoundWarning, NumberText(Config.EndOfRoundWarning));
-  SetWorkingColor(RoundColor, Config.RoundColor);
-  SetWorkingColor(InjuryColor, Config.InjuryColor);
-  SetWorkingColor(BreakColor, Config.BreakColor);
-  SetWorkingColor(RedPlayerColor, Config.RedPlayerColor);
-  SetWorkingColor(BluePlayerColor, Config.BluePlayerColor);
-  SetWorkingColor(OnePointColor, Config.OnePointColor);
-  SetWorkingColor(TwoPointColor, Config.TwoPointColor);
-  SetWorkingColor(ThreePointColor, Config.ThreePointColor);
-  SetWorkingColor(NameColor, Config.NameColor);
-  SetWorkingColor(BGColor, Config.BGColor);
-  SetRowText(Rounds, QString::number(Config.Rounds));
-  SetRowText(AutoRestartAfterInjury, CheckText(Config.AutoRestartAfterInjury));
-  SetRowText(DisqualifyPenalty, NumberText(Config.DisqualifyPenalty));
-  SetRowText(UsePenaltyIncrement, CheckText(Config.UsePenaltyIncrement));
-  SetRowText(ShowTotalPenalty, CheckText(Config.ShowTotalPenalty));
-  SetRowText(AutoCalcWinner, CheckText(Config.AutoCalcWinner));
-  SetRowText(WinnerBlink, NumberText(Config.WinnerBlink));
-  SetRowText(UseSuddenDeath, CheckText(Config.UseSuddenDeath));
-  SetRowText(FirstToScore, CheckText(Config.FirstToScore));
-  SetRowText(ResetScoreForSuddenDeath, CheckText(Config.ResetScoreForSuddenDeath));
-  SetRowText(UseElectronicScoring, CheckText(Config.UseElectronicScoring));
-  SetRowText(NumButtons, QString::number(Config.NumButtons));
-  SetRowText(Transiency, QString::number(Config.Transiency));
-  SetRowText(CommPortNo, QString::number(Config.CommPortNo));
-  SetRowText(UsePointGap, CheckText(Config.UsePointGap));
-  SetRowText(PointGap, QString::number(Config.PointGap));
-  SetRowText(UsePointCeiling, CheckText(Config.UsePointCeiling));
-  SetRowText(PointCeiling, QString::number(Config.PointCeiling));
+  for (const TConfigRowDef& Def : ConfigRowDefs()) {
+    const TSettingDef& Setting = Def.Setting();
+    switch (Def.Kind()) {
+      case TRowKind::Colour:
+        SetWorkingColor(Def.Row, TColor(SettingValue(Config, Setting)));
+        break;
+      case TRowKind::Check:
+        SetRowText(Def.Row, CheckText(SettingValue(Config, Setting) != 0));
+        break;
+      case TRowKind::Number:
+        SetRowText(Def.Row, NumberText(SettingValue(Config, Setting)));
+        break;
+      default:
+        SetRowText(Def.Row, SettingText(Config, Setting));
+    }
+  }
 }
 
 void TfrmTKDConfig::StoreRows(TTKDConfig& Config) const {
-  using enum TConfigRow;
-  const auto Float = [this](TConfigRow Which) {
-    const QString Text = RowText(Which);
-    const std::optional<double> Value = ParseFloatText(Text);
-    if (!Value)
-      throw TDorvaneError(
-          QCoreApplication::translate("Configuration", "'%1' is not a valid floating point value")
-              .arg(Text));
-    return *Value + 0.0;  // "-0" is stored as 0
+  // Every row is converted before any field changes: a bad row leaves the
+  // settings as they were, not half stored.
+  struct TStore {
+    const TSettingDef* Setting;
+    double Number;
+    QString Text;
   };
-  const auto Integer = [this](TConfigRow Which) {
-    const QString Text = RowText(Which);
-    const std::optional<int32_t> Value = ParseIntegerText(Text);
-    if (!Value)
-      throw TDorvaneError(
-          QCoreApplication::translate("Configuration", "'%1' is not a valid integer value")
-              .arg(Text));
-    return *Value;
-  };
-  const auto Check = [this](TConfigRow Which) {
-    return RowText(Which).compare(CheckText(true), Qt::CaseInsensitive) == 0;
-  };
-  const auto Color = [this](TConfigRow Which) { return FromQColor(WorkingColor(Which)); };
-
-  Config.RoundTime = Float(RoundTime);
-  Config.InjuryTime = Float(InjuryTime);
-  Config.EndOfRoundWarning = Float(EndOfRoundWarning);
-  Config.BluePlayer = RowText(BluePlayer);
-  Config.RedPlayer = RowText(RedPlayer);
-  Config.CoachTime = Float(CoachTime);
-  Config.Rounds = Integer(Rounds);
-  Config.DisqualifyPenalty = Float(DisqualifyPenalty);
-  Config.RedPlayerColor = Color(RedPlayerColor);
-  Config.BluePlayerColor = Color(BluePlayerColor);
-  Config.OnePointColor = Color(OnePointColor);
-  Config.TwoPointColor = Color(TwoPointColor);
-  Config.ThreePointColor = Color(ThreePointColor);
-  Config.NameColor = Color(NameColor);
-  Config.BGColor = Color(BGColor);
-  Config.Division = RowText(Division);
-  Config.RoundColor = Color(RoundColor);
-  Config.BreakColor = Color(BreakColor);
-  Config.InjuryColor = Color(InjuryColor);
-  Config.CommPortNo = Integer(CommPortNo);
-  Config.UsePointGap = Check(UsePointGap);
-  Config.PointGap = Integer(PointGap);
-  Config.UsePointCeiling = Check(UsePointCeiling);
-  Config.PointCeiling = Integer(PointCeiling);
-  Config.UseSuddenDeath = Check(UseSuddenDeath);
-  Config.FirstToScore = Check(FirstToScore);
-  Config.ResetScoreForSuddenDeath = Check(ResetScoreForSuddenDeath);
-  Config.QueryB4NewGame = Check(QueryB4NewGame);
-  Config.AutoCalcWinner = Check(AutoCalcWinner);
-  Config.UseElectronicScoring = Check(UseElectronicScoring);
-  Config.ShowTotalPenalty = Check(ShowTotalPenalty);
-  Config.UsePenaltyIncrement = Check(UsePenaltyIncrement);
-  Config.AutoRestartAfterInjury = Check(AutoRestartAfterInjury);
-  Config.NumButtons = Integer(NumButtons);
-  Config.Transiency = Integer(Transiency);
-  Config.WinnerBlink = ParseFloatText(RowText(WinnerBlink)).value_or(FallbackWinnerBlink) + 0.0;
+  std::vector<TStore> Stores;
+  for (const TConfigRowDef& Def : ConfigRowDefs()) {
+    const TSettingDef& Setting = Def.Setting();
+    const QString Text = RowText(Def.Row);
+    switch (Def.Kind()) {
+      case TRowKind::Text:
+        Stores.push_back({&Setting, 0, Text});
+        break;
+      case TRowKind::Check:
+        Stores.push_back(
+            {&Setting, Text.compare(CheckText(true), Qt::CaseInsensitive) == 0 ? 1.0 : 0.0, {}});
+        break;
+      case TRowKind::Colour:
+        Stores.push_back({&Setting, double(FromQColor(WorkingColor(Def.Row))), {}});
+        break;
+      default:
+        Stores.push_back({&Setting, CheckedNumber(Def, Text), {}});
+    }
+  }
+  for (const TStore& Store : Stores) {
+    if (Store.Setting->Kind == TSettingKind::Text) {
+      SetSettingText(Config, *Store.Setting, Store.Text);
+    } else {
+      SetSettingNumber(Config, *Store.Setting, Store.Number);
+    }
+  }
 }
 
 void TfrmTKDConfig::ShowTimerPreview(const QTreeWidgetItem* Item) {
@@ -331,6 +307,47 @@ void TfrmTKDConfig::OnCurrentCellChanged(const QModelIndex& Current) {
   // closes it again.
   if (Current.column() == 0 && RowOf(Rows->itemFromIndex(Current))) {
     Rows->setCurrentIndex(Current.siblingAtColumn(1));
+  }
+}
+
+void TfrmTKDConfig::EditRow(const QModelIndex& Index) {
+  if (RowOf(Rows->itemFromIndex(Index))) Rows->edit(Index.siblingAtColumn(1));
+}
+
+// The next (Step 1) or previous (Step -1) value row after the current one.
+QTreeWidgetItem* TfrmTKDConfig::NeighbourRow(int Step) const {
+  QTreeWidgetItem* Item = Rows->currentItem();
+  do {
+    Item = Step > 0 ? Rows->itemBelow(Item) : Rows->itemAbove(Item);
+  } while (Item && !RowOf(Item));
+  return Item;
+}
+
+bool TfrmTKDConfig::eventFilter(QObject* Watched, QEvent* Event) {
+  // An open editor has the focus and its own keys; these reach the list only
+  // while no row is being edited.
+  if (Watched != Rows || Event->type() != QEvent::KeyPress) {
+    return QDialog::eventFilter(Watched, Event);
+  }
+  const auto* Key = static_cast<QKeyEvent*>(Event);
+  switch (Key->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+      if (!RowOf(Rows->currentItem())) return false;  // Enter on no row: the OK button
+      EditRow(Rows->currentIndex());
+      return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      // Tab walks the rows; after the last one it moves on to the buttons.
+      if (QTreeWidgetItem* Next = NeighbourRow(Key->key() == Qt::Key_Tab ? 1 : -1)) {
+        Rows->setCurrentItem(Next, 1);
+        return true;
+      }
+      return false;
+    default:
+      return false;
   }
 }
 

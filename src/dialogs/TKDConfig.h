@@ -48,11 +48,12 @@ class TfrmTKDConfig : public QDialog {
   QColor WorkingColor(TConfigRow Which) const;
 
   // Fills every row and the working colours from Config: numbers with one
-  // decimal, checks as "True"/"False".
+  // decimal, checks as "True"/"False". Up, Down and Tab move between the
+  // rows; Space, Enter, F2 or a click opens a row's editor.
   void LoadRows(const TTKDConfig& Config);
-  // Stores the rows into Config field by field in the dialog's fixed order.
-  // Throws TDorvaneError at the first number or integer row that does not
-  // convert; the fields stored before it keep their new values.
+  // Stores the rows into Config. Throws TDorvaneError for the first number
+  // or integer row from the top that does not convert or lies outside its
+  // setting's range; Config is then unchanged.
   void StoreRows(TTKDConfig& Config) const;
 
   // Shows on the preview clock the time of the time row or timer colour row
@@ -64,8 +65,12 @@ class TfrmTKDConfig : public QDialog {
   // The "..." button of a colour row.
   void ChooseRowColor(TConfigRow Which);
 
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
  private:
   void BuildRows();
+  void EditRow(const QModelIndex& Index);
+  QTreeWidgetItem* NeighbourRow(int Step) const;
   void OnRowChanged(QTreeWidgetItem* Item, int Column);
   void OnCurrentRowChanged(QTreeWidgetItem* Current);
   void OnCurrentCellChanged(const QModelIndex& Current);

@@ -1,13 +1,24 @@
 #include "model/NumberText.h"
 
+#include <QLocale>
 #include <cmath>
 
 namespace {
 
+constexpr char16_t ArabicDecimalSeparator = u'\u066B';
+
+// The ASCII digit of a decimal digit of any script.
+std::optional<char> AsciiDigit(QChar C) {
+  if (C.category() != QChar::Number_DecimalDigit) return std::nullopt;
+  const int Value = C.digitValue();
+  if (Value < 0 || Value > 9) return std::nullopt;
+  return char('0' + Value);
+}
+
 std::optional<int> HexDigit(QChar C) {
-  if (C >= u'0' && C <= u'9') return C.unicode() - u'0';
   if (C >= u'a' && C <= u'f') return C.unicode() - u'a' + 10;
   if (C >= u'A' && C <= u'F') return C.unicode() - u'A' + 10;
+  if (const std::optional<char> Digit = AsciiDigit(C)) return *Digit - '0';
   return std::nullopt;
 }
 
@@ -29,8 +40,9 @@ std::optional<int32_t> ParseDecimal(QStringView Text) {
   if (Text.isEmpty()) return std::nullopt;
   int64_t Value = 0;
   for (const QChar C : Text) {
-    if (C < u'0' || C > u'9') return std::nullopt;
-    Value = Value * 10 + (C.unicode() - u'0');
+    const std::optional<char> Digit = AsciiDigit(C);
+    if (!Digit) return std::nullopt;
+    Value = Value * 10 + (*Digit - '0');
     if (Value > int64_t(INT32_MAX) + 1) return std::nullopt;
   }
   if (Negative) Value = -Value;
@@ -38,12 +50,38 @@ std::optional<int32_t> ParseDecimal(QStringView Text) {
   return static_cast<int32_t>(Value);
 }
 
+bool IsDecimalMark(QChar C, const QLocale& Locale) {
+  if (C == ArabicDecimalSeparator || QString(C) == Locale.decimalPoint()) return true;
+  return C == u'.' && Locale.groupSeparator() != QStringLiteral(".");
+}
+
+// Text rewritten with ASCII digits, "." and "-"; nullopt when a character
+// has no place in a number. Direction marks around a sign are dropped.
+std::optional<QByteArray> AsciiNumber(QStringView Text) {
+  const QLocale Locale;
+  QByteArray Ascii;
+  Ascii.reserve(Text.size());
+  for (const QChar C : Text) {
+    if (const std::optional<char> Digit = AsciiDigit(C)) {
+      Ascii += *Digit;
+    } else if (IsDecimalMark(C, Locale)) {
+      Ascii += '.';
+    } else if (C == u'-' || C == u'\u2212') {
+      Ascii += '-';
+    } else if (C == u'+' || C == u'e' || C == u'E') {
+      Ascii += char(C.unicode());
+    } else if (C.category() != QChar::Other_Format) {
+      return std::nullopt;
+    }
+  }
+  return Ascii;
+}
+
 }  // namespace
 
-QLocale NumberLocale() {
-  QLocale Locale;
-  Locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-  return Locale;
+QChar DecimalSeparator() {
+  const QString Separator = QLocale().decimalPoint();
+  return Separator == QStringLiteral(",") ? QLatin1Char(',') : QLatin1Char('.');
 }
 
 std::optional<int32_t> ParseIntegerText(const QString& Text) {
@@ -56,10 +94,18 @@ std::optional<int32_t> ParseIntegerText(const QString& Text) {
 }
 
 std::optional<double> ParseFloatText(const QString& Text) {
+  const std::optional<QByteArray> Ascii = AsciiNumber(QStringView(Text).trimmed());
+  if (!Ascii) return std::nullopt;
   bool Ok = false;
-  const double Value = NumberLocale().toDouble(QStringView(Text).trimmed(), &Ok);
+  const double Value = QLocale::c().toDouble(QLatin1StringView(*Ascii), &Ok);
   if (!Ok || !std::isfinite(Value)) return std::nullopt;
   return Value;
 }
 
-QString FormatFloatText(double Value) { return NumberLocale().toString(Value, 'g', 15); }
+QString FormatFloatText(double Value) {
+  return QString::number(Value, 'g', 15).replace(QLatin1Char('.'), DecimalSeparator());
+}
+
+QString FormatFixedText(double Value, int Decimals) {
+  return QString::number(Value, 'f', Decimals).replace(QLatin1Char('.'), DecimalSeparator());
+}

@@ -56,11 +56,12 @@ class TTKDConfig {
   int32_t B2 = 0;
   int32_t B3 = 0;
 
-  // Fills every field from SettingsFilePath(), defaults where a key is
-  // missing or does not parse. Never fails.
+  // Fills every field from one reading of SettingsFilePath(), defaults where
+  // a key is missing, does not parse or lies outside its range. Never fails.
   void LoadConfig();
-  // Writes every field to [Config]; throws TDorvaneError("Unable to write to
-  // <path>") at the first key that cannot be written.
+  // Writes every field to [Config] in one replacement of the file; throws
+  // TDorvaneError("Unable to write to <path>") when it cannot, and the file
+  // then keeps all its old values.
   void SaveConfig() const;
 };
 

@@ -60,7 +60,7 @@ QString FormatSecondsHMS(double Seconds) {
   } else {
     Result += QStringLiteral("00") + Separator;
   }
-  return Result + PadLeft(NumberLocale().toString(Seconds, 'f', 1), QLatin1Char('0'), 4);
+  return Result + PadLeft(FormatFixedText(Seconds, 1), QLatin1Char('0'), 4);
 }
 
 bool IsNumeric(const QString& Text) {

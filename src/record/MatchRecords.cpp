@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/InputKinds.h"
+#include "model/NumberText.h"
 #include "model/Settings.h"
 #include "platform/TimeSource.h"
 #include "platform/UserFolders.h"
@@ -48,11 +49,7 @@ QString FormatRecordTime(double DateTime) {
          QString::asprintf("%02d.%03d", Second, int(MsOfDay % 1000));
 }
 
-QString FormatOneDecimal(double Value) {
-  // Plain "-" and no grouping whatever the locale; only the decimal mark is local.
-  QString Text = QString::number(Value, 'f', 1);
-  return Text.replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
+QString FormatOneDecimal(double Value) { return FormatFixedText(Value, 1); }
 
 QString RecordFileName(const QString& SaveFileName) {
   // Either separator ends a directory part, so no name can point outside Data/.

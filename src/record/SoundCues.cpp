@@ -7,9 +7,10 @@
 #include "platform/SoundPlayer.h"
 
 void PlayCue(const QString& Name) {
-  const QString Path =
-      ReadProfileString(SettingsFilePath(), QStringLiteral("Wav"), Name, QString());
-  // A relative path is taken from the current directory, as the operator typed it.
+  QString Path = ReadProfileString(SettingsFilePath(), QStringLiteral("Wav"), Name, QString());
+  // Files written on Windows separate folders with backslashes. A relative
+  // path is taken from the current directory, as the operator typed it.
+  Path.replace(QLatin1Char('\\'), QLatin1Char('/'));
   if (Path.isEmpty() || !QFileInfo(Path).isFile()) return;
   SoundPlayer().PlayFile(Path);
 }

@@ -9,7 +9,7 @@
 #include "board/BoardPlacement.h"
 #include "platform/ProgramDir.h"
 #include "platform/UserFolders.h"
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 
 namespace {
 

@@ -1,8 +1,14 @@
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "dialogs/ConfigCommand.h"
@@ -17,9 +23,10 @@ using enum TConfigRow;
 class TKDConfigTest : public TDialogFixture {
  protected:
   // The line editor of Which, opened the way the operator opens it: by
-  // focusing the row.
+  // focusing the row and pressing F2.
   static QLineEdit* FocusAndEdit(TfrmTKDConfig& Dialog, TConfigRow Which) {
     Dialog.Rows->setCurrentItem(Dialog.Row(Which));
+    QTest::keyClick(Dialog.Rows, Qt::Key_F2);
     // A closed editor lingers hidden until it is deleted.
     for (QLineEdit* Editor : Dialog.Rows->viewport()->findChildren<QLineEdit*>()) {
       if (Editor->isVisible()) return Editor;
@@ -132,7 +139,7 @@ TEST_F(TKDConfigTest, TextInEachRoundStopsBeforeAnyFieldChanges) {
   EXPECT_FALSE(QFile::exists(SettingsFilePath()));
 }
 
-TEST_F(TKDConfigTest, FractionInNumberOfRoundsKeepsEarlierFieldsAndLeavesTheFile) {
+TEST_F(TKDConfigTest, FractionInNumberOfRoundsStoresNoFieldAndLeavesTheFile) {
   FConfig.SaveConfig();
   const QString FileBefore = SettingsFileText();
   WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
@@ -149,12 +156,14 @@ TEST_F(TKDConfigTest, FractionInNumberOfRoundsKeepsEarlierFieldsAndLeavesTheFile
   });
 
   EXPECT_EQ(ErrorOf([this] { ShowConfigDialog(FConfig); }), "'3.5' is not a valid integer value");
-  EXPECT_EQ(FConfig.RoundTime, 100);
-  EXPECT_EQ(FConfig.InjuryTime, 50);
-  EXPECT_EQ(FConfig.EndOfRoundWarning, 5);
-  EXPECT_EQ(FConfig.BluePlayer, "Lee");
-  EXPECT_EQ(FConfig.RedPlayer, "Kim");
-  EXPECT_EQ(FConfig.CoachTime, 20);
+  // A half-stored dialog would start the next round with times the
+  // operator was told were not taken.
+  EXPECT_EQ(FConfig.RoundTime, 180);
+  EXPECT_EQ(FConfig.InjuryTime, 60);
+  EXPECT_EQ(FConfig.EndOfRoundWarning, 10);
+  EXPECT_EQ(FConfig.BluePlayer, "Blue player");
+  EXPECT_EQ(FConfig.RedPlayer, "Red player");
+  EXPECT_EQ(FConfig.CoachTime, 30);
   EXPECT_EQ(FConfig.Rounds, 3);
   EXPECT_EQ(FConfig.DisqualifyPenalty, 4);
   EXPECT_EQ(FConfig.Division, "");
@@ -184,6 +193,10 @@ TEST_P(TKDConfigNumberTest, ConvertsOrNamesTheText) {
   EXPECT_FALSE(std::signbit(Stored));
 }
 
+// A time above zero that a clock can show.
+#define EACH_ROUND_RANGE(Text) \
+  "'" Text "' is not a valid value for \"Each round\": it must be above 0 and at most 5999"
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, TKDConfigNumberTest,
     testing::Values(
@@ -193,7 +206,17 @@ INSTANTIATE_TEST_SUITE_P(
         TNumberCase{RoundTime, "inf", "'inf' is not a valid floating point value", 0},
         TNumberCase{RoundTime, "nan", "'nan' is not a valid floating point value", 0},
         TNumberCase{RoundTime, "1,5", "'1,5' is not a valid floating point value", 0},
-        TNumberCase{RoundTime, "-0", "", 0}, TNumberCase{RoundTime, " 12.5 ", "", 12.5},
+        TNumberCase{RoundTime, " 12.5 ", "", 12.5}, TNumberCase{RoundTime, "5999", "", 5999},
+        TNumberCase{RoundTime, "-0", EACH_ROUND_RANGE("-0"), 0},
+        TNumberCase{RoundTime, "0", EACH_ROUND_RANGE("0"), 0},
+        TNumberCase{RoundTime, "-5", EACH_ROUND_RANGE("-5"), 0},
+        TNumberCase{RoundTime, "1e15", EACH_ROUND_RANGE("1e15"), 0},
+        TNumberCase{RoundTime, "5999.5", EACH_ROUND_RANGE("5999.5"), 0},
+        TNumberCase{Rounds, "-1",
+                    "'-1' is not a valid value for \"Number of rounds\": it must be at least 0 and "
+                    "at most 2147483647",
+                    0},
+        TNumberCase{Rounds, "0", "", 0},
         TNumberCase{Rounds, "2147483648", "'2147483648' is not a valid integer value", 0},
         TNumberCase{Rounds, "", "'' is not a valid integer value", 0},
         TNumberCase{Rounds, "7", "", 7}));
@@ -202,6 +225,7 @@ struct TBlinkCase {
   const char* Text;
   double WinnerBlink;
   int Period;
+  const char* Error;  // empty when the text is accepted
 };
 
 class TKDConfigBlinkTest : public TKDConfigTest, public testing::WithParamInterface<TBlinkCase> {};
@@ -212,17 +236,22 @@ TEST_P(TKDConfigBlinkTest, BlinkRowGivesBlinkPeriod) {
   Dialog.LoadRows(FConfig);
   Dialog.SetRowText(WinnerBlink, Case.Text);
 
-  Dialog.StoreRows(FConfig);
+  EXPECT_EQ(ErrorOf([&] { Dialog.StoreRows(FConfig); }), QString(Case.Error));
   EXPECT_EQ(FConfig.WinnerBlink, Case.WinnerBlink);
   EXPECT_EQ(WinnerBlinkInterval(FConfig.WinnerBlink), Case.Period);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, TKDConfigBlinkTest,
-                         testing::Values(TBlinkCase{"fast", 1.5, 100}, TBlinkCase{"50", 50, 100},
-                                         TBlinkCase{"250.4", 250.4, 250},
-                                         TBlinkCase{"250.5", 250.5, 250},
-                                         TBlinkCase{"251.5", 251.5, 252},
-                                         TBlinkCase{"1e12", 1e12, 2147483647}));
+#define BLINK_RANGE                                                                               \
+  "is not a valid value for \"Winner blink frequency (millisecs)\": it must be at least 100 and " \
+  "at most 2147483647"
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TKDConfigBlinkTest,
+    testing::Values(TBlinkCase{"fast", 200, 200, "'fast' is not a valid floating point value"},
+                    TBlinkCase{"50", 200, 200, "'50' " BLINK_RANGE},
+                    TBlinkCase{"250.4", 250.4, 250, ""}, TBlinkCase{"250.5", 250.5, 250, ""},
+                    TBlinkCase{"251.5", 251.5, 252, ""}, TBlinkCase{"100", 100, 100, ""},
+                    TBlinkCase{"1e12", 200, 200, "'1e12' " BLINK_RANGE}));
 
 TEST_F(TKDConfigTest, PointRulesStayOffThroughRepeatedConfirmation) {
   FConfig.PointGap = 9;
@@ -362,6 +391,7 @@ TEST_F(TKDConfigTest, ColourRowEditorShowsTheWorkingColourAndOpensTheChooser) {
   Dialog.ColorChooser = [](QWidget*, const QColor&) { return std::optional(QColor(5, 6, 7)); };
   Dialog.show();
   Dialog.Rows->setCurrentItem(Dialog.Row(OnePointColor));
+  QTest::keyClick(Dialog.Rows, Qt::Key_Space);
   QAbstractButton* Button = nullptr;
   for (auto* Candidate :
        Dialog.Rows->viewport()->findChildren<QAbstractButton*>("btnChooseColor")) {
@@ -374,6 +404,132 @@ TEST_F(TKDConfigTest, ColourRowEditorShowsTheWorkingColourAndOpensTheChooser) {
   Button->click();
   EXPECT_EQ(Dialog.WorkingColor(OnePointColor), QColor(5, 6, 7));
   EXPECT_EQ(Editor->palette().color(Editor->backgroundRole()), QColor(5, 6, 7));
+}
+
+struct TMoveCase {
+  const char* Name;
+  Qt::Key Key;
+  bool EditorOpen;  // the True/False list is open when the key comes
+  TConfigRow Expected;
+};
+
+class TKDConfigMoveTest : public TKDConfigTest, public testing::WithParamInterface<TMoveCase> {};
+
+// One slip of the arrow key on a True/False row used to flip it.
+TEST_P(TKDConfigMoveTest, KeysMoveBetweenRowsAndLeaveTheValue) {
+  const TMoveCase& Case = GetParam();
+  TfrmTKDConfig Dialog(FConfig);
+  Dialog.LoadRows(FConfig);
+  Dialog.show();
+  Dialog.Rows->setFocus();
+  Dialog.Rows->setCurrentItem(Dialog.Row(AutoRestartAfterInjury), 1);
+  QWidget* Target = Dialog.Rows;
+  if (Case.EditorOpen) {
+    QTest::keyClick(Dialog.Rows, Qt::Key_Space);
+    Target = nullptr;
+    for (QComboBox* Editor : Dialog.Rows->viewport()->findChildren<QComboBox*>()) {
+      if (Editor->isVisible()) Target = Editor;
+    }
+    ASSERT_NE(Target, nullptr);
+  }
+
+  QTest::keyClick(Target, Case.Key);
+
+  EXPECT_EQ(Dialog.Rows->currentItem(), Dialog.Row(Case.Expected));
+  EXPECT_EQ(Dialog.Rows->currentIndex().column(), 1);
+  EXPECT_EQ(Dialog.RowText(AutoRestartAfterInjury), "True");
+  Dialog.StoreRows(FConfig);
+  EXPECT_TRUE(FConfig.AutoRestartAfterInjury);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, TKDConfigMoveTest,
+    testing::Values(TMoveCase{"Down", Qt::Key_Down, false, DisqualifyPenalty},
+                    TMoveCase{"Up", Qt::Key_Up, false, Rounds},
+                    TMoveCase{"Tab", Qt::Key_Tab, false, DisqualifyPenalty},
+                    TMoveCase{"Backtab", Qt::Key_Backtab, false, Rounds},
+                    TMoveCase{"DownInEditor", Qt::Key_Down, true, DisqualifyPenalty},
+                    TMoveCase{"UpInEditor", Qt::Key_Up, true, Rounds},
+                    TMoveCase{"TabInEditor", Qt::Key_Tab, true, DisqualifyPenalty},
+                    TMoveCase{"BacktabInEditor", Qt::Key_Backtab, true, Rounds}),
+    [](const testing::TestParamInfo<TMoveCase>& Info) { return Info.param.Name; });
+
+TEST_F(TKDConfigTest, SpaceEnterAndF2OpenTheEditorWithoutChangingTheValue) {
+  for (const Qt::Key Key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_F2}) {
+    SCOPED_TRACE(Key);
+    TfrmTKDConfig Dialog(FConfig);
+    Dialog.LoadRows(FConfig);
+    Dialog.show();
+    Dialog.Rows->setCurrentItem(Dialog.Row(RoundTime), 1);
+    EXPECT_EQ(Dialog.Rows->viewport()->findChildren<QLineEdit*>().size(), 0);
+
+    QTest::keyClick(Dialog.Rows, Key);
+
+    QLineEdit* Editor = nullptr;
+    for (QLineEdit* Candidate : Dialog.Rows->viewport()->findChildren<QLineEdit*>()) {
+      if (Candidate->isVisible()) Editor = Candidate;
+    }
+    ASSERT_NE(Editor, nullptr);
+    EXPECT_EQ(Editor->text(), "180.0");
+    EXPECT_EQ(Dialog.RowText(RoundTime), "180.0");
+    EXPECT_TRUE(Dialog.isVisible());  // Enter on a row edits it, it does not confirm
+  }
+}
+
+TEST_F(TKDConfigTest, ClickOpensTheTrueFalseListAndTheWheelCannotFlipIt) {
+  TfrmTKDConfig Dialog(FConfig);
+  Dialog.LoadRows(FConfig);
+  Dialog.show();
+  const QRect Cell = Dialog.Rows->visualItemRect(Dialog.Row(UseSuddenDeath))
+                         .adjusted(Dialog.Rows->columnWidth(0), 0, 0, 0);
+  QTest::mouseClick(Dialog.Rows->viewport(), Qt::LeftButton, {}, Cell.center());
+  QComboBox* Editor = nullptr;
+  for (QComboBox* Candidate : Dialog.Rows->viewport()->findChildren<QComboBox*>()) {
+    if (Candidate->isVisible()) Editor = Candidate;
+  }
+  ASSERT_NE(Editor, nullptr);
+  QWheelEvent Wheel(QPointF(5, 5), Editor->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Editor, &Wheel);
+  EXPECT_EQ(Editor->currentText(), "True");
+  EXPECT_EQ(Dialog.RowText(UseSuddenDeath), "True");
+}
+
+// Runs this test again in a child process whose only screen is 800x600.
+void RunOnAnSvgaScreen() {
+  QTemporaryDir Dir;
+  const QString Config = Dir.filePath(QStringLiteral("screens.json"));
+  QFile File(Config);
+  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+  File.write(R"({"screens": [{"name": "svga", "x": 0, "y": 0, "width": 800, "height": 600,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  File.close();
+  QProcess Child;
+  QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
+  Env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + Config);
+  Child.setProcessEnvironment(Env);
+  Child.setProcessChannelMode(QProcess::MergedChannels);
+  Child.start(QCoreApplication::applicationFilePath(),
+              {QStringLiteral("--gtest_filter=TKDConfigTest.FitsASmallScreenWithItsButtonsOnIt")});
+  ASSERT_TRUE(Child.waitForFinished(60000));
+  const QByteArray Output = Child.readAll();
+  EXPECT_EQ(Child.exitCode(), 0) << Output.toStdString();
+  EXPECT_TRUE(Output.contains("[       OK ] TKDConfigTest.FitsASmallScreen"))
+      << Output.toStdString();
+}
+
+TEST_F(TKDConfigTest, FitsASmallScreenWithItsButtonsOnIt) {
+  if (QGuiApplication::primaryScreen()->availableGeometry().height() > 600) {
+    RunOnAnSvgaScreen();
+    return;
+  }
+  TfrmTKDConfig Dialog(FConfig);
+  Dialog.show();
+  const QRect Area = Dialog.screen()->availableGeometry();
+  EXPECT_TRUE(Area.contains(Dialog.geometry())) << Dialog.geometry().height();
+  for (const QPushButton* Button : {Dialog.btnOK, Dialog.btnCancel}) {
+    EXPECT_TRUE(Area.contains(QRect(Button->mapToGlobal(QPoint()), Button->size())));
+  }
 }
 
 }  // namespace

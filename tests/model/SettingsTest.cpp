@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -85,6 +88,10 @@ TEST_F(SettingsTest, ReadingRules) {
   const auto SaveInput = [](const TTKDConfig& C) { return double(C.SaveInput); };
   const auto UseSuddenDeath = [](const TTKDConfig& C) { return double(C.UseSuddenDeath); };
   const auto AutoRestart = [](const TTKDConfig& C) { return double(C.AutoRestartAfterInjury); };
+  const auto WinnerBlink = [](const TTKDConfig& C) { return C.WinnerBlink; };
+  const auto EndOfRoundWarning = [](const TTKDConfig& C) { return C.EndOfRoundWarning; };
+  const auto NumButtons = [](const TTKDConfig& C) { return double(C.NumButtons); };
+  const auto Transiency = [](const TTKDConfig& C) { return double(C.Transiency); };
   const TReadCase Cases[] = {
       {"RoundTime=95.5", RoundTime, 95.5},
       {"RoundTime=abc", RoundTime, 180},
@@ -97,7 +104,7 @@ TEST_F(SettingsTest, ReadingRules) {
       {"RoundColor=-1", RoundColor, -1},
       {"RoundColor=0x", RoundColor, 16777215},
       {"Rounds=2.5", Rounds, 3},
-      {"Rounds=-4", Rounds, -4},
+      {"Rounds=-4", Rounds, 3},  // below its range
       {"SaveInput=True", SaveInput, 0},
       {"SaveInput=2", SaveInput, 1},
       {"SaveInput=$10", SaveInput, 1},
@@ -105,6 +112,20 @@ TEST_F(SettingsTest, ReadingRules) {
       {"UseSuddenDeath=0", UseSuddenDeath, 0},
       {"AutoRestartAfterInjury=0", AutoRestart, 0},
       {"AUTORESTARTAFTERINJURY=0", AutoRestart, 0},
+      // Written by older versions under a Persian locale.
+      {"RoundTime=\u06F1\u06F2\u06F0", RoundTime, 120},
+      {"Rounds=\u06F5", Rounds, 5},
+      // Outside their ranges, values read as unreadable ones.
+      {"RoundTime=0", RoundTime, 180},
+      {"RoundTime=-5", RoundTime, 180},
+      {"RoundTime=1e15", RoundTime, 180},
+      {"RoundTime=5999.5", RoundTime, 180},
+      {"RoundTime=5999", RoundTime, 5999},
+      {"WinnerBlink=99.9", WinnerBlink, 200},
+      {"WinnerBlink=100", WinnerBlink, 100},
+      {"EndOfRoundWarning=0", EndOfRoundWarning, 0},
+      {"NumButtons=-1", NumButtons, 2},
+      {"Transiency=2147483647", Transiency, 2147483647},
   };
   for (const TReadCase& Case : Cases) {
     SCOPED_TRACE(Case.Stored);
@@ -245,6 +266,102 @@ TEST_F(SettingsTest, GarbageFileGivesDefaultsAroundWhatReads) {
   EXPECT_EQ(Config->Rounds, 5);
   EXPECT_EQ(Config->RoundTime, 180);  // a 2047-digit number does not fit a double
   EXPECT_EQ(Config->R1, 5);           // only the first [Config] counts
+}
+
+struct TLocaleCase {
+  const char* Name;
+  QLocale Locale;
+};
+
+const TLocaleCase Locales[] = {
+    {"C", QLocale::c()},
+    {"de_DE", QLocale(QLocale::German, QLocale::Germany)},
+    {"fa_IR", QLocale(QLocale::Persian, QLocale::Iran)},
+    {"ar_EG", QLocale(QLocale::Arabic, QLocale::Egypt)},
+    {"fr_CA", QLocale(QLocale::French, QLocale::Canada)},
+};
+
+// A 2:00 round saved under a Persian locale used to come back as 3:00
+// under any other.
+TEST_F(SettingsTest, FileSavedUnderOneLocaleLoadsTheSameUnderAnyOther) {
+  for (const TLocaleCase& Writer : Locales) {
+    TTKDConfig Original;
+    SetEveryField(Original);
+    Original.RoundTime = 120;
+    {
+      const TDefaultLocaleScope Scope(Writer.Locale);
+      Original.SaveConfig();
+    }
+    const QByteArray Saved = ReadFile();
+    EXPECT_TRUE(Saved.contains("\r\nRoundTime=120\r\n")) << Writer.Name;
+    EXPECT_TRUE(Saved.contains("\r\nBGColor=-16777216\r\n")) << Writer.Name;
+    for (const TLocaleCase& Reader : Locales) {
+      SCOPED_TRACE(std::string(Writer.Name) + " -> " + Reader.Name);
+      const TDefaultLocaleScope Scope(Reader.Locale);
+      const auto Loaded = SettingsTest::Loaded();
+      EXPECT_EQ(Loaded->RoundTime, 120);
+      EXPECT_EQ(Loaded->CoachTime, 45);
+      EXPECT_EQ(Loaded->WinnerBlink, 350);
+      EXPECT_EQ(Loaded->Rounds, 2);
+      EXPECT_EQ(Loaded->BGColor, -16777216);
+      EXPECT_EQ(Loaded->B3, 12);
+      // A fraction reads back under the locale that wrote it.
+      if (&Reader == &Writer) {
+        EXPECT_EQ(Loaded->DisqualifyPenalty, 3.5);
+      }
+    }
+    ASSERT_TRUE(QFile::remove(SettingsFilePath()));
+  }
+}
+
+// The values of one generation of KilledSaverLeavesOldOrNewValues.
+void SetGeneration(TTKDConfig& Config, int Generation) {
+  const QString Name = QStringLiteral("gen %1").arg(Generation);
+  Config.RedPlayer = Config.BluePlayer = Config.Division = Name;
+  Config.Rounds = Config.PointGap = Config.R1 = Generation;
+}
+
+TEST_F(SettingsTest, KilledSaverLeavesOldOrNewValuesNeverAMix) {
+  // A long line the saver must copy keeps it busy writing when it is killed.
+  WriteFile("; " + QByteArray(4 * 1024 * 1024, 'x') + "\r\n[Config]\r\n");
+  int Pipe[2];
+  ASSERT_EQ(pipe(Pipe), 0);
+  const pid_t Child = fork();
+  ASSERT_GE(Child, 0);
+  if (Child == 0) {
+    close(Pipe[0]);
+    TTKDConfig Config;
+    for (int Generation = 1;; ++Generation) {
+      SetGeneration(Config, Generation);
+      Config.SaveConfig();
+      if (write(Pipe[1], "s", 1) != 1) _exit(1);
+    }
+  }
+  close(Pipe[1]);
+  // Killed before any check, so a failed check leaves no saver running.
+  int Status = 0;
+  const auto KillChild = [&] {
+    kill(Child, SIGKILL);
+    waitpid(Child, &Status, 0);
+    close(Pipe[0]);
+  };
+  constexpr int Saves = 8;
+  int Seen = 0;
+  for (char Byte; Seen < Saves && read(Pipe[0], &Byte, 1) == 1;) ++Seen;
+  KillChild();
+  ASSERT_EQ(Seen, Saves);
+  ASSERT_TRUE(WIFSIGNALED(Status) && WTERMSIG(Status) == SIGKILL);
+
+  const auto Config = Loaded();
+  ASSERT_GE(Config->Rounds, Saves);
+  TTKDConfig Expected;
+  SetGeneration(Expected, Config->Rounds);
+  EXPECT_EQ(Config->RedPlayer, Expected.RedPlayer);
+  EXPECT_EQ(Config->BluePlayer, Expected.BluePlayer);
+  EXPECT_EQ(Config->Division, Expected.Division);
+  EXPECT_EQ(Config->PointGap, Expected.PointGap);
+  EXPECT_EQ(Config->R1, Expected.R1);
+  EXPECT_TRUE(ReadFile().startsWith("; " + QByteArray(4 * 1024 * 1024, 'x') + "\r\n[Config]\r\n"));
 }
 
 }  // namespace

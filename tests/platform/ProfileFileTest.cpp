@@ -1,9 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "platform/ProfileFile.h"
 
@@ -177,6 +180,146 @@ TEST_F(ProfileFileTest, WriteInAReadOnlyFolderKeepsTheOldFile) {
   QFile::setPermissions(Dir.path(),
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   EXPECT_EQ(ReadFile(), QByteArray("[Config]\nA=1\n"));
+}
+
+// What Windows versions and their editors left behind.
+TEST_F(ProfileFileTest, ReadsFilesOfOlderWindowsVersions) {
+  const TReadCase Cases[] = {
+      {"windows-1252", "[Config]\r\nRedPlayer=M\xFCller \x80\r\n", "RedPlayer",
+       "M\xC3\xBCller \xE2\x82\xAC"},
+      {"utf-8 and windows-1252 lines", "[Config]\r\nA=\xC3\xBC\r\nRedPlayer=\xFC\r\n", "RedPlayer",
+       "\xC3\xBC"},
+      {"windows-1252 key", "[Config]\r\nK\xE4se=1\r\n", "K\xC3\xA4se", "1"},
+      {"quoted", "[Config]\r\nRedPlayer=\"Kim\"\r\n", "RedPlayer", "Kim"},
+      {"quoted blanks", "[Config]\r\nRedPlayer= \" Kim \" \r\n", "RedPlayer", " Kim "},
+      {"only one pair of quotes", "[Config]\r\nRedPlayer=\"\"Kim\"\"\r\n", "RedPlayer", "\"Kim\""},
+      {"empty quotes", "[Config]\r\nRedPlayer=\"\"\r\n", "RedPlayer", ""},
+      {"one quote", "[Config]\r\nRedPlayer=\"Kim\r\n", "RedPlayer", "\"Kim"},
+      {"utf-16 le", Bytes("\xFF\xFE[\0C\0o\0n\0f\0i\0g\0]\0\r\0\n\0A\0=\0\xFC\0\r\0\n\0"), "A",
+       "\xC3\xBC"},
+      {"utf-16 be", Bytes("\xFE\xFF\0[\0C\0o\0n\0f\0i\0g\0]\0\n\0A\0=\0\xFC"), "A", "\xC3\xBC"},
+  };
+  for (const TReadCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    WriteFile(Case.File);
+    EXPECT_EQ(Read("Config", Case.Key), QString::fromUtf8(Case.Expected));
+  }
+}
+
+TEST_F(ProfileFileTest, WriteTurnsOnlyTheChangedLinesIntoUtf8) {
+  const TWriteCase Cases[] = {
+      {"windows-1252 kept", "[Config]\r\nRedPlayer=M\xFCller\r\nBluePlayer=Kim\r\n", "Config",
+       "BluePlayer", "Lee", "[Config]\r\nRedPlayer=M\xFCller\r\nBluePlayer=Lee\r\n"},
+      {"same value keeps its bytes", "[Config]\r\nRedPlayer=M\xFCller\r\n", "Config", "RedPlayer",
+       "M\xC3\xBCller", "[Config]\r\nRedPlayer=M\xFCller\r\n"},
+      {"changed value in utf-8", "[Config]\r\nRedPlayer=M\xFCller\r\n", "Config", "RedPlayer",
+       "M\xC3\xBCllers", "[Config]\r\nRedPlayer=M\xC3\xBCllers\r\n"},
+      {"same value keeps its quotes", "[Config]\nRedPlayer=\"Kim\"\n", "Config", "RedPlayer", "Kim",
+       "[Config]\nRedPlayer=\"Kim\"\n"},
+      {"a quoted value keeps its quotes", "[Config]\n", "Config", "RedPlayer", "\"Kim\"",
+       "[Config]\nRedPlayer=\"\"Kim\"\"\n"},
+      {"utf-16 becomes utf-8", Bytes("\xFF\xFE[\0C\0]\0\r\0\n\0A\0=\0\xFC\0\r\0\n\0"), "C", "A",
+       "x", "\xEF\xBB\xBF[C]\r\nA=x\r\n"},
+  };
+  for (const TWriteCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    WriteFile(Case.Before);
+    ASSERT_TRUE(WriteProfileString(FilePath(), QString::fromUtf8(Case.Section),
+                                   QString::fromUtf8(Case.Key), QString::fromUtf8(Case.Value)));
+    EXPECT_EQ(ReadFile(), Case.After);
+    EXPECT_EQ(Read(Case.Section, Case.Key), QString::fromUtf8(Case.Value));
+  }
+}
+
+TEST_F(ProfileFileTest, FileNamedInAnotherCaseIsUsedAndNoSecondFileMade) {
+  const QString Lower = Dir.filePath(QStringLiteral("dorvane.ini"));
+  QFile File(Lower);
+  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+  File.write("[Config]\r\nA=1\r\n");
+  File.close();
+  EXPECT_EQ(Read("Config", "A"), QStringLiteral("1"));
+  ASSERT_TRUE(WriteProfileString(FilePath(), QStringLiteral("Config"), QStringLiteral("A"),
+                                 QStringLiteral("2")));
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("dorvane.ini")});
+  ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+  EXPECT_EQ(File.readAll(), QByteArray("[Config]\r\nA=2\r\n"));
+}
+
+// Files that are no settings file: each reads as empty at once, and a write
+// fails and leaves it as it was.
+struct TOddCase {
+  const char* Name;
+  std::function<void(const QString& Path, const QString& Folder)> Make;
+};
+
+TEST_F(ProfileFileTest, OddFilesReadAsEmptyAndAreNeverWrittenOver) {
+  const TOddCase Cases[] = {
+      {"link to /dev/zero",
+       [](const QString& Path, const QString&) { QFile::link("/dev/zero", Path); }},
+      {"fifo", [](const QString& Path,
+                  const QString&) { mkfifo(QFile::encodeName(Path).constData(), 0600); }},
+      {"link to a fifo",
+       [](const QString& Path, const QString& Folder) {
+         const QString Fifo = Folder + QStringLiteral("/fifo");
+         mkfifo(QFile::encodeName(Fifo).constData(), 0600);
+         QFile::link(Fifo, Path);
+       }},
+      {"50 MB line",
+       [](const QString& Path, const QString&) {
+         QFile File(Path);
+         ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+         File.write("[Config]\nA=1\nB=" + QByteArray(50 * 1000 * 1000, 'x') + "\n");
+       }},
+  };
+  for (const TOddCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    QTemporaryDir Folder;
+    const QString Path = Folder.filePath(QStringLiteral("Dorvane.INI"));
+    Case.Make(Path, Folder.path());
+    const QFileInfo Before(Path);
+    ASSERT_TRUE(Before.exists() || Before.isSymLink());
+    const auto Entries = [&Folder] {
+      return QDir(Folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    };
+    const QStringList EntriesBefore = Entries();
+    EXPECT_EQ(ReadProfileString(Path, QStringLiteral("Config"), QStringLiteral("A"), "default"),
+              QStringLiteral("default"));
+    EXPECT_FALSE(WriteProfileString(Path, QStringLiteral("Config"), QStringLiteral("A"),
+                                    QStringLiteral("2")));
+    const QFileInfo After(Path);
+    EXPECT_EQ(After.isSymLink(), Before.isSymLink());
+    EXPECT_EQ(After.size(), Before.size());
+    EXPECT_EQ(Entries(), EntriesBefore);  // no temporary file left behind
+  }
+}
+
+// Sets the file's time to Seconds after the epoch.
+void SetFileTime(const QString& Path, time_t Seconds) {
+  const timespec Times[2] = {{Seconds, 0}, {Seconds, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(Path).constData(), Times, 0), 0);
+}
+
+TEST_F(ProfileFileTest, FileIsReadAgainOnlyWhenItChangedOnDisk) {
+  WriteFile("[Config]\r\nA=1\r\n");
+  SetFileTime(FilePath(), 1600000000);
+  EXPECT_EQ(Read("Config", "A"), QStringLiteral("1"));
+
+  // The same size, time and file: the reading of before still serves.
+  {
+    QFile File(FilePath());
+    ASSERT_TRUE(File.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(File.seek(12));
+    File.write("2");
+  }
+  SetFileTime(FilePath(), 1600000000);
+  EXPECT_EQ(Read("Config", "A"), QStringLiteral("1"));
+  EXPECT_EQ(Read("Config", "A"), QStringLiteral("1"));
+
+  SetFileTime(FilePath(), 1600000001);
+  EXPECT_EQ(Read("Config", "A"), QStringLiteral("2"));
+  WriteFile("[Config]\r\nA=33\r\n");  // a new size, just now
+  EXPECT_EQ(Read("Config", "A"), QStringLiteral("33"));
 }
 
 }  // namespace

@@ -46,6 +46,14 @@ TEST_F(SoundCuesTest, ConfiguredCuePlaysItsFile) {
   EXPECT_EQ(FPlayer.Calls(), QStringList{"play " + Red});
 }
 
+TEST_F(SoundCuesTest, WindowsPathsWithBackslashesAndQuotesPlay) {
+  ASSERT_TRUE(QDir(FDir.path()).mkdir("sounds"));
+  const QString Red = MakeWave("sounds/red.wav");
+  WriteIni("[Wav]\r\nRedPoint=\"" + FDir.path().toUtf8() + "\\sounds\\red.wav\"\r\n");
+  PlayCue("RedPoint");
+  EXPECT_EQ(FPlayer.Calls(), QStringList{"play " + Red});
+}
+
 // Silent cues must not reach the player at all, so a sound that plays goes on.
 struct TSilentCase {
   const char* What;

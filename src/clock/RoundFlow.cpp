@@ -77,7 +77,8 @@ void TRoundFlow::mniStartRoundClick() {
   FScoreMgr.SetInjuryColor(FConfig.InjuryColor);
   FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
   FScoreMgr.SetWinner(0);
-  FRecords.WriteScoreRecord(QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(FConfig.Rounds));
+  FRecords.WriteScoreRecord(
+      QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(FConfig.Rounds));
   CreateClock();
   FTimerThread->Start();
   UpdateCommands();
@@ -291,8 +292,7 @@ void TRoundFlow::MoveMatchOn() {
   }
   if (!FConfig.AutoCalcWinner) return;
   if (FScoreMgr.Winner() == 0) DecideWinner();
-  if (FScoreMgr.Winner() == 0 && FConfig.UseSuddenDeath &&
-      FScoreMgr.Round() == FConfig.Rounds) {
+  if (FScoreMgr.Winner() == 0 && FConfig.UseSuddenDeath && FScoreMgr.Round() == FConfig.Rounds) {
     OpenSuddenDeathRound();
   }
 }

@@ -32,9 +32,14 @@ QString ErrorMessage(const std::exception_ptr& Error) {
 }  // namespace
 
 TClockRun TClockRun::Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound) {
-  return {Config.RoundTime,      Config.CoachTime,  Config.InjuryTime,
-          Round,                 Config.Rounds,     Config.UseSuddenDeath,
-          SuddenDeathRound,      Config.UseElectronicScoring};
+  return {.RoundTime = Config.RoundTime,
+          .BreakTime = Config.CoachTime,
+          .InjuryTime = Config.InjuryTime,
+          .Round = Round,
+          .Rounds = Config.Rounds,
+          .UseSuddenDeath = Config.UseSuddenDeath,
+          .SuddenDeathRound = SuddenDeathRound,
+          .UseElectronicScoring = Config.UseElectronicScoring};
 }
 
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)
@@ -221,7 +226,8 @@ bool TTimerThread::BreakDue() const {
 
 void TTimerThread::CountBreak() {
   // nearbyint rounds halves to even: a break of 0.5 s has no cue.
-  if (std::nearbyint(FRun.BreakTime) > 0 && CuePlayer) CuePlayer(QStringLiteral("StartBetweenRounds"));
+  if (std::nearbyint(FRun.BreakTime) > 0 && CuePlayer)
+    CuePlayer(QStringLiteral("StartBetweenRounds"));
   // A decision in the round's last pass keeps its state; its stop follows.
   SetStateUnlessDecided(csBreak);
   FElapsed = 0;

@@ -64,4 +64,3 @@ class TTKDConfig {
   // then keeps all its old values.
   void SaveConfig() const;
 };
-

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <filesystem>
 
+#include "platform/Logging.h"
 #include "platform/ProgramDir.h"
 #include "update/UpdateDescription.h"
 
@@ -182,6 +183,8 @@ bool InstallStagedUpdate() {
       Update && CompareVersions(*ParseVersion(Update->Version), *ParseVersion(DORVANE_VERSION)) > 0;
   const bool Installed =
       Newer && VerifyStagedFiles(*Update, Error) && InstallStagedFiles(*Update, Error);
+  // Nobody is there to tell at start-up: the postponed update is dropped.
+  if (!Error.isEmpty()) qCWarning(LogUpdate) << "postponed update not installed:" << Error;
   DiscardStaging();
   return Installed;
 }

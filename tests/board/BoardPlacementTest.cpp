@@ -28,7 +28,9 @@ class BoardPlacementTest : public TBoardFixture {
  protected:
   ~BoardPlacementTest() override { ForgetUserFolders(); }
   TfrmDorvane& Shown(bool Windowed) {
-    FPlaced = std::make_unique<TfrmDorvane>();
+    FPlaced.reset();  // the board goes before the match it shows
+    FPlacedMatch = std::make_unique<TMatch>(FConfig);
+    FPlaced = std::make_unique<TfrmDorvane>(FConfig, *FPlacedMatch);
     FPlaced->ShowOn(BoardScreen(0), Windowed);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(FPlaced.get()));
     return *FPlaced;
@@ -38,6 +40,7 @@ class BoardPlacementTest : public TBoardFixture {
       if (Entry->text() == Caption) return Entry;
     return nullptr;
   }
+  std::unique_ptr<TMatch> FPlacedMatch;
   std::unique_ptr<TfrmDorvane> FPlaced;
 };
 

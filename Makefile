@@ -2,7 +2,7 @@
 # make test : install what is missing, build, run the whole suite
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-            libarchive-dev
+            libarchive-dev fonts-wqy-microhei fonts-dejavu-core fonts-tlwg-loma-ttf
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 

@@ -15,6 +15,7 @@
 
 #include "board/HelpWindow.h"
 #include "board/MessageBoxes.h"
+#include "board/PopupMenuKeys.h"
 #include "board/ScoreDisplay.h"
 #include "clock/core/RoundFlow.h"
 #include "dialogs/TestButtons.h"
@@ -212,6 +213,9 @@ void TfrmDorvane::BuildPopupMenu() {
   mnuPopUp->addSeparator();
   AddMenuEntry(mnuPopUp, QStringLiteral("Exit"), CtrlX, QStringLiteral("Exit"));
 
+  new TPopupMenuKeys(
+      mnuPopUp, mniSetRound, [this] { mniSetRoundChange(); },
+      QList<QAction*>(FCommands.begin(), FCommands.end()));
   connect(mnuPopUp, &QMenu::aboutToShow, this, [this] { mnuPopUpPopup(); });
   // After any entry, also one in the Red or Blue group (their clicks reach
   // this menu's signal too).

@@ -96,4 +96,6 @@ class TRoundFlow {
   // The end-of-round warning blink left the digits black at the last tick.
   bool FClockDark = false;
   std::unique_ptr<QTimer> tmrWinner;
+  // The phase of the winner's blink.
+  bool FWinnerLit = false;
 };

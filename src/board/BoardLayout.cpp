@@ -1,13 +1,16 @@
-// The board's elements at their design rectangles, and the score figures'
-// own placement rule after each rescale.
+// The board's elements at their design rectangles, and each text placed in
+// its box and fitted to it after each rescale and each change of its text.
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
+#include "board/BoardTextLayout.h"
+#include "board/ButtonColors.h"
 #include "board/FormResizer.h"
 #include "board/ScoreDisplay.h"
 #include "board/SuddenDeathImage.h"
+#include "board/TextFit.h"
 #include "model/Settings.h"
 #include "widgets/BoardFont.h"
 #include "widgets/BoardShapes.h"
@@ -36,37 +39,39 @@ void SetBoxColor(QWidget* Widget, TColor Color) {
   Widget->setAutoFillBackground(true);
 }
 
-// A centred text wider than its box is cut at both ends: the box grows around
-// its centre instead (a clock of "10:00" on a board stretched wide).
-void KeepCentredTextVisible(QLabel* Label) {
-  if (!(Label->alignment() & Qt::AlignHCenter) || LabelAutoSize(Label)) return;
-  const int TextWidth = Label->sizeHint().width();
-  if (TextWidth <= Label->width()) return;
-  const QRect Old = Label->geometry();
-  Label->setGeometry(Old.center().x() - TextWidth / 2, Old.y(), TextWidth, Old.height());
+// What a text label keeps between its layout and a change of its text.
+constexpr char kDesignPointsProperty[] = "designPoints";
+constexpr char kTextBoxProperty[] = "textBox";
+constexpr char kMaxPixelsProperty[] = "maxPixels";
+
+// The largest size that fits the label's box, never above the size the
+// layout gives it: a long name or a two-digit score shrinks instead of
+// running into its neighbour or off the screen.
+void FitTextToBox(QLabel* Label) {
+  const QVariant Box = Label->property(kTextBoxProperty);
+  if (!Box.isValid()) return;
+  const int Pixels = FittingPixelSize(
+      Label->font(), Label->text(), Label->contentsRect().translated(Label->pos()), Box.toRect(),
+      Label->alignment(), Label->property(kMaxPixelsProperty).toInt());
+  if (Label->font().pixelSize() == Pixels) return;
+  QFont Font = Label->font();
+  Font.setPixelSize(Pixels);
+  Label->setFont(Font);
 }
 
-struct TButtonGroupFaces {
-  const char* Normal;
-  const char* Hover;
-  const char* Pressed;
-};
-
-// The faces of a button group; the text is red on every button.
-QString ButtonStyle(const TButtonGroupFaces& Faces) {
-  return QStringLiteral(
-             "QPushButton { background-color: %1; color: rgb(255, 0, 0); border: 1px solid "
-             "rgb(64, 64, 64); border-radius: 3px; padding: 0px; }"
-             "QPushButton:hover { background-color: %2; }"
-             "QPushButton:pressed { background-color: %3; }"
-             "QPushButton:disabled { background-color: rgb(55, 55, 55); }")
-      .arg(QLatin1String(Faces.Normal), QLatin1String(Faces.Hover), QLatin1String(Faces.Pressed));
+// Puts a text label in its place for the board's client size; its largest
+// size follows the board's height from its design size.
+void PlaceText(QLabel* Label, QSize Client) {
+  const TTextPlace Place = BoardTextPlace(Label->objectName(), Client);
+  if (Place.Box.isNull()) return;
+  Label->setGeometry(Place.Rect);
+  Label->setProperty(kTextBoxProperty, Place.Box);
+  const double HeightRatio = Client.height() / double(TfrmDorvane::DesignHeight);
+  const int Points = ScaledFontSize(Label->property(kDesignPointsProperty).toInt(), HeightRatio, 8,
+                                    BoardMaxFontSize(Client.height()));
+  Label->setProperty(kMaxPixelsProperty, PointsToPixels(Points));
+  FitTextToBox(Label);
 }
-
-const TButtonGroupFaces RedFaces{"rgb(255, 166, 166)", "rgb(255, 79, 79)", "rgb(255, 0, 0)"};
-const TButtonGroupFaces ClockFaces{"rgb(154, 154, 154)", "rgb(192, 220, 192)",
-                                   "rgb(192, 192, 192)"};
-const TButtonGroupFaces BlueFaces{"rgb(157, 157, 255)", "rgb(70, 70, 255)", "rgb(0, 0, 255)"};
 
 }  // namespace
 
@@ -75,7 +80,10 @@ QLabel* TfrmDorvane::AddLabel(const char* Name, QRect Design, const QString& Tex
   auto* Result = new QLabel(Text, this);
   Result->setObjectName(QLatin1String(Name));
   Result->setFont(BoardFont(PixelSize));
+  Result->setProperty(kDesignPointsProperty, PixelsToPoints(PixelSize));
   Result->setAlignment(Alignment);
+  // A text that starts at its box's edge keeps its anti-aliased edge inside.
+  Result->setContentsMargins(1, 1, 1, 1);
   Result->setGeometry(Design);
   SetTextColor(Result, clWhite);
   if (OwnBlackBox) SetBoxColor(Result, clBlack);
@@ -93,30 +101,30 @@ void TfrmDorvane::BuildBoard() {
   const auto Centre = Qt::AlignHCenter | Qt::AlignTop;
   lblDivision =
       AddLabel("lblDivision", {290, 9, 217, 24}, QString(), PointsToPixels(16), Centre, false);
-  lblRoundHeader =
-      AddLabel("lblRoundHeader", {290, 33, 217, 24}, QCoreApplication::translate("Board", "ROUND"),
-               PointsToPixels(16), Centre, false);
+  lblRoundHeader = AddLabel("lblRoundHeader", {290, 33, 217, 24}, QCoreApplication::translate("Board", "ROUND"),
+                            PointsToPixels(16), Centre, false);
   lblRound = AddLabel("lblRound", {347, 54, 99, 87}, QStringLiteral("3"), PointsToPixels(64),
                       Centre, true);
-  lblRedPlayerName = AddLabel("lblRedPlayerName", {19, 32, 0, 24},
-                              QCoreApplication::translate("Board", "Red player name"),
-                              PointsToPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
-  SetLabelAutoSize(lblRedPlayerName, true);
-  lblBluePlayerName = AddLabel("lblBluePlayerName", {766, 32, 0, 24},
-                               QCoreApplication::translate("Board", "Blue player name"),
-                               PointsToPixels(16), Qt::AlignRight | Qt::AlignTop, true);
-  SetLabelAutoSize(lblBluePlayerName, true);
+  lblRedPlayerName =
+      AddLabel("lblRedPlayerName", {19, 32, 0, 24}, QCoreApplication::translate("Board", "Red player name"),
+               PointsToPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
+  lblBluePlayerName =
+      AddLabel("lblBluePlayerName", {766, 32, 0, 24}, QCoreApplication::translate("Board", "Blue player name"),
+               PointsToPixels(16), Qt::AlignRight | Qt::AlignTop, true);
   lblRedScore = AddLabel("lblRedScore", {4, 60, 379, 353}, QStringLiteral("00"),
                          PointsToPixels(260), Centre, false);
   lblBlueScore = AddLabel("lblBlueScore", {420, 60, 379, 353}, QStringLiteral("00"),
                           PointsToPixels(260), Centre, false);
   lblRoundState =
       AddLabel("lblRoundState", {240, 368, 317, 24}, QString(), PointsToPixels(16), Centre, false);
+  // The winner's name, in the state line's place while a winner is decided.
+  lblWinner =
+      AddLabel("lblWinner", {240, 368, 317, 24}, QString(), PointsToPixels(16), Centre, false);
+  lblWinner->hide();
   lblCountDown = AddLabel("lblCountDown", {182, 394, 417, 134}, QStringLiteral("3:00"),
                           PointsToPixels(90), Qt::AlignCenter, false);
-  Label7 =
-      AddLabel("Label7", {1, 401, 170, 18}, QCoreApplication::translate("Board", "Red penalties"),
-               PointsToPixels(10), Centre, true);
+  Label7 = AddLabel("Label7", {1, 401, 170, 18}, QCoreApplication::translate("Board", "Red penalties"),
+                    PointsToPixels(10), Centre, true);
   lblRedPenalty = AddLabel("lblRedPenalty", {2, 429, 150, 105}, QStringLiteral("0"),
                            PointsToPixels(72), Centre, false);
   shpRedPenalty = AddShape("shpRedPenalty", {137, 485, 34, 32}, clYellow);
@@ -150,33 +158,33 @@ void TfrmDorvane::BuildButtons() {
     int Width;
     const char* Caption;
     TCommand Command;
-    const TButtonGroupFaces* Faces;
+    const TButtonGroupColors* Colors;
     const char* Hint;
   };
   // Deduction, Warning and the clock captions come from [Labels] afterwards.
   const TButtonPlace Places[] = {
-      {10, 69, QT_TRANSLATE_NOOP("Board", "+ Hong"), F2, &RedFaces, nullptr},
-      {81, 17, "-", ShiftF2, &RedFaces, nullptr},
-      {100, 72, "", F3, &RedFaces, nullptr},
-      {174, 17, "-", ShiftF3, &RedFaces, QT_TRANSLATE_NOOP("Board", "Red 1 point penalty -")},
-      {193, 72, "", F4, &RedFaces, nullptr},
-      {267, 17, "-", ShiftF4, &RedFaces, nullptr},
-      {290, 56, "", CtrlG, &ClockFaces, nullptr},
-      {348, 70, "", CtrlI, &ClockFaces, nullptr},
-      {420, 70, "", CtrlP, &ClockFaces, nullptr},
-      {491, 17, "^", CommandCount, &ClockFaces, nullptr},
-      {515, 69, QT_TRANSLATE_NOOP("Board", "+Chong"), F5, &BlueFaces, nullptr},
-      {586, 17, "-", ShiftF5, &BlueFaces, nullptr},
-      {605, 72, "", F6, &BlueFaces, nullptr},
-      {679, 17, "-", ShiftF6, &BlueFaces, nullptr},
-      {698, 72, "", F7, &BlueFaces, nullptr},
-      {772, 17, "-", ShiftF7, &BlueFaces, nullptr},
+      {10, 69, QT_TRANSLATE_NOOP("Board", "+ Hong"), F2, &RedButtonColors, nullptr},
+      {81, 17, "-", ShiftF2, &RedButtonColors, nullptr},
+      {100, 72, "", F3, &RedButtonColors, nullptr},
+      {174, 17, "-", ShiftF3, &RedButtonColors, QT_TRANSLATE_NOOP("Board", "Red 1 point penalty -")},
+      {193, 72, "", F4, &RedButtonColors, nullptr},
+      {267, 17, "-", ShiftF4, &RedButtonColors, nullptr},
+      {290, 56, "", CtrlG, &ClockButtonColors, nullptr},
+      {348, 70, "", CtrlI, &ClockButtonColors, nullptr},
+      {420, 70, "", CtrlP, &ClockButtonColors, nullptr},
+      {491, 17, "^", CommandCount, &ClockButtonColors, nullptr},
+      {515, 69, QT_TRANSLATE_NOOP("Board", "+ Chong"), F5, &BlueButtonColors, nullptr},
+      {586, 17, "-", ShiftF5, &BlueButtonColors, nullptr},
+      {605, 72, "", F6, &BlueButtonColors, nullptr},
+      {679, 17, "-", ShiftF6, &BlueButtonColors, nullptr},
+      {698, 72, "", F7, &BlueButtonColors, nullptr},
+      {772, 17, "-", ShiftF7, &BlueButtonColors, nullptr},
   };
   for (const TButtonPlace& Place : Places) {
     auto* Button = new QPushButton(QCoreApplication::translate("Board", Place.Caption), this);
     Button->setGeometry(Place.Left, 540, Place.Width, 25);
     Button->setFont(BoardFont(PointsToPixels(10)));
-    Button->setStyleSheet(ButtonStyle(*Place.Faces));
+    Button->setStyleSheet(ButtonStyle(*Place.Colors));
     // The keys belong to the board, never to a focused button.
     Button->setFocusPolicy(Qt::NoFocus);
     if (Place.Hint) Button->setToolTip(QCoreApplication::translate("Board", Place.Hint));
@@ -236,7 +244,7 @@ void TfrmDorvane::ApplyBoardColors() {
 }
 
 void TfrmDorvane::SetNameColor(TColor Color) {
-  for (QLabel* Label : {lblRedPlayerName, lblBluePlayerName, lblRoundHeader, lblRound}) {
+  for (QLabel* Label : {lblRedPlayerName, lblBluePlayerName, lblRoundHeader, lblRound, lblWinner}) {
     SetTextColor(Label, Color);
   }
 }
@@ -247,24 +255,9 @@ void TfrmDorvane::SetLabelColor(QLabel* Label, TColor Color) { SetTextColor(Labe
 
 void TfrmDorvane::SetLabelText(QLabel* Label, const QString& Text) {
   Label->setText(Text);
-  if (LabelAutoSize(Label)) {
-    FitLabelToText(Label);
-  } else {
-    KeepCentredTextVisible(Label);
-  }
+  FitTextToBox(Label);
 }
 
 void TfrmDorvane::FormResizer1PostResize(QWidget* Comp) {
-  const bool Red = Comp == lblRedScore;
-  if (Red || Comp == lblBlueScore) {
-    // The score figures have their own rule, in proportions of the client area.
-    auto* Figure = static_cast<QLabel*>(Comp);
-    SetLabelAutoSize(Figure, false);
-    const double CW = width();
-    const double CH = height();
-    Figure->setGeometry(RoundHalfEven(CW * (Red ? 4 : 406) / 790), RoundHalfEven(CH * 44 / 570),
-                        RoundHalfEven(CW * 379 / 790), RoundHalfEven(CH * 353 / 570));
-    Figure->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  }
-  if (auto* Label = qobject_cast<QLabel*>(Comp)) KeepCentredTextVisible(Label);
+  if (auto* Label = qobject_cast<QLabel*>(Comp)) PlaceText(Label, size());
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -10,7 +11,6 @@
 #include "model/DorvaneError.h"
 
 class QLabel;
-class QWidget;
 
 // Scales a window's elements in proportion to the window. TFormResizer
 // records the design geometry of every element its owner holds; each

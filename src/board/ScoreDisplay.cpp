@@ -53,6 +53,8 @@ void TfrmDorvane::FormCreate() {
     FormResizer1PostResize(Comp);
   };
   FormResizer1->InitializeForm();
+  // Places and fits the texts at once, also when the window keeps its design size.
+  FormResizer1->ResizeAll();
   ApplyPlayerColors();
   SetCaptionsFromLabels();
 }
@@ -142,13 +144,5 @@ void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
 }
 
 void TfrmDorvane::SetRoundField(int Round) { mniSetRound->setText(QString::number(Round)); }
-
-QString TfrmDorvane::ScoreText(bool Red) const {
-  return (Red ? lblRedScore : lblBlueScore)->text();
-}
-
-void TfrmDorvane::SetScoreText(bool Red, const QString& Text) {
-  SetLabelText(Red ? lblRedScore : lblBlueScore, Text);
-}
 
 void TfrmDorvane::ShowError(const QString& Message) { ShowErrorBox(this, Message); }

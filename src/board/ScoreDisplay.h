@@ -142,8 +142,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void SetInjuryButtonEnabled(bool Enabled) override;
   void SetClockCommandsEnabled(bool ClockExists) override;
   void SetRoundField(int Round) override;
-  QString ScoreText(bool Red) const override;
-  void SetScoreText(bool Red, const QString& Text) override;
+  void ShowWinner(bool Red, bool Lit) override;
+  void HideWinner() override;
   void ShowError(const QString& Message) override;
 
   // ---- TConfigTarget: what a confirmed configuration changes ----
@@ -213,6 +213,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QLabel* lblBlueScore = nullptr;
   TBoardImage* imgSuddenDeath = nullptr;
   QLabel* lblRoundState = nullptr;
+  QLabel* lblWinner = nullptr;
   QLabel* lblCountDown = nullptr;
   QLabel* Label7 = nullptr;
   QLabel* lblRedPenalty = nullptr;

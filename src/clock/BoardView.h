@@ -29,9 +29,10 @@ class TBoardView {
   // The "Set round" field of the popup menu.
   virtual void SetRoundField(int Round) = 0;
 
-  // The score figures, for the winner's blink ("W" and back).
-  virtual QString ScoreText(bool Red) const = 0;
-  virtual void SetScoreText(bool Red, const QString& Text) = 0;
+  // The winner: named in the state line's place, the winner's score blinking
+  // in two colours (Lit is the phase) while both scores keep their numbers.
+  virtual void ShowWinner(bool Red, bool Lit) = 0;
+  virtual void HideWinner() = 0;
 
   // An error of a clock run, shown in the "Dorvane" error box.
   virtual void ShowError(const QString& Message) = 0;

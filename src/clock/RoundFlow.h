@@ -104,6 +104,8 @@ class TRoundFlow {
   // The end-of-round warning blink left the digits black at the last tick.
   bool FClockDark = false;
   std::unique_ptr<QTimer> tmrWinner;
+  // The phase of the winner's blink.
+  bool FWinnerLit = false;
 };
 
 // The injury button's caption while injury time runs (it then cancels it).

@@ -10,7 +10,6 @@
 #include "clock/TimerThread.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
-#include "model/StringFn.h"
 #include "record/MatchRecords.h"
 
 namespace {
@@ -18,15 +17,6 @@ namespace {
 constexpr uint8_t NoWinner = 0;
 constexpr uint8_t BlueWins = 1;
 constexpr uint8_t RedWins = 2;
-
-// Writing a score back to itself makes the board redraw its number.
-void RedrawScore(TDorvaneMgr& ScoreMgr, bool Red) {
-  if (Red) {
-    ScoreMgr.SetRedScore(ScoreMgr.RedScore());
-  } else {
-    ScoreMgr.SetBlueScore(ScoreMgr.BlueScore());
-  }
-}
 
 }  // namespace
 
@@ -123,13 +113,13 @@ void TRoundFlow::WinnerChanged() {
   if (Winner == NoWinner) {
     if (!tmrWinner->isActive()) return;
     tmrWinner->stop();
-    RedrawScore(FScoreMgr, true);
-    RedrawScore(FScoreMgr, false);
+    FView.HideWinner();
     return;
   }
   if (Winner != RedWins && Winner != BlueWins) return;
   const bool RedWon = Winner == RedWins;
-  RedrawScore(FScoreMgr, !RedWon);  // the loser's label shows its number
+  FWinnerLit = true;
+  FView.ShowWinner(RedWon, FWinnerLit);
   tmrWinner->start();
   if (FConfig.SaveScores) {
     FRecords.WriteScoreRecord(QStringLiteral("WINNER,") +
@@ -137,17 +127,13 @@ void TRoundFlow::WinnerChanged() {
   }
 }
 
-// The winner's score alternates between "W" and its number.
+// The winner's display alternates its phase, one timer interval each.
 void TRoundFlow::tmrWinnerTimer() {
   tmrWinner->stop();
   const uint8_t Winner = FScoreMgr.Winner();
   if (Winner == RedWins || Winner == BlueWins) {
-    const bool Red = Winner == RedWins;
-    if (IsNumeric(FView.ScoreText(Red))) {
-      FView.SetScoreText(Red, QStringLiteral("W"));
-    } else {
-      RedrawScore(FScoreMgr, Red);
-    }
+    FWinnerLit = !FWinnerLit;
+    FView.ShowWinner(Winner == RedWins, FWinnerLit);
   }
   if (FScoreMgr.Winner() != NoWinner) tmrWinner->start();
 }

@@ -45,12 +45,12 @@ void TMatchViews::SetRoundField(int Round) {
   ForEach([&](TMatchView& View) { View.SetRoundField(Round); });
 }
 
-QString TMatchViews::ScoreText(bool Red) const {
-  return FViews.empty() ? QString() : FViews.front()->ScoreText(Red);
+void TMatchViews::ShowWinner(bool Red, bool Lit) {
+  ForEach([&](TMatchView& View) { View.ShowWinner(Red, Lit); });
 }
 
-void TMatchViews::SetScoreText(bool Red, const QString& Text) {
-  ForEach([&](TMatchView& View) { View.SetScoreText(Red, Text); });
+void TMatchViews::HideWinner() {
+  ForEach([](TMatchView& View) { View.HideWinner(); });
 }
 
 void TMatchViews::ShowError(const QString& Message) {

@@ -23,9 +23,8 @@ class TMatchViews : public TBoardView {
   void SetInjuryButtonEnabled(bool Enabled) override;
   void SetClockCommandsEnabled(bool ClockExists) override;
   void SetRoundField(int Round) override;
-  // The first view's text: the winner's blink reads back what it wrote to all.
-  QString ScoreText(bool Red) const override;
-  void SetScoreText(bool Red, const QString& Text) override;
+  void ShowWinner(bool Red, bool Lit) override;
+  void HideWinner() override;
   // An error is shown once, by the first view, not once per view.
   void ShowError(const QString& Message) override;
 

@@ -43,6 +43,9 @@ struct TBoardState {
   int RoundField = 0;
   QString RedScoreText = QStringLiteral("0");
   QString BlueScoreText = QStringLiteral("0");
+  // "red", "blue" or empty, and the phase of its blink.
+  QString Winner;
+  bool WinnerLit = false;
 };
 
 struct TColorChange {
@@ -102,13 +105,21 @@ class TFakeBoardView : public TBoardView {
     Changed();
     Board.RoundField = Round;
   }
-  QString ScoreText(bool Red) const override {
-    return Red ? Board.RedScoreText : Board.BlueScoreText;
-  }
-  void SetScoreText(bool Red, const QString& Text) override {
+  // The window's redraw of a score figure.
+  void SetScoreText(bool Red, const QString& Text) {
     Changed();
     (Red ? Board.RedScoreText : Board.BlueScoreText) = Text;
     (Red ? RedScoreTexts : BlueScoreTexts) << Text;
+  }
+  void ShowWinner(bool Red, bool Lit) override {
+    Changed();
+    Board.Winner = QLatin1String(Red ? "red" : "blue");
+    Board.WinnerLit = Lit;
+    WinnerPhases.push_back(Lit);
+  }
+  void HideWinner() override {
+    Changed();
+    Board.Winner.clear();
   }
   void ShowError(const QString& Message) override {
     Changed();
@@ -121,6 +132,7 @@ class TFakeBoardView : public TBoardView {
   QStringList StateTexts;
   QStringList RedScoreTexts;
   QStringList BlueScoreTexts;
+  std::vector<bool> WinnerPhases;
   QStringList Errors;
   // The next clock text write fails with this message.
   QString ClockTextError;

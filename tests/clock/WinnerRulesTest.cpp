@@ -68,7 +68,7 @@ TEST_F(WinnerRulesTest, TakingTheDisqualifyingHalfPenaltyBackClearsTheWinner) {
   EXPECT_EQ(Mgr.Winner(), Red);
   Mgr.SetBluePenalty(3.5);
   EXPECT_EQ(Mgr.Winner(), None);
-  EXPECT_EQ(View.Board.RedScoreText, "0") << "the blink has stopped";
+  EXPECT_TRUE(View.Board.Winner.isEmpty()) << "the blink has stopped";
 }
 
 TEST_F(WinnerRulesTest, APenaltyChangeClearsARetirementUnlessARuleDecidesAgain) {
@@ -156,29 +156,32 @@ TEST_F(WinnerRulesTest, EachPenaltyKeepingADisqualificationWritesAWinnerLine) {
   EXPECT_EQ(RecordLines(), QStringList({"WINNER,Red player", "WINNER,Red player"}));
 }
 
-TEST_F(WinnerRulesTest, TheWinnersScoreAlternatesWithWAndTheLosersStays) {
+TEST_F(WinnerRulesTest, TheWinnerBlinksInPhasesWhileBothScoresKeepTheirNumbers) {
   Flow->SetWinnerBlinkInterval(100);
   Mgr.SetRedScore(3);
   Mgr.SetBlueScore(12);
   Flow->mniRedRetiresClick();
+  EXPECT_EQ(View.Board.Winner, "blue");
   View.RedScoreTexts.clear();
   View.BlueScoreTexts.clear();
 
-  for (int Blink = 0; Blink < 2; ++Blink) {
-    ASSERT_TRUE(RunUntil([this] { return View.Board.BlueScoreText == "W"; }));
-    ASSERT_TRUE(RunUntil([this] { return View.Board.BlueScoreText == "12"; }));
-  }
-  EXPECT_THAT(View.RedScoreTexts, Each(Ne("W")));
+  ASSERT_TRUE(RunUntil([this] { return View.WinnerPhases.size() >= 5; }));
+  // Lit first, then alternating, one interval each.
+  const std::vector<bool> Phases(View.WinnerPhases.begin(), View.WinnerPhases.begin() + 5);
+  EXPECT_EQ(Phases, (std::vector<bool>{true, false, true, false, true}));
+  EXPECT_TRUE(View.RedScoreTexts.isEmpty());
+  EXPECT_TRUE(View.BlueScoreTexts.isEmpty());
   EXPECT_EQ(View.Board.RedScoreText, "3");
+  EXPECT_EQ(View.Board.BlueScoreText, "12");
 
   Mgr.SetWinner(None);
-  EXPECT_EQ(View.Board.BlueScoreText, "12");
-  View.BlueScoreTexts.clear();
+  EXPECT_TRUE(View.Board.Winner.isEmpty());
+  const size_t PhasesAtStop = View.WinnerPhases.size();
   QTimer Later;
   Later.setSingleShot(true);
   Later.start(300);
   ASSERT_TRUE(RunUntil([&Later] { return !Later.isActive(); }));
-  EXPECT_TRUE(View.BlueScoreTexts.isEmpty()) << "the blink has stopped";
+  EXPECT_EQ(View.WinnerPhases.size(), PhasesAtStop) << "the blink has stopped";
 }
 
 struct TDecidingLimitCase {

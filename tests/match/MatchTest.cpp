@@ -49,11 +49,10 @@ class TRecordingView : public TMatchView {
     Log << QString("clock exists %1").arg(ClockExists);
   }
   void SetRoundField(int Round) override { Log << QString("round field %1").arg(Round); }
-  QString ScoreText(bool Red) const override { return Scores[Red ? 0 : 1]; }
-  void SetScoreText(bool Red, const QString& Text) override {
-    Scores[Red ? 0 : 1] = Text;
-    Log << QString("score text %1 %2").arg(Red).arg(Text);
+  void ShowWinner(bool Red, bool Lit) override {
+    Log << QString("winner %1 %2").arg(Red).arg(Lit);
   }
+  void HideWinner() override { Log << "winner hidden"; }
   void ShowError(const QString& Message) override { Log << "error " + Message; }
 
   void ShowRound(int32_t Round, bool SuddenDeathRound) override {
@@ -119,9 +118,9 @@ TEST_F(MatchTest, PointGapDecidesAfterTheViewHasRedrawnTheDecidingPoint) {
   EXPECT_EQ(Mgr().RedScore(), 3);
   EXPECT_EQ(Mgr().Winner(), RedWins);
   // Each point was redrawn before the rules looked at it; the decision then
-  // redrew the loser's figure.
-  EXPECT_THAT(View.WinnerAtScoreRedraw, ElementsAre(NoWinner, NoWinner, NoWinner, RedWins));
-  EXPECT_EQ(View.Log.count("score blue 0"), 1);
+  // reached the view as the winner's display, lit first.
+  EXPECT_THAT(View.WinnerAtScoreRedraw, ElementsAre(NoWinner, NoWinner, NoWinner));
+  EXPECT_EQ(View.Log.count("winner 1 1"), 1);
 }
 
 TEST_F(MatchTest, ScoreEntryKeepsTotalsAndTheRulesRunAfterEachChange) {

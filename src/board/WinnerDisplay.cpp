@@ -1,0 +1,33 @@
+// The decided match: the winner's name in the state line's place and the
+// winner's score blinking between the player's colour and the name colour.
+// The numbers stay, so the final score and the winner read at all times.
+
+#include <QLabel>
+
+#include "board/ScoreDisplay.h"
+#include "widgets/ColorConversion.h"
+
+namespace {
+
+TColor TextColor(const QLabel* Label) {
+  return FromQColor(Label->palette().color(QPalette::WindowText));
+}
+
+}  // namespace
+
+void TfrmDorvane::ShowWinner(bool Red, bool Lit) {
+  const QLabel* Name = Red ? lblRedPlayerName : lblBluePlayerName;
+  SetLabelText(lblWinner, Name->text() + QStringLiteral(" wins"));
+  lblRoundState->hide();
+  lblWinner->show();
+  // The penalty captions keep the player colours, the header the name colour.
+  QLabel* Score = Red ? lblRedScore : lblBlueScore;
+  SetLabelColor(Score, TextColor(Lit ? lblRoundHeader : (Red ? Label7 : Label8)));
+}
+
+void TfrmDorvane::HideWinner() {
+  lblWinner->hide();
+  lblRoundState->show();
+  SetLabelColor(lblRedScore, TextColor(Label7));
+  SetLabelColor(lblBlueScore, TextColor(Label8));
+}

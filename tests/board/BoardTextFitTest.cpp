@@ -1,0 +1,185 @@
+// Every text of the board inside its box and the window, clear of every other
+// text, at real screen sizes with real tournament content. The ink is
+// measured by drawing each label's text unclipped, as the label draws it.
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QTextLayout>
+
+#include "widgets/BoardFont.h"
+#include "board/BoardTextLayout.h"
+#include "board/FormResizer.h"
+#include "model/ScoreManager.h"
+#include "support/ui/BoardFixture.h"
+
+namespace {
+
+struct TContent {
+  const char* Name;
+  int RedScore;
+  int BlueScore;
+  double Penalty;
+  const char* RedName;
+  const char* BlueName;
+  const char* Division;
+};
+
+const char kDivision60[] = "Senior Female -67kg Final, World Championship Manchester 202";
+
+const TContent Contents[] = {
+    {"Scores0", 0, 0, 0, nullptr, nullptr, nullptr},
+    {"Scores12And18", 12, 18, 0, nullptr, nullptr, "Senior Female -67kg Final"},
+    {"Scores88", 88, 88, 0, nullptr, nullptr, nullptr},
+    // 12.5 penalties disqualify: the winner's name stands in the state line's place.
+    {"Scores188Penalties12_5", 188, 188, 12.5, nullptr, nullptr, nullptr},
+    {"LatinNames", 12, 18, 0, "Maximilian Alexander Wolfgang Oberhausen",
+     "Jean-Baptiste Emmanuel Zorg de la Fontai", kDivision60},
+    {"CyrillicNames", 12, 18, 0, "Александр Владимирович Константинопольск",
+     "Екатерина Вячеславовна Преображенская-Ко", kDivision60},
+    {"HangulNames", 12, 18, 0,
+     "김태권이순신세종대왕한글날대한민국서울특별시부산광역시인천광역시대구광역시울산시",
+     "박지성손흥민김연아류현진이승엽차범근홍명보안정환박찬호선동열최동원이만수김성근유",
+     kDivision60},
+};
+
+const QSize Sizes[] = {{800, 600},  {1024, 768},  {1280, 1024},
+                       {1280, 720}, {1920, 1080}, {3840, 2160}};
+
+// Where the ink of the label's text falls on the board, the text drawn
+// without the label's clipping so that a cut glyph shows as overflow.
+QRect DrawnInk(const QLabel* Label) {
+  const QRect Rect = Label->geometry();
+  const QFontMetrics Metrics(Label->font());
+  const int Margin = Metrics.horizontalAdvance(Label->text()) + Metrics.height();
+  const QRect Area = Rect.adjusted(-Margin, -Margin, Margin, Margin);
+  QImage Image(Area.size(), QImage::Format_ARGB32_Premultiplied);
+  Image.fill(Qt::transparent);
+  {
+    QPainter Painter(&Image);
+    Painter.translate(-Area.topLeft());
+    Painter.setFont(Label->font());
+    Painter.setPen(Qt::white);
+    Painter.drawText(Rect, int(Label->alignment()) | Qt::TextDontClip, Label->text());
+  }
+  int Left = Image.width(), Top = Image.height(), Right = -1, Bottom = -1;
+  for (int Y = 0; Y < Image.height(); ++Y) {
+    const auto* Line = reinterpret_cast<const QRgb*>(Image.constScanLine(Y));
+    for (int X = 0; X < Image.width(); ++X) {
+      if (qAlpha(Line[X]) == 0) continue;
+      Left = std::min(Left, X);
+      Right = std::max(Right, X);
+      Top = std::min(Top, Y);
+      Bottom = std::max(Bottom, Y);
+    }
+  }
+  if (Right < 0) return {};
+  return QRect(QPoint(Left, Top), QPoint(Right, Bottom)).translated(Area.topLeft());
+}
+
+QString Repr(const QRect& R) {
+  return QStringLiteral("(%1,%2 %3x%4)").arg(R.x()).arg(R.y()).arg(R.width()).arg(R.height());
+}
+
+std::string CaseName(const testing::TestParamInfo<std::tuple<QSize, TContent>>& Info) {
+  const QSize Size = std::get<0>(Info.param);
+  return std::to_string(Size.width()) + "x" + std::to_string(Size.height()) + "_" +
+         std::get<1>(Info.param).Name;
+}
+
+class BoardTextFitTest : public TBoardFixture,
+                         public testing::WithParamInterface<std::tuple<QSize, TContent>> {};
+
+TEST_P(BoardTextFitTest, EveryTextInsideItsBoxAndClearOfTheOthers) {
+  const auto& [Size, Content] = GetParam();
+  TfrmDorvane& Window = Board();
+  Window.resize(Size);
+  ASSERT_EQ(Window.size(), Size);
+  if (Content.RedName)
+    Window.SetPlayerNames(QString::fromUtf8(Content.RedName), QString::fromUtf8(Content.BlueName));
+  if (Content.Division) Window.SetDivision(QString::fromUtf8(Content.Division));
+  TDorvaneMgr& Mgr = Window.ScoreMgr();
+  Mgr.SetRedScore(Content.RedScore);
+  Mgr.SetBlueScore(Content.BlueScore);
+  Mgr.SetRedPenalty(Content.Penalty);
+  Mgr.SetBluePenalty(Content.Penalty);
+  Window.SetClockText(QStringLiteral("10:00"));
+
+  struct TDrawn {
+    QString Name;
+    QRect Ink;
+  };
+  std::vector<TDrawn> Drawn;
+  const QRect Screen(QPoint(0, 0), Size);
+  for (const QLabel* Label : Window.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (!Label->isVisible() || Label->text().isEmpty()) continue;
+    const QString Name = Label->objectName();
+    SCOPED_TRACE(Name.toStdString());
+    const QRect Ink = DrawnInk(Label);
+    ASSERT_FALSE(Ink.isNull()) << "nothing drawn";
+    const QRect Box = BoardTextPlace(Name, Size).Box;
+    EXPECT_TRUE(Box.contains(Ink))
+        << "ink " << Repr(Ink).toStdString() << " box " << Repr(Box).toStdString();
+    EXPECT_TRUE(Label->geometry().contains(Ink)) << "cut by its own label";
+    EXPECT_TRUE(Screen.contains(Ink));
+    for (const TDrawn& Other : Drawn) {
+      EXPECT_FALSE(Ink.intersects(Other.Ink)) << "overlaps " << Other.Name.toStdString();
+    }
+    Drawn.push_back({Name, Ink});
+  }
+  EXPECT_GE(Drawn.size(), 11u);
+  // Nothing under the judges' lights or the penalty markers.
+  for (const char* Shape : {"shpR1", "shpR2", "shpR3", "shpR4", "shpB1", "shpB2", "shpB3", "shpB4",
+                            "shpRedPenalty", "shpBluePenalty"}) {
+    const QRect Area = Window.Element(QLatin1String(Shape))->geometry();
+    for (const TDrawn& Text : Drawn) {
+      EXPECT_FALSE(Area.intersects(Text.Ink)) << Text.Name.toStdString() << " under " << Shape;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SizesAndContents, BoardTextFitTest,
+                         testing::Combine(testing::ValuesIn(Sizes), testing::ValuesIn(Contents)),
+                         CaseName);
+
+// The smallest window the board is used in: the scores and the short texts.
+// (Forty-character names have no legible size in a box six pixels high.)
+INSTANTIATE_TEST_SUITE_P(SmallestWindow, BoardTextFitTest,
+                         testing::Combine(testing::Values(QSize(200, 150)),
+                                          testing::ValuesIn(Contents, Contents + 4)),
+                         CaseName);
+
+// Where a text fits, it keeps the size the layout gives it: at 1080 lines the
+// score is at the 480 pt limit, and a 2160-line screen doubles it.
+TEST_F(TBoardFixture, ScoresKeepTheirProportionsOnLargeScreens) {
+  const struct {
+    QSize Size;
+    int Points;
+  } Cases[] = {{{1920, 1080}, 480}, {{3840, 2160}, 960}, {{1024, 768}, 343}};
+  for (const auto& Case : Cases) {
+    Board().resize(Case.Size);
+    EXPECT_EQ(Board().Label(QStringLiteral("lblRedScore"))->font().pixelSize(),
+              PointsToPixels(Case.Points))
+        << Case.Size.width();
+  }
+}
+
+TEST(BoardFont, HangulDrawsGlyphsNotTheMissingGlyphBox) {
+  const QString Name = QStringLiteral("김태권 박지성");
+  QTextLayout Layout(Name, BoardFont(40));
+  Layout.beginLayout();
+  Layout.createLine();
+  Layout.endLayout();
+  int Glyphs = 0;
+  for (const QGlyphRun& Run : Layout.glyphRuns()) {
+    for (const quint32 Glyph : Run.glyphIndexes()) {
+      EXPECT_NE(Glyph, 0u) << "the missing-glyph box in "
+                           << Run.rawFont().familyName().toStdString();
+      ++Glyphs;
+    }
+  }
+  EXPECT_EQ(Glyphs, Name.size());
+}
+
+}  // namespace

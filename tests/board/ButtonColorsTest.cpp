@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QMap>
+#include <QPushButton>
+
+#include "board/ButtonColors.h"
+#include "support/ui/BoardFixture.h"
+
+namespace {
+
+TEST(ButtonColors, ContrastRatioFollowsWcag) {
+  EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(QColor(0, 0, 255), Qt::black), 2.44, 0.01);
+  EXPECT_NEAR(ContrastRatio(QColor(255, 0, 0), QColor(154, 154, 154)), 1.42, 0.01);
+}
+
+TEST(ButtonColors, CaptionsReadInEveryStateAndDisabledIsDimmer) {
+  const struct {
+    const char* Group;
+    const TButtonGroupColors& Colors;
+  } Groups[] = {{"red", RedButtonColors}, {"clock", ClockButtonColors}, {"blue", BlueButtonColors}};
+  for (const auto& Group : Groups) {
+    SCOPED_TRACE(Group.Group);
+    const TButtonGroupColors& C = Group.Colors;
+    for (const TButtonLook* Look : {&C.Normal, &C.Hover, &C.Pressed, &C.Disabled}) {
+      EXPECT_GE(ContrastRatio(Look->Face, Look->Caption), 4.5) << Look->Face.name().toStdString();
+    }
+    for (const TButtonLook* Look : {&C.Normal, &C.Hover, &C.Pressed}) {
+      EXPECT_LT(C.Disabled.Face.lightness(), Look->Face.lightness());
+    }
+  }
+  // Each side in its own colour family.
+  for (const TButtonLook* Look : {&RedButtonColors.Normal, &RedButtonColors.Hover,
+                                  &RedButtonColors.Pressed, &RedButtonColors.Disabled}) {
+    EXPECT_GT(Look->Face.red(), Look->Face.blue());
+  }
+  for (const TButtonLook* Look : {&BlueButtonColors.Normal, &BlueButtonColors.Hover,
+                                  &BlueButtonColors.Pressed, &BlueButtonColors.Disabled}) {
+    EXPECT_GT(Look->Face.blue(), Look->Face.red());
+  }
+}
+
+// The face is the commonest colour of the drawn button, the caption the one
+// that stands out most from it.
+double DrawnCaptionContrast(QPushButton* Button) {
+  const QImage Image = Button->grab().toImage();
+  QMap<QRgb, int> Counts;
+  for (int Y = 0; Y < Image.height(); ++Y) {
+    for (int X = 0; X < Image.width(); ++X) ++Counts[Image.pixel(X, Y)];
+  }
+  QRgb Face = 0;
+  for (auto It = Counts.cbegin(); It != Counts.cend(); ++It) {
+    if (It.value() > Counts.value(Face)) Face = It.key();
+  }
+  double Best = 1;
+  for (auto It = Counts.cbegin(); It != Counts.cend(); ++It) {
+    // Ignore stray anti-aliasing pixels and the border.
+    if (It.value() < 4 || QColor(It.key()) == QColor(64, 64, 64)) continue;
+    Best = std::max(Best, ContrastRatio(QColor(Face), QColor(It.key())));
+  }
+  return Best;
+}
+
+TEST_F(TBoardFixture, DrawnButtonCaptionsReadEnabledAndDisabled) {
+  QStringList Captions;
+  for (QPushButton* Button : Board().findChildren<QPushButton*>()) {
+    Captions << Button->text();
+    if (Button->text().size() < 2) continue;
+    SCOPED_TRACE(Button->text().toStdString());
+    for (bool Enabled : {true, false}) {
+      Button->setEnabled(Enabled);
+      EXPECT_GE(DrawnCaptionContrast(Button), 4.5) << (Enabled ? "enabled" : "disabled");
+    }
+    Button->setEnabled(true);
+  }
+  EXPECT_TRUE(Captions.contains(QStringLiteral("+ Hong")));
+  EXPECT_TRUE(Captions.contains(QStringLiteral("+ Chong")));
+}
+
+}  // namespace

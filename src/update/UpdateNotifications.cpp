@@ -2,6 +2,7 @@
 // update commands.
 
 #include <QLabel>
+#include <QTimer>
 #include <cmath>
 
 #include "board/MessageBoxes.h"
@@ -14,6 +15,11 @@ namespace {
 
 const QString& RoundHeaderText() {
   static const QString Text = QStringLiteral("ROUND");
+  return Text;
+}
+
+const QString& UpdateReadyText() {
+  static const QString Text = QStringLiteral("Update ready");
   return Text;
 }
 
@@ -32,6 +38,13 @@ void TfrmDorvane::CreateUpdateCheck() {
     Allowed = AskYesNo(
         this,
         QStringLiteral("To update the application executable, it must be shutdown. Continue?"));
+  };
+  // A running, paused or injury clock, or a break, is a round in progress: the
+  // question, whose Yes ends the program, waits until the clock is gone.
+  FUpdateCheck->MayAskShutdown = [this](TUpdateCheck&) { return !FRoundFlow->ClockExists(); };
+  FUpdateCheck->OnWaiting = [this](TUpdateCheck&) {
+    lblRoundHeader->setText(RoundHeaderText());
+    if (lblRoundState->text().isEmpty()) SetStateText(QString());
   };
   FUpdateCheck->OnRequestClose = [this](TUpdateCheck&) { close(); };
   FUpdateCheck->OnStatus = [this](TUpdateCheck&, int Code, const QString& Text) {
@@ -54,8 +67,19 @@ void TfrmDorvane::CreateUpdateCheck() {
   };
   FUpdateCheck->OnFinished = [this](TUpdateCheck&) {
     lblRoundHeader->setText(RoundHeaderText());
+    if (lblRoundState->text() == UpdateReadyText()) SetStateText(QString());
     FRoundFlow->UpdateCommands();
   };
+}
+
+QString TfrmDorvane::WithUpdateNotice(const QString& StateText) const {
+  return StateText.isEmpty() && FUpdateCheck->Waiting() ? UpdateReadyText() : StateText;
+}
+
+void TfrmDorvane::OfferWaitingUpdate() {
+  if (!FUpdateCheck->Waiting()) return;
+  // Not from inside the clock's end or a command: the question is modal.
+  QTimer::singleShot(0, FUpdateCheck, [Check = FUpdateCheck] { Check->AskIfWaiting(); });
 }
 
 void TfrmDorvane::mniWebUpdateClick() {

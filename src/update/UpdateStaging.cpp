@@ -84,8 +84,9 @@ QStringList RollBack(const QList<TReplacement>& Replaced) {
   QStringList Lost;
   for (const TReplacement& File : Replaced) {
     QString Ignored;
-    const bool Restored = File.HadOriginal ? ReplaceFile(BackupPath(File.Target), File.Target, Ignored)
-                                           : QFile::remove(File.Target);
+    const bool Restored = File.HadOriginal
+                              ? ReplaceFile(BackupPath(File.Target), File.Target, Ignored)
+                              : QFile::remove(File.Target);
     if (!Restored) {
       qCWarning(lcUpdate) << "Could not put back" << File.Target << Ignored;
       Lost.append(QDir::toNativeSeparators(File.Target));
@@ -98,7 +99,8 @@ QStringList RollBack(const QList<TReplacement>& Replaced) {
 void RemoveLeftovers(const QList<TReplacement>& Files, const QStringList& Keep) {
   for (const TReplacement& File : Files) {
     QFile::remove(NewCopyPath(File.Target));
-    if (!Keep.contains(QDir::toNativeSeparators(File.Target))) QFile::remove(BackupPath(File.Target));
+    if (!Keep.contains(QDir::toNativeSeparators(File.Target)))
+      QFile::remove(BackupPath(File.Target));
   }
 }
 

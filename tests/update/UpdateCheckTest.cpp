@@ -294,14 +294,11 @@ TEST_P(InstallFault, LeavesEveryFileAsItWasAndIsNotTriedAgain) {
 
 INSTANTIATE_TEST_SUITE_P(
     Update, InstallFault,
-    testing::Values(TInstallFault{"SecondFileOnYes", {"dorvane", "sounds"}, false},
-                    TInstallFault{"ThirdFileAfterANewOneOnYes",
-                                  {"dorvane", "help/new.txt", "sounds"},
-                                  false},
-                    TInstallFault{"SecondFileAtStart", {"dorvane", "sounds", "help/new.txt"}, true},
-                    TInstallFault{"NewFileFirstAtStart",
-                                  {"help/new.txt", "dorvane", "sounds"},
-                                  true}),
+    testing::Values(
+        TInstallFault{"SecondFileOnYes", {"dorvane", "sounds"}, false},
+        TInstallFault{"ThirdFileAfterANewOneOnYes", {"dorvane", "help/new.txt", "sounds"}, false},
+        TInstallFault{"SecondFileAtStart", {"dorvane", "sounds", "help/new.txt"}, true},
+        TInstallFault{"NewFileFirstAtStart", {"help/new.txt", "dorvane", "sounds"}, true}),
     [](const testing::TestParamInfo<TInstallFault>& Info) { return Info.param.Name; });
 
 TEST_F(UpdateCheck, LocationThatNeverAnswersTimesOutWithoutBlocking) {

@@ -10,7 +10,7 @@
 
 #include "board/AppMessageServer.h"
 #include "model/ScoreManager.h"
-#include "support/BoardFixture.h"
+#include "support/ui/BoardFixture.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
+#include "record/MatchRecords.h"
 #include "support/core/FakeJoystickApi.h"
 
 using testing::ElementsAre;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -77,15 +78,19 @@ void TRoundFlow::mniStartRoundClick() {
   FScoreMgr.SetInjuryColor(FConfig.InjuryColor);
   FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
   FScoreMgr.SetWinner(0);
-  FRecords.WriteScoreRecord(QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(FConfig.Rounds));
+  FRecords.WriteScoreRecord(
+      QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(FConfig.Rounds));
   CreateClock();
   FTimerThread->Start();
   UpdateCommands();
 }
 
-void TRoundFlow::CreateClock() {
-  FTimerThread = std::make_unique<TTimerThread>(
-      FScoreMgr, TClockRun::Of(FConfig, FScoreMgr.Round(), FSuddenDeathActive));
+void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
+  TClockRun Run = TClockRun::Of(FConfig, FScoreMgr.Round(), FSuddenDeathActive);
+  Run.UsedRoundTime = UsedRoundTime;
+  Run.StartPaused = StartPaused;
+  FRoundLeft = Run.RoundTime - UsedRoundTime;
+  FTimerThread = std::make_unique<TTimerThread>(FScoreMgr, Run);
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
   Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
@@ -159,6 +164,32 @@ void TRoundFlow::ResetForNewGame() {
   FShownRemaining = 0;
 }
 
+void TRoundFlow::ResumePausedRound(double RoundLeft, bool SuddenDeathRound) {
+  if (FTimerThread) return;
+  FSuddenDeathActive = SuddenDeathRound;
+  FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
+  CreateClock(std::clamp(FConfig.RoundTime - RoundLeft, 0.0, FConfig.RoundTime), true);
+  FView.SetClockText(FormatSecondsMS(FRoundLeft));
+  FShownRemaining = FRoundLeft;
+  FTimerThread->Start();
+  UpdateCommands();
+}
+
+void TRoundFlow::ResumeAfterBreak(bool SuddenDeathRound) {
+  FSuddenDeathActive = SuddenDeathRound;
+  FRoundLeft = FConfig.RoundTime;
+  FView.SetClockText(FormatSecondsMS(0));
+  MoveMatchOn();
+  UpdateCommands();
+}
+
+void TRoundFlow::ResumeStopped(double RoundLeft, bool SuddenDeathRound) {
+  FSuddenDeathActive = SuddenDeathRound;
+  FRoundLeft = RoundLeft;
+  FView.SetClockText(FormatSecondsMS(RoundLeft));
+  UpdateCommands();
+}
+
 void TRoundFlow::UpdateCommands() {
   const bool HasClock = FTimerThread != nullptr;
   const TClockState State = HasClock ? FTimerThread->State() : csEnded;
@@ -176,6 +207,7 @@ void TRoundFlow::ShowButtonAvailability(bool HasClock, TClockState State) {
 }
 
 void TRoundFlow::ClockTick(TTimerThread&, TClockState State, double Remaining) {
+  if (State == csRunning) FRoundLeft = Remaining;
   ShowClockColors(State, Remaining);
   ShowRemaining(Remaining);
   ShowButtonAvailability(true, State);
@@ -241,6 +273,11 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
       break;
   }
   UpdateCommands();
+  ReportClockChange(State);
+}
+
+void TRoundFlow::ReportClockChange(TClockState State) {
+  if (OnClockChange) OnClockChange(State, std::max(FRoundLeft, 0.0));
 }
 
 void TRoundFlow::RoundEnded(TTimerThread& Sender) {
@@ -254,6 +291,7 @@ void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   } else {
     FView.SetClockColor(FScoreMgr.RoundColor());
     FView.SetClockText(FormatSecondsMS(0));
+    FRoundLeft = FConfig.RoundTime;
     MoveMatchOn();
   }
   FView.SetPauseButtonCaption(PauseText());
@@ -261,6 +299,7 @@ void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   FClockDark = false;
   FTimerThread.reset();  // Sender is gone from here on
   UpdateCommands();
+  ReportClockChange(csEnded);
 }
 
 void TRoundFlow::WriteRoundEndRecords() {
@@ -288,8 +327,7 @@ void TRoundFlow::MoveMatchOn() {
   }
   if (!FConfig.AutoCalcWinner) return;
   if (FScoreMgr.Winner() == 0) DecideWinner();
-  if (FScoreMgr.Winner() == 0 && FConfig.UseSuddenDeath &&
-      FScoreMgr.Round() == FConfig.Rounds) {
+  if (FScoreMgr.Winner() == 0 && FConfig.UseSuddenDeath && FScoreMgr.Round() == FConfig.Rounds) {
     OpenSuddenDeathRound();
   }
 }

@@ -31,9 +31,8 @@ QString ErrorMessage(const std::exception_ptr& Error) {
 }  // namespace
 
 TClockRun TClockRun::Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound) {
-  return {Config.RoundTime,      Config.CoachTime,  Config.InjuryTime,
-          Round,                 Config.Rounds,     Config.UseSuddenDeath,
-          SuddenDeathRound,      Config.UseElectronicScoring};
+  return {Config.RoundTime, Config.CoachTime,      Config.InjuryTime, Round,
+          Config.Rounds,    Config.UseSuddenDeath, SuddenDeathRound,  Config.UseElectronicScoring};
 }
 
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)
@@ -188,10 +187,10 @@ void TTimerThread::ForwardPoll(TSysJoySticks&) {
 }
 
 void TTimerThread::CountRun() {
-  FElapsed = 0;
+  FElapsed = FRun.UsedRoundTime;
   FSegmentStart = Now();
   // A winner rule may have decided the run before it started counting.
-  SetStateUnlessDecided(csRunning);
+  SetStateUnlessDecided(FRun.StartPaused ? csPaused : csRunning);
   CountRound();
   if (!Terminated() && BreakDue()) CountBreak();
 }
@@ -220,7 +219,8 @@ bool TTimerThread::BreakDue() const {
 
 void TTimerThread::CountBreak() {
   // nearbyint rounds halves to even: a break of 0.5 s has no cue.
-  if (std::nearbyint(FRun.BreakTime) > 0 && CuePlayer) CuePlayer(QStringLiteral("StartBetweenRounds"));
+  if (std::nearbyint(FRun.BreakTime) > 0 && CuePlayer)
+    CuePlayer(QStringLiteral("StartBetweenRounds"));
   // A decision in the round's last pass keeps its state; its stop follows.
   SetStateUnlessDecided(csBreak);
   FElapsed = 0;

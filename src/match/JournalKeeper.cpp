@@ -26,6 +26,7 @@ TJournalState::TSegment SegmentOf(TClockState State) {
 
 TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)) {
   FAlive.setInterval(50);
+  FAlive.setTimerType(Qt::PreciseTimer);
   QObject::connect(&FAlive, &QTimer::timeout, [this] { TouchJournal(FPath); });
 }
 

@@ -50,8 +50,10 @@ bool IsNumber(const QJsonValue& Value) {
   return Value.isDouble() && std::isfinite(Value.toDouble());
 }
 
-bool IsWhole(const QJsonValue& Value) {
-  return IsNumber(Value) && std::abs(Value.toDouble()) < 2e9 &&
+// Whole and within Limit either side of zero: 2e9 for the int32 fields,
+// 1e15 for a Unix time in milliseconds (exact in a double).
+bool IsWhole(const QJsonValue& Value, double Limit = 2e9) {
+  return IsNumber(Value) && std::abs(Value.toDouble()) < Limit &&
          Value.toDouble() == std::trunc(Value.toDouble());
 }
 
@@ -119,9 +121,10 @@ TJournalRead ReadJournal(const QString& Path) {
   if (Object.value("version").toInt() > JournalVersion) {
     return Fail(QStringLiteral("it was written by a newer version of Dorvane"));
   }
-  for (const char* Key : {"redScore", "blueScore", "round", "winner", "segmentStartMs"}) {
+  for (const char* Key : {"redScore", "blueScore", "round", "winner"}) {
     if (!IsWhole(Object.value(Key))) return Fail(QStringLiteral("it is damaged"));
   }
+  if (!IsWhole(Object.value("segmentStartMs"), 1e15)) return Fail(QStringLiteral("it is damaged"));
   for (const char* Key : {"redPenalty", "bluePenalty", "roundLeft"}) {
     if (!IsNumber(Object.value(Key))) return Fail(QStringLiteral("it is damaged"));
   }

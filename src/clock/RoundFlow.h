@@ -51,6 +51,8 @@ class TRoundFlow {
   bool ClockExists() const;
   // A clock exists and counts round time (csRunning): votes may score.
   bool ClockRunning() const;
+  // The round time left at the last tick of the round, or held in a pause.
+  double RoundLeft() const { return FRoundLeft; }
   // The current round is the sudden-death round.
   bool SuddenDeathActive() const { return FSuddenDeathActive; }
 

@@ -51,8 +51,7 @@ double Percentile(std::vector<double> Values, double Fraction) {
   return Values[std::min(Index, Values.size() - 1)];
 }
 
-std::vector<double> MeasurePressToPoint(TTKDConfig& Config, TVirtualGamepads& Pads,
-                                        int Presses) {
+std::vector<double> MeasurePressToPoint(TTKDConfig& Config, TVirtualGamepads& Pads, int Presses) {
   TMatch Match(Config);
   TfrmDorvane Board(Config, Match);
   Board.show();

@@ -31,8 +31,14 @@ QString ErrorMessage(const std::exception_ptr& Error) {
 }  // namespace
 
 TClockRun TClockRun::Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound) {
-  return {Config.RoundTime, Config.CoachTime,      Config.InjuryTime, Round,
-          Config.Rounds,    Config.UseSuddenDeath, SuddenDeathRound,  Config.UseElectronicScoring};
+  return {.RoundTime = Config.RoundTime,
+          .BreakTime = Config.CoachTime,
+          .InjuryTime = Config.InjuryTime,
+          .Round = Round,
+          .Rounds = Config.Rounds,
+          .UseSuddenDeath = Config.UseSuddenDeath,
+          .SuddenDeathRound = SuddenDeathRound,
+          .UseElectronicScoring = Config.UseElectronicScoring};
 }
 
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)

@@ -133,7 +133,7 @@ void TRoundFlow::WinnerChanged() {
   tmrWinner->start();
   if (FConfig.SaveScores) {
     FRecords.WriteScoreRecord(QStringLiteral("WINNER,") +
-                     (RedWon ? FConfig.RedPlayer : FConfig.BluePlayer));
+                              (RedWon ? FConfig.RedPlayer : FConfig.BluePlayer));
   }
 }
 

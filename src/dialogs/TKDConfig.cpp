@@ -86,8 +86,7 @@ std::optional<QColor> ChooseColorWithDialog(QWidget* Parent, const QColor& Initi
   return Chosen;
 }
 
-TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner)
-    : QDialog(Owner), FConfig(Config) {
+TfrmTKDConfig::TfrmTKDConfig(TTKDConfig& Config, QWidget* Owner) : QDialog(Owner), FConfig(Config) {
   setWindowTitle(QStringLiteral("Configuration"));
 
   Rows = new QTreeWidget;

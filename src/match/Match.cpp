@@ -12,6 +12,7 @@
 #include "model/Settings.h"
 #include "model/StringFn.h"
 #include "platform/Joystick.h"
+#include "platform/Logging.h"
 #include "platform/SoundPlayer.h"
 #include "record/MatchRecords.h"
 #include "record/SoundCues.h"
@@ -94,6 +95,7 @@ void TMatch::OpenGamepads() {
   } catch (const TDorvaneError& Error) {
     // Without a joystick driver the match is still kept by hand.
     FGamepadError = Error.Message();
+    qCWarning(LogPads) << "gamepads kept out of the match:" << FGamepadError;
     TNoJoysticks NoJoysticks;
     SetJoystickApi(&NoJoysticks);
     FJoySticks = std::make_unique<TSysJoySticks>();

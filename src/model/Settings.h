@@ -63,4 +63,3 @@ class TTKDConfig {
   // <path>") at the first key that cannot be written.
   void SaveConfig() const;
 };
-

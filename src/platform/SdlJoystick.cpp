@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Joystick.h"
+#include "platform/Logging.h"
 
 namespace {
 
@@ -117,6 +118,7 @@ bool InitJoysticks() {
   // the program could no longer be stopped from outside.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InitDone = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+  if (!InitDone) qCWarning(LogPads) << "no gamepads for this run:" << SDL_GetError();
   // Nobody drains SDL's event queue here: joystick events would only pile up.
   // The button states are kept whether or not events are posted.
   if (InitDone) SDL_JoystickEventState(SDL_IGNORE);

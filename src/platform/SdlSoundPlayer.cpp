@@ -5,6 +5,7 @@
 #include <atomic>
 #include <mutex>
 
+#include "platform/Logging.h"
 #include "platform/SoundPlayer.h"
 
 namespace {
@@ -21,8 +22,12 @@ class TSdlSoundPlayer : public TSoundPlayer {
     HaltAndFree();
     if (!EnsureOpen()) return;
     Mix_Chunk* Chunk = Mix_LoadWAV(QFile::encodeName(Path).constData());
-    if (!Chunk) return;
+    if (!Chunk) {
+      qCWarning(LogSound) << "cannot load" << Path << ":" << Mix_GetError();
+      return;
+    }
     if (Mix_PlayChannel(CueChannel, Chunk, 0) < 0) {
+      qCWarning(LogSound) << "cannot play" << Path << ":" << Mix_GetError();
       Mix_FreeChunk(Chunk);
       return;
     }
@@ -54,8 +59,13 @@ class TSdlSoundPlayer : public TSoundPlayer {
     FTried = true;
     // Keep SIGINT and SIGTERM ours: SDL would turn them into unread quit events.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    // Logged once: the run stays silent after it.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      qCWarning(LogSound) << "no sound for this run: SDL audio:" << SDL_GetError();
+      return false;
+    }
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, BufferSamples) != 0) {
+      qCWarning(LogSound) << "no sound for this run: audio device:" << Mix_GetError();
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }

@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 #include "model/InputKinds.h"
 #include "model/Settings.h"
+#include "platform/Logging.h"
 #include "platform/ProgramDir.h"
 #include "platform/TimeSource.h"
 #include "record/ASCIIFileReader.h"
@@ -74,7 +76,8 @@ QString TMatchRecords::FilePath() const {
 bool TMatchRecords::RecordingNamed() const { return !FConfig.SaveFileName.trimmed().isEmpty(); }
 
 // Opens, extends and closes the file for every line, so the record is
-// complete after each event. Failures lose the line silently.
+// complete after each event. A failure loses the line and the match goes on;
+// the first of a row of failures is logged.
 void TMatchRecords::AppendRecordLine(const QString& Line) const {
   const QString Path = FilePath();
   if (Path.isEmpty()) return;
@@ -82,8 +85,15 @@ void TMatchRecords::AppendRecordLine(const QString& Line) const {
   TASCIIFileReader Writer;
   Writer.SetFileName(Path);
   Writer.SetActive(true);
-  Writer.WriteLine(Line);
+  const bool Written = Writer.WriteLine(Line);
+  const int Reason = errno;
   Writer.SetActive(false);
+  // The last line was lost too: one report for a row of losses.
+  static bool LastLineLost = false;
+  if (!Written && !LastLineLost) {
+    qCWarning(LogRecord) << "record line lost:" << Path << ":" << qt_error_string(Reason);
+  }
+  LastLineLost = !Written;
 }
 
 void TMatchRecords::WriteScoreRecord(const QString& Line) const {

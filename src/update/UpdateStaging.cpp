@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <filesystem>
 
+#include "platform/Logging.h"
 #include "platform/ProgramDir.h"
 #include "update/UpdateDescription.h"
 #include "update/UpdateLog.h"

@@ -72,7 +72,8 @@ TEST_F(LiveElectronicScoringTest, TwoJudgesRedOnePointScoresOnTheBoardAndPlaysRe
   // The refresh turns the lights off again half a second after the press.
   EXPECT_TRUE(
       QTest::qWaitFor([this] { return Board().RedLight(1).LightColor() == clUnlitLight; }, 5000));
-  EXPECT_TRUE(QTest::qWaitFor([this] { return !Board().Match().JudgeLightTimer().isActive(); }, 5000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([this] { return !Board().Match().JudgeLightTimer().isActive(); }, 5000));
 }
 
 // With scripted pads and fake time: a short round with two red one-point

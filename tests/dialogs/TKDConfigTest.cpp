@@ -126,7 +126,8 @@ TEST_F(TKDConfigTest, TextInEachRoundStopsBeforeAnyFieldChanges) {
     Dialog.btnOK->click();
   });
 
-  EXPECT_EQ(ErrorOf([this] { ShowConfigDialog(FConfig); }), "'abc' is not a valid floating point value");
+  EXPECT_EQ(ErrorOf([this] { ShowConfigDialog(FConfig); }),
+            "'abc' is not a valid floating point value");
   EXPECT_EQ(FConfig.RoundTime, 180);
   EXPECT_EQ(FConfig.RedPlayer, "Red player");
   EXPECT_FALSE(QFile::exists(SettingsFilePath()));

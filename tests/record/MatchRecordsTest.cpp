@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
+#include <cerrno>
 
 #include "model/InputKinds.h"
 #include "model/Settings.h"
@@ -179,6 +181,34 @@ TEST_F(MatchRecordsTest, LineIsLostWhileAnotherOpenerHoldsTheFile) {
   }
   WriteScoreRecord("ROUND 2 OF 3");
   EXPECT_EQ(Content(), "ROUND 1 OF 3\r\nROUND 2 OF 3\r\n");
+}
+
+// The record's warnings, caught while the test runs.
+QStringList RecordWarnings;
+void CatchRecordWarning(QtMsgType, const QMessageLogContext& Context, const QString& Text) {
+  if (QLatin1String(Context.category) == QLatin1String("dorvane.record")) RecordWarnings << Text;
+}
+
+TEST_F(MatchRecordsTest, ARowOfLostLinesIsLoggedOnceWithTheReason) {
+  FConfig.SaveScores = true;
+  WriteScoreRecord("ROUND 1 OF 3");
+  RecordWarnings.clear();
+  const QtMessageHandler Previous = qInstallMessageHandler(CatchRecordWarning);
+  for (int Row = 0; Row < 2; ++Row) {
+    TASCIIFileReader Holder;
+    Holder.SetFileName(RecordFilePath());
+    Holder.SetActive(true);
+    ASSERT_TRUE(Holder.Active());
+    WriteScoreRecord("END OF ROUND 1");
+    WriteScoreRecord("END OF ROUND 1");
+    Holder.SetActive(false);
+    WriteScoreRecord("ROUND 2 OF 3");
+  }
+  qInstallMessageHandler(Previous);
+  ASSERT_EQ(RecordWarnings.size(), 2) << RecordWarnings.join('\n').toStdString();
+  EXPECT_TRUE(RecordWarnings[0].contains(RecordFilePath()));
+  EXPECT_TRUE(RecordWarnings[0].contains(qt_error_string(EWOULDBLOCK)))
+      << RecordWarnings[0].toStdString();
 }
 
 TEST(InputKindTextTest, KnownCodesHaveTextsOthersNone) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "board/BoardPlacement.h"
+#include "board/InterruptedMatch.h"
 #include "board/ScoreDisplay.h"
 #include "match/Match.h"
 #include "model/Settings.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
     }
     InitJoysticks();
     {
+      // Taken before the new match writes its own journal over it.
+      const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
       TMatch Match(Config);
       TfrmDorvane frmDorvane(Config, Match);
       // After an update's restart the old board may still hold the socket
@@ -61,6 +64,11 @@ int main(int argc, char** argv) {
       });
       if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
       frmDorvane.ShowOn(BoardScreen(Line.Screen), Line.Windowed);
+      // Asked once the board stands, with its first game in place.
+      if (Interrupted) {
+        QTimer::singleShot(0, &frmDorvane,
+                           [&] { OfferInterruptedMatch(&frmDorvane, Match, *Interrupted); });
+      }
       Result = App.exec();
       // The board is closed: a running clock's reports have nowhere to go.
       ShutdownMainThreadHandOff();

@@ -121,7 +121,9 @@ void TfrmDorvane::AppMessage(uint32_t Message, int64_t WParam) {
 
 void TfrmDorvane::SetClockText(const QString& Text) { SetLabelText(lblCountDown, Text); }
 void TfrmDorvane::SetClockColor(TColor Color) { SetLabelColor(lblCountDown, Color); }
-void TfrmDorvane::SetStateText(const QString& Text) { SetLabelText(lblRoundState, Text); }
+void TfrmDorvane::SetStateText(const QString& Text) {
+  SetLabelText(lblRoundState, WithUpdateNotice(Text));
+}
 void TfrmDorvane::SetStateColor(TColor Color) { SetLabelColor(lblRoundState, Color); }
 void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) { mniPause->setText(Caption); }
 void TfrmDorvane::SetPauseButtonEnabled(bool Enabled) { mniPause->setEnabled(Enabled); }
@@ -141,6 +143,7 @@ void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
   mniStartRound1->setEnabled(!ClockExists);
   mniStopRound->setEnabled(ClockExists);
   mniWebUpdate->setEnabled(!ClockExists && !FUpdateCheck->InProgress());
+  if (!ClockExists) OfferWaitingUpdate();
 }
 
 void TfrmDorvane::SetRoundField(int Round) { mniSetRound->setText(QString::number(Round)); }

@@ -186,6 +186,11 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   bool ReadRequestNames() const;
   // The update check with the board's answers to it (update/UpdateNotifications.cpp).
   void CreateUpdateCheck();
+  // The state line's text, or "Update ready" in place of an empty one while an
+  // update waits for its question.
+  QString WithUpdateNotice(const QString& StateText) const;
+  // The clock has gone: a waiting update may ask its question now.
+  void OfferWaitingUpdate();
   // The score display (ScoreEntry.cpp).
   void WriteShownScore(TSide Side, const TDorvaneMgr& ScoreMgr);
   void WritePenaltyCount(TSide Side, const TDorvaneMgr& ScoreMgr, bool Whole);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QTimer>
 #include <cmath>
 
 #include "board/ScoreDisplay.h"
@@ -16,6 +17,11 @@ namespace {
 
 const QString& RoundHeaderText() {
   static const QString Text = QCoreApplication::translate("Board", "ROUND");
+  return Text;
+}
+
+const QString& UpdateReadyText() {
+  static const QString Text = QStringLiteral("Update ready");
   return Text;
 }
 
@@ -34,6 +40,13 @@ void TfrmDorvane::CreateUpdateCheck() {
     Allowed = AskYesNo(
         this, QCoreApplication::translate(
                   "Board", "To update the application executable, it must be shutdown. Continue?"));
+  };
+  // A running, paused or injury clock, or a break, is a round in progress: the
+  // question, whose Yes ends the program, waits until the clock is gone.
+  FUpdateCheck->MayAskShutdown = [this](TUpdateCheck&) { return !FMatch.RoundFlow().ClockExists(); };
+  FUpdateCheck->OnWaiting = [this](TUpdateCheck&) {
+    lblRoundHeader->setText(RoundHeaderText());
+    if (lblRoundState->text().isEmpty()) SetStateText(QString());
   };
   FUpdateCheck->OnRequestClose = [this](TUpdateCheck&) { close(); };
   FUpdateCheck->OnStatus = [this](TUpdateCheck&, int Code, const QString& Text) {
@@ -58,8 +71,19 @@ void TfrmDorvane::CreateUpdateCheck() {
   };
   FUpdateCheck->OnFinished = [this](TUpdateCheck&) {
     lblRoundHeader->setText(RoundHeaderText());
+    if (lblRoundState->text() == UpdateReadyText()) SetStateText(QString());
     FMatch.UpdateCommands();
   };
+}
+
+QString TfrmDorvane::WithUpdateNotice(const QString& StateText) const {
+  return StateText.isEmpty() && FUpdateCheck->Waiting() ? UpdateReadyText() : StateText;
+}
+
+void TfrmDorvane::OfferWaitingUpdate() {
+  if (!FUpdateCheck->Waiting()) return;
+  // Not from inside the clock's end or a command: the question is modal.
+  QTimer::singleShot(0, FUpdateCheck, [Check = FUpdateCheck] { Check->AskIfWaiting(); });
 }
 
 void TfrmDorvane::mniWebUpdateClick() {

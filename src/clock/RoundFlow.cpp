@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -84,9 +85,12 @@ void TRoundFlow::mniStartRoundClick() {
   UpdateCommands();
 }
 
-void TRoundFlow::CreateClock() {
-  FTimerThread = std::make_unique<TTimerThread>(
-      FScoreMgr, TClockRun::Of(FConfig, FScoreMgr.Round(), FSuddenDeathActive));
+void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
+  TClockRun Run = TClockRun::Of(FConfig, FScoreMgr.Round(), FSuddenDeathActive);
+  Run.UsedRoundTime = UsedRoundTime;
+  Run.StartPaused = StartPaused;
+  FRoundLeft = Run.RoundTime - UsedRoundTime;
+  FTimerThread = std::make_unique<TTimerThread>(FScoreMgr, Run);
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
   Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
@@ -162,6 +166,32 @@ void TRoundFlow::ResetForNewGame() {
   FShownRemaining = 0;
 }
 
+void TRoundFlow::ResumePausedRound(double RoundLeft, bool SuddenDeathRound) {
+  if (FTimerThread) return;
+  FSuddenDeathActive = SuddenDeathRound;
+  FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
+  CreateClock(std::clamp(FConfig.RoundTime - RoundLeft, 0.0, FConfig.RoundTime), true);
+  FView.SetClockText(FormatSecondsMS(FRoundLeft));
+  FShownRemaining = FRoundLeft;
+  FTimerThread->Start();
+  UpdateCommands();
+}
+
+void TRoundFlow::ResumeAfterBreak(bool SuddenDeathRound) {
+  FSuddenDeathActive = SuddenDeathRound;
+  FRoundLeft = FConfig.RoundTime;
+  FView.SetClockText(FormatSecondsMS(0));
+  MoveMatchOn();
+  UpdateCommands();
+}
+
+void TRoundFlow::ResumeStopped(double RoundLeft, bool SuddenDeathRound) {
+  FSuddenDeathActive = SuddenDeathRound;
+  FRoundLeft = RoundLeft;
+  FView.SetClockText(FormatSecondsMS(RoundLeft));
+  UpdateCommands();
+}
+
 void TRoundFlow::UpdateCommands() {
   const bool HasClock = FTimerThread != nullptr;
   const TClockState State = HasClock ? FTimerThread->State() : csEnded;
@@ -180,6 +210,7 @@ void TRoundFlow::ShowButtonAvailability(bool HasClock, TClockState State) {
 }
 
 void TRoundFlow::ClockTick(TTimerThread&, TClockState State, double Remaining) {
+  if (State == csRunning) FRoundLeft = Remaining;
   ShowClockColors(State, Remaining);
   ShowRemaining(Remaining);
   ShowButtonAvailability(true, State);
@@ -245,6 +276,11 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
       break;
   }
   UpdateCommands();
+  ReportClockChange(State);
+}
+
+void TRoundFlow::ReportClockChange(TClockState State) {
+  if (OnClockChange) OnClockChange(State, std::max(FRoundLeft, 0.0));
 }
 
 void TRoundFlow::RoundEnded(TTimerThread& Sender) {
@@ -258,6 +294,7 @@ void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   } else {
     FView.SetClockColor(FScoreMgr.RoundColor());
     FView.SetClockText(FormatSecondsMS(0));
+    FRoundLeft = FConfig.RoundTime;
     MoveMatchOn();
   }
   FView.SetPauseButtonCaption(PauseText());
@@ -265,6 +302,7 @@ void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   FClockDark = false;
   FTimerThread.reset();  // Sender is gone from here on
   UpdateCommands();
+  ReportClockChange(csEnded);
 }
 
 void TRoundFlow::WriteRoundEndRecords() {

@@ -51,6 +51,8 @@ class TRoundFlow {
   bool ClockExists() const;
   // A clock exists and counts round time (csRunning): votes may score.
   bool ClockRunning() const;
+  // The round time left at the last tick of the round, or held in a pause.
+  double RoundLeft() const { return FRoundLeft; }
   // The current round is the sudden-death round.
   bool SuddenDeathActive() const { return FSuddenDeathActive; }
 
@@ -63,6 +65,18 @@ class TRoundFlow {
   // New game's share: leaves the sudden-death round, forgets the shown time.
   void ResetForNewGame();
 
+  // ---- An interrupted match taken up again ----
+  // A clock run of the current round, paused with RoundLeft seconds to go.
+  void ResumePausedRound(double RoundLeft, bool SuddenDeathRound);
+  // The break was under way: the match moves on as at the break's end.
+  void ResumeAfterBreak(bool SuddenDeathRound);
+  // No clock ran: RoundLeft is shown as a stopped round leaves it.
+  void ResumeStopped(double RoundLeft, bool SuddenDeathRound);
+
+  // Each change of the clock's state, with the round time left at that moment
+  // (held in a pause or injury); csEnded once the run has ended.
+  std::function<void(TClockState State, double RoundLeft)> OnClockChange;
+
   // Electronic scoring's handlers, forwarded from the clock thread to the
   // main thread while the clock waits. Set by the match before a start.
   TJudgeClickEvent OnJudgeButtonClick;
@@ -73,7 +87,8 @@ class TRoundFlow {
   void ClockTick(TTimerThread& Sender, TClockState State, double Remaining);
   void ClockStateChanged(TTimerThread& Sender, TClockState State);
   void RoundEnded(TTimerThread& Sender);
-  void CreateClock();
+  void CreateClock(double UsedRoundTime = 0, bool StartPaused = false);
+  void ReportClockChange(TClockState State);
   void ShowClockColors(TClockState State, double Remaining);
   void ShowRemaining(double Remaining);
   void ShowFullRoundTime();
@@ -101,6 +116,8 @@ class TRoundFlow {
   std::unique_ptr<TTimerThread> FTimerThread;
   // The remaining time last written to the clock display.
   double FShownRemaining = 0;
+  // The round time left at the last tick of the round.
+  double FRoundLeft = 0;
   // The end-of-round warning blink left the digits black at the last tick.
   bool FClockDark = false;
   std::unique_ptr<QTimer> tmrWinner;

@@ -194,10 +194,10 @@ void TTimerThread::ForwardPoll(TSysJoySticks&) {
 }
 
 void TTimerThread::CountRun() {
-  FElapsed = 0;
+  FElapsed = FRun.UsedRoundTime;
   FSegmentStart = Now();
   // A winner rule may have decided the run before it started counting.
-  SetStateUnlessDecided(csRunning);
+  SetStateUnlessDecided(FRun.StartPaused ? csPaused : csRunning);
   CountRound();
   if (!Terminated() && BreakDue()) CountBreak();
 }

@@ -36,6 +36,9 @@ struct TClockRun {
   // The round counted is the sudden-death round.
   bool SuddenDeathRound = false;
   bool UseElectronicScoring = false;
+  // A resumed round: the round time already counted, and the clock starts paused.
+  double UsedRoundTime = 0;
+  bool StartPaused = false;
 
   static TClockRun Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound);
 };

@@ -5,6 +5,7 @@
 #include "clock/RoundFlow.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
+#include "match/JournalKeeper.h"
 #include "model/DorvaneError.h"
 #include "model/NumberText.h"
 #include "model/ScoreManager.h"
@@ -60,7 +61,9 @@ const TSideEntry& EntryOf(TSide Side) { return Side == TSide::Red ? RedEntry : B
 }  // namespace
 
 TMatch::TMatch(const TTKDConfig& Config)
-    : FConfig(Config), FRecords(std::make_unique<TMatchRecords>(Config)) {
+    : FConfig(Config),
+      FRecords(std::make_unique<TMatchRecords>(Config)),
+      FJournal(std::make_unique<TJournalKeeper>(JournalPath())) {
   FJudgeLightTimer.setInterval(1);
   FJudges = std::make_unique<TJudgeList>();
   OpenGamepads();
@@ -68,12 +71,16 @@ TMatch::TMatch(const TTKDConfig& Config)
   FScoreMgr = std::make_unique<TDorvaneMgr>();
   ConnectScoreEvents();
   FRoundFlow = std::make_unique<TRoundFlow>(FViews, *FScoreMgr, *FJoySticks, FConfig, *FRecords);
+  FRoundFlow->OnClockChange = [this](TClockState State, double RoundLeft) {
+    FJournal->ClockChanged(State, RoundLeft);
+  };
   ConnectElectronicScoring();
 }
 
 TMatch::~TMatch() {
   // The round flow goes first: it ends a running clock before what the clock uses goes away.
   FRoundFlow.reset();
+  FJournal.reset();
   FJudgeLightTimer.stop();
   FElectronicScoring.reset();
   FScoreMgr.reset();
@@ -104,17 +111,20 @@ void TMatch::ConnectScoreEvents() {
     const int32_t Round = Sender.Round();
     const bool SuddenDeathRound = Round > FConfig.Rounds;
     FViews.ForEach([&](TMatchView& View) { View.ShowRound(Round, SuddenDeathRound); });
+    JournalScores();
   };
   auto ScoreShown = [this](TSide Side) {
     return [this, Side](TDorvaneMgr& Sender) {
       FViews.ForEach([&](TMatchView& View) { View.ShowScore(Side, Sender); });
       if (FRoundFlow) FRoundFlow->ScoreChanged();
+      JournalScores();
     };
   };
   auto PenaltyShown = [this](TSide Side) {
     return [this, Side](TDorvaneMgr& Sender) {
       FViews.ForEach([&](TMatchView& View) { View.ShowPenalty(Side, Sender); });
       if (FRoundFlow) FRoundFlow->PenaltyChanged();
+      JournalScores();
     };
   };
   Mgr.OnRedScoreChange = ScoreShown(TSide::Red);
@@ -123,10 +133,16 @@ void TMatch::ConnectScoreEvents() {
   Mgr.OnBluePenaltyChange = PenaltyShown(TSide::Blue);
   Mgr.OnScoresReset = [this](TDorvaneMgr& Sender) {
     FViews.ForEach([&](TMatchView& View) { View.ShowAllScores(Sender); });
+    JournalScores();
   };
   Mgr.OnWinnerChange = [this](TDorvaneMgr&) {
     if (FRoundFlow) FRoundFlow->WinnerChanged();
+    JournalScores();
   };
+}
+
+void TMatch::JournalScores() {
+  FJournal->ScoresChanged(*FScoreMgr, FRoundFlow && FRoundFlow->SuddenDeathActive());
 }
 
 // The clock hands each click and the end of each poll to the judges' scoring.
@@ -222,6 +238,7 @@ void TMatch::NewGame() {
   FViews.SetClockText(FormatSecondsMS(FConfig.RoundTime));
   FViews.SetStateText(QString());
   FRecords->RecordNewMatch();
+  FJournal->NewGame(FConfig.RedPlayer, FConfig.BluePlayer, FConfig.Division, FConfig.RoundTime);
   FRoundFlow->UpdateCommands();
 }
 
@@ -240,3 +257,35 @@ void TMatch::Retire(TSide Side) {
 }
 
 void TMatch::UpdateCommands() { FRoundFlow->UpdateCommands(); }
+
+void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
+  if (FRoundFlow->ClockExists()) return;
+  FJournal->Resume(State);
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  Mgr.SetRound(State.Round);
+  Mgr.SetRedScore(State.RedScore);
+  Mgr.SetRedPenalty(State.RedPenalty);
+  Mgr.SetBlueScore(State.BlueScore);
+  Mgr.SetBluePenalty(State.BluePenalty);
+  Mgr.SetWinner(static_cast<uint8_t>(State.Winner));
+  FViews.ForEach([&State](TMatchView& View) {
+    View.ShowPlayers(State.RedName, State.BlueName, State.Division);
+  });
+  FRecords->WriteScoreRecord(
+      QStringLiteral("RESUMED INTERRUPTED MATCH, ROUND %1").arg(State.Round));
+  const double RoundLeft = State.RoundLeftAt(AliveMs);
+  switch (State.Segment) {
+    case TJournalState::TSegment::Round:
+    case TJournalState::TSegment::Paused:
+    case TJournalState::TSegment::Injury:
+      FRoundFlow->ResumePausedRound(RoundLeft, State.SuddenDeath);
+      break;
+    case TJournalState::TSegment::Break:
+      FRoundFlow->ResumeAfterBreak(State.SuddenDeath);
+      break;
+    case TJournalState::TSegment::None:
+      FRoundFlow->ResumeStopped(RoundLeft, State.SuddenDeath);
+      break;
+  }
+  JournalScores();
+}

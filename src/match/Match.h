@@ -14,6 +14,8 @@ class TMatchRecords;
 class TRoundFlow;
 class TSysJoySticks;
 class TTKDConfig;
+class TJournalKeeper;
+struct TJournalState;
 
 // The live match, without any window: the score manager, the gamepads and
 // their judges, the round flow with its clock and winner rules, electronic
@@ -66,11 +68,16 @@ class TMatch {
   void Retire(TSide Side);
   // The buttons and menu entries follow the clock's state.
   void UpdateCommands();
+  // Takes up an interrupted match: scores, penalties, round, winner, names,
+  // division and sudden death, with the clock paused at the round time it had
+  // at AliveMs. Nothing while a clock runs.
+  void Resume(const TJournalState& State, int64_t AliveMs);
 
  private:
   void OpenGamepads();
   void ConnectScoreEvents();
   void ConnectElectronicScoring();
+  void JournalScores();
   void AddPenalty(TSide Side, double Amount);
   void TakeBackPenalty(TSide Side, double Amount);
 
@@ -79,6 +86,7 @@ class TMatch {
   QString FGamepadError;
   QTimer FJudgeLightTimer;
   std::unique_ptr<TMatchRecords> FRecords;
+  std::unique_ptr<TJournalKeeper> FJournal;
   std::unique_ptr<TJudgeList> FJudges;
   std::unique_ptr<TSysJoySticks> FJoySticks;
   std::unique_ptr<TDorvaneMgr> FScoreMgr;

@@ -170,6 +170,22 @@ void TUpdateCheck::OfferInstall() {
     return;
   }
   FStaging = false;
+  if (MayAskShutdown && !MayAskShutdown(*this)) {
+    FWaiting = true;
+    if (OnWaiting) OnWaiting(*this);
+    return;
+  }
+  AskShutdown();
+}
+
+void TUpdateCheck::AskIfWaiting() {
+  if (!FWaiting || (MayAskShutdown && !MayAskShutdown(*this))) return;
+  FWaiting = false;
+  AskShutdown();
+}
+
+void TUpdateCheck::AskShutdown() {
+  QString Error;
   bool Allowed = false;
   if (OnAskShutdown) OnAskShutdown(*this, Allowed);
   // Declined: the staged files wait for the next start of the program.
@@ -178,6 +194,8 @@ void TUpdateCheck::OfferInstall() {
     return;
   }
   if (!InstallStagedFiles(FStaged, Error)) {
+    // Every file is as it was; the same install would fail again at the next start.
+    DiscardFailedStaging(Error);
     Discontinue(Error);
     return;
   }

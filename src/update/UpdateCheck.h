@@ -18,7 +18,9 @@ class TUpdateDownload;
 // compares its version with this program's, downloads and verifies the newer
 // files into the staging folder, and, when the window allows a shutdown,
 // installs them and starts the program again. Runs on the main thread's event
-// loop; the window hears of it only through the events below.
+// loop; the window hears of it only through the events below. A finished
+// download whose question may not be asked yet (a clock runs) waits until the
+// window calls AskIfWaiting.
 class TUpdateCheck : public QObject {
  public:
   // The status codes the window answers.
@@ -28,6 +30,7 @@ class TUpdateCheck : public QObject {
   using TStatusEvent = std::function<void(TUpdateCheck& Sender, int Code, const QString& Text)>;
   using TAskShutdownEvent = std::function<void(TUpdateCheck& Sender, bool& Allowed)>;
   using TNotifyEvent = std::function<void(TUpdateCheck& Sender)>;
+  using TMayAskEvent = std::function<bool(TUpdateCheck& Sender)>;
   using TProgressEvent = std::function<void(TUpdateCheck& Sender, const QString& FileName,
                                             qint64 Size, qint64 Position)>;
   // Starts the program again after an install; false when it could not.
@@ -39,9 +42,17 @@ class TUpdateCheck : public QObject {
   // Starts a check of the location in [Update] "URL"; nothing while one runs.
   void Start();
   bool InProgress() const { return FInProgress; }
+  // A verified update waits for the shutdown question.
+  bool Waiting() const { return FWaiting; }
+  // Asks the waiting question, when MayAskShutdown allows it now.
+  void AskIfWaiting();
 
   TStatusEvent OnStatus;
   TAskShutdownEvent OnAskShutdown;
+  // Whether the shutdown question may be asked now; unset means always.
+  TMayAskEvent MayAskShutdown;
+  // The download is complete and waits for the question.
+  TNotifyEvent OnWaiting;
   TNotifyEvent OnRequestClose;
   TNotifyEvent OnDownloadBegin;
   TProgressEvent OnProgress;
@@ -56,6 +67,7 @@ class TUpdateCheck : public QObject {
   void FileArrived(const QString& Error);
   bool StageFile(const TUpdateFile& File, QString& Error);
   void OfferInstall();
+  void AskShutdown();
   void Discontinue(const QString& Text);
   void Finish();
 
@@ -65,6 +77,7 @@ class TUpdateCheck : public QObject {
   bool FInProgress = false;
   // Files are being downloaded into the staging folder, not yet complete.
   bool FStaging = false;
+  bool FWaiting = false;
   TUpdateDescription FDescription;
   qsizetype FNextFile = 0;
   QFile FPart;

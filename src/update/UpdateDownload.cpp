@@ -5,17 +5,28 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
+#include "update/LocalFileRead.h"
 #include "update/UpdateUrl.h"
 
 namespace {
-// A server that sends nothing for this long is taken as gone.
-constexpr int TransferTimeoutMs = 30000;
+// A server or file that sends nothing for this long is taken as gone.
+int TransferTimeoutMs = 30000;
 constexpr int MaximumRedirects = 5;
 }  // namespace
 
+void SetUpdateTransferTimeoutForTest(int Milliseconds) { TransferTimeoutMs = Milliseconds; }
+
 TUpdateDownload::TUpdateDownload(QNetworkAccessManager& Network, QObject* Parent)
-    : QObject(Parent), FNetwork(Network) {}
+    : QObject(Parent), FNetwork(Network), FLocalIdle(new QTimer(this)) {
+  FLocalIdle->setSingleShot(true);
+  connect(FLocalIdle, &QTimer::timeout, this, [this] {
+    Fail(QStringLiteral("%1: nothing arrived for %2 seconds.")
+             .arg(FUrl.toDisplayString())
+             .arg(TransferTimeoutMs / 1000.0));
+  });
+}
 
 TUpdateDownload::~TUpdateDownload() { Abort(); }
 
@@ -26,6 +37,10 @@ void TUpdateDownload::Start(const QUrl& Url, QIODevice& Sink, qint64 Limit) {
   FLimit = Limit;
   FReceived = 0;
   FHash.reset();
+  if (Url.isLocalFile()) {
+    StartLocal();
+    return;
+  }
   QNetworkRequest Request(Url);
   Request.setTransferTimeout(TransferTimeoutMs);
   // Each redirect must pass the same address rules as the first address.
@@ -54,7 +69,32 @@ void TUpdateDownload::Start(const QUrl& Url, QIODevice& Sink, qint64 Limit) {
   connect(FReply, &QNetworkReply::finished, this, &TUpdateDownload::Finished);
 }
 
+void TUpdateDownload::StartLocal() {
+  FLocal = new TLocalFileRead(FUrl.toLocalFile(), FLimit, this);
+  FLocal->OnChunk = [this](const QByteArray& Data) {
+    if (Accept(Data)) FLocalIdle->start(TransferTimeoutMs);
+  };
+  FLocal->OnDone = [this](const QString& Error) {
+    if (!Error.isEmpty()) {
+      Fail(QStringLiteral("%1: %2").arg(FUrl.toDisplayString(), Error));
+      return;
+    }
+    Abort();
+    RaiseDone(QString());
+  };
+  FLocalIdle->start(TransferTimeoutMs);
+  FLocal->Start();
+}
+
 void TUpdateDownload::Abort() {
+  FLocalIdle->stop();
+  if (FLocal) {
+    TLocalFileRead* Local = FLocal;
+    FLocal = nullptr;
+    // Possibly called from inside its own event: it goes later.
+    Local->GiveUp();
+    Local->deleteLater();
+  }
   if (!FReply) return;
   QNetworkReply* Reply = FReply;
   FReply = nullptr;
@@ -79,19 +119,24 @@ void TUpdateDownload::ReadAvailable() {
   const QByteArray Data = FReply->readAll();
   // An error page is not the file; Finished reports the answer.
   if (Data.isEmpty() || !HttpStatusError().isEmpty()) return;
+  Accept(Data);
+}
+
+bool TUpdateDownload::Accept(const QByteArray& Data) {
   if (FReceived + Data.size() > FLimit) {
     Fail(QCoreApplication::translate("Update", "%1 is larger than announced.")
              .arg(FUrl.toDisplayString()));
-    return;
+    return false;
   }
   if (FSink->write(Data) != Data.size()) {
     Fail(QCoreApplication::translate("Update", "Unable to store %1: %2")
              .arg(FUrl.toDisplayString(), FSink->errorString()));
-    return;
+    return false;
   }
   FHash.addData(Data);
   FReceived += Data.size();
   if (OnProgress) OnProgress(FReceived);
+  return true;
 }
 
 void TUpdateDownload::Finished() {

@@ -9,10 +9,17 @@
 class QIODevice;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
+class TLocalFileRead;
+
+// How long a transfer may bring nothing before it is given up; tests shorten it.
+void SetUpdateTransferTimeoutForTest(int Milliseconds);
 
 // One GET of an update address into a device, in the background: the data is
 // hashed as it arrives, and the transfer stops the moment it passes its limit,
-// so a server cannot fill the disk with more than it announced.
+// so a server cannot fill the disk with more than it announced. A file://
+// address is read in a thread of its own; either way a transfer that brings
+// nothing for a while ends with an error.
 class TUpdateDownload : public QObject {
  public:
   // Error is empty when the whole body arrived.
@@ -26,7 +33,7 @@ class TUpdateDownload : public QObject {
   void Start(const QUrl& Url, QIODevice& Sink, qint64 Limit);
   // Stops a running transfer without raising OnDone.
   void Abort();
-  bool Running() const { return !FReply.isNull(); }
+  bool Running() const { return !FReply.isNull() || !FLocal.isNull(); }
   qint64 Received() const { return FReceived; }
   QByteArray Sha256() const { return FHash.result(); }
 
@@ -34,7 +41,10 @@ class TUpdateDownload : public QObject {
   TDoneEvent OnDone;
 
  private:
+  void StartLocal();
   void ReadAvailable();
+  // Takes the next piece of the body; false when the transfer failed on it.
+  bool Accept(const QByteArray& Data);
   void Finished();
   void Fail(const QString& Error);
   void RaiseDone(const QString& Error);
@@ -43,6 +53,9 @@ class TUpdateDownload : public QObject {
 
   QNetworkAccessManager& FNetwork;
   QPointer<QNetworkReply> FReply;
+  QPointer<TLocalFileRead> FLocal;
+  // Runs while a file:// read waits for its next piece.
+  QTimer* FLocalIdle;
   QIODevice* FSink = nullptr;
   QUrl FUrl;
   qint64 FLimit = 0;

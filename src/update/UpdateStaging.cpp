@@ -14,6 +14,7 @@
 #include "platform/Logging.h"
 #include "platform/ProgramDir.h"
 #include "update/UpdateDescription.h"
+#include "update/UpdateLog.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ QString ManifestPath() {
 QString ProgramFilePath(const QString& Path) { return QDir(ProgramDir()).filePath(Path); }
 
 QString NewCopyPath(const QString& Target) { return Target + QStringLiteral(".update-new"); }
+QString BackupPath(const QString& Target) { return Target + QStringLiteral(".update-old"); }
 
 bool IsInside(const QString& Canonical, const QString& Root) {
   return !Root.isEmpty() && (Canonical == Root || Canonical.startsWith(Root + QLatin1Char('/')));
@@ -51,6 +53,60 @@ bool CopyBeside(const QString& Staged, const QString& Target, QString& Error) {
   return true;
 }
 
+// A program file about to be replaced, and whether one was there before.
+struct TReplacement {
+  QString Target;
+  bool HadOriginal = false;
+};
+
+bool BackUp(const QString& Target, QString& Error) {
+  const QString Backup = BackupPath(Target);
+  QFile::remove(Backup);
+  if (!QFile::copy(Target, Backup)) {
+    Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Backup));
+    return false;
+  }
+  return true;
+}
+
+// A rename over the old file: a reader sees the old or the new file, never
+// half of one, and the running program keeps its own copy open.
+bool ReplaceFile(const QString& From, const QString& Target, QString& Error) {
+  std::error_code Failure;
+  std::filesystem::rename(QFile::encodeName(From).toStdString(),
+                          QFile::encodeName(Target).toStdString(), Failure);
+  if (!Failure) return true;
+  Error = QStringLiteral("Unable to replace %1: %2")
+              .arg(QDir::toNativeSeparators(Target), QString::fromStdString(Failure.message()));
+  return false;
+}
+
+// Puts the replaced files back as they were: each original from its backup, a
+// file that was new removed. Gives the ones that could not be put back.
+QStringList RollBack(const QList<TReplacement>& Replaced) {
+  QStringList Lost;
+  for (const TReplacement& File : Replaced) {
+    QString Ignored;
+    const bool Restored = File.HadOriginal
+                              ? ReplaceFile(BackupPath(File.Target), File.Target, Ignored)
+                              : QFile::remove(File.Target);
+    if (!Restored) {
+      qCWarning(lcUpdate) << "Could not put back" << File.Target << Ignored;
+      Lost.append(QDir::toNativeSeparators(File.Target));
+    }
+  }
+  return Lost;
+}
+
+// Removes the new copies and backups, except the backups of the files in Keep.
+void RemoveLeftovers(const QList<TReplacement>& Files, const QStringList& Keep) {
+  for (const TReplacement& File : Files) {
+    QFile::remove(NewCopyPath(File.Target));
+    if (!Keep.contains(QDir::toNativeSeparators(File.Target)))
+      QFile::remove(BackupPath(File.Target));
+  }
+}
+
 }  // namespace
 
 QString UpdateStagingDir() { return QDir(ProgramDir()).filePath(StagingFolderName()); }
@@ -59,7 +115,19 @@ QString StagedFilePath(const QString& Path) {
   return QDir(UpdateStagingDir()).filePath(QStringLiteral("files/") + Path);
 }
 
-void DiscardStaging() { QDir(UpdateStagingDir()).removeRecursively(); }
+void DiscardStaging() {
+  // The manifest goes first: without it, what may be left is never installed.
+  QFile::remove(ManifestPath());
+  if (!QDir(UpdateStagingDir()).removeRecursively()) {
+    qCWarning(lcUpdate) << "Could not remove all of" << UpdateStagingDir();
+  }
+}
+
+void DiscardFailedStaging(const QString& Reason) {
+  qCWarning(lcUpdate).noquote() << "The staged update could not be installed and is removed:"
+                                << Reason;
+  DiscardStaging();
+}
 
 bool WriteStagingManifest(const TStagedUpdate& Update, QString& Error) {
   QJsonArray Files;
@@ -144,34 +212,34 @@ bool TargetStaysInside(const QString& Path, QString& Error) {
 }
 
 bool InstallStagedFiles(const TStagedUpdate& Update, QString& Error) {
-  QStringList Copies;
-  bool Copied = true;
+  QList<TReplacement> Prepared;
   for (const TStagedFile& File : Update.Files) {
     const QString Target = ProgramFilePath(File.Path);
     if (!TargetStaysInside(File.Path, Error) ||
         !CopyBeside(StagedFilePath(File.Path), Target, Error)) {
-      Copied = false;
-      break;
+      RemoveLeftovers(Prepared, {});
+      return false;
     }
-    Copies.append(Target);
-  }
-  if (!Copied) {
-    for (const QString& Target : Copies) QFile::remove(NewCopyPath(Target));
-    return false;
-  }
-  for (const QString& Target : Copies) {
-    // A rename over the old file: a reader sees the old or the new file, never
-    // half of one, and the running program keeps its own copy open.
-    std::error_code Failure;
-    std::filesystem::rename(QFile::encodeName(NewCopyPath(Target)).toStdString(),
-                            QFile::encodeName(Target).toStdString(), Failure);
-    if (Failure) {
-      Error = QCoreApplication::translate("Update", "Unable to replace %1: %2")
-                  .arg(QDir::toNativeSeparators(Target), QString::fromStdString(Failure.message()));
-      for (const QString& Left : Copies) QFile::remove(NewCopyPath(Left));
+    Prepared.append({Target, QFileInfo(Target).isFile()});
+    if (Prepared.last().HadOriginal && !BackUp(Target, Error)) {
+      RemoveLeftovers(Prepared, {});
       return false;
     }
   }
+  for (qsizetype Done = 0; Done < Prepared.size(); ++Done) {
+    if (!ReplaceFile(NewCopyPath(Prepared[Done].Target), Prepared[Done].Target, Error)) {
+      const QStringList Lost = RollBack(Prepared.first(Done));
+      if (!Lost.isEmpty()) {
+        Error += QStringLiteral(
+                     "\nThese files could not be put back: %1. Each one's previous version "
+                     "is kept beside it with the ending \".update-old\".")
+                     .arg(Lost.join(QStringLiteral(", ")));
+      }
+      RemoveLeftovers(Prepared, Lost);
+      return false;
+    }
+  }
+  RemoveLeftovers(Prepared, {});
   return true;
 }
 
@@ -179,14 +247,23 @@ bool InstallStagedUpdate() {
   if (!QFileInfo::exists(UpdateStagingDir())) return false;
   QString Error;
   const std::optional<TStagedUpdate> Update = ReadStagingManifest(Error);
-  const bool Newer =
-      Update && CompareVersions(*ParseVersion(Update->Version), *ParseVersion(DORVANE_VERSION)) > 0;
-  const bool Installed =
-      Newer && VerifyStagedFiles(*Update, Error) && InstallStagedFiles(*Update, Error);
-  // Nobody is there to tell at start-up: the postponed update is dropped.
-  if (!Error.isEmpty()) qCWarning(LogUpdate) << "postponed update not installed:" << Error;
+  if (!Update) {
+    qCWarning(lcUpdate).noquote() << "An unfinished update download is removed:" << Error;
+    DiscardStaging();
+    return false;
+  }
+  if (CompareVersions(*ParseVersion(Update->Version), *ParseVersion(DORVANE_VERSION)) <= 0) {
+    qCInfo(lcUpdate).noquote() << "The staged update" << Update->Version
+                               << "is not newer than this program and is removed.";
+    DiscardStaging();
+    return false;
+  }
+  if (!VerifyStagedFiles(*Update, Error) || !InstallStagedFiles(*Update, Error)) {
+    DiscardFailedStaging(Error);
+    return false;
+  }
   DiscardStaging();
-  return Installed;
+  return true;
 }
 
 QByteArray FileSha256(const QString& Path) {

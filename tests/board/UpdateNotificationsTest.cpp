@@ -107,4 +107,39 @@ TEST_F(UpdateNotifications, NotWhileAClockRuns) {
   PressKey(Qt::Key_S, Qt::ControlModifier);
 }
 
+TEST_F(UpdateNotifications, QuestionWaitsUntilNoClockRuns) {
+  Serve(QStringLiteral("note.txt"), "x");
+  SetLocation(
+      Serve(QStringLiteral("u.json"),
+            R"({"version": "99.0", "files": [{"path": "note.txt", "url": "note.txt", "size": 1,
+          "sha256": "2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a4881"}]})"));
+  Board().mniWebUpdateClick();
+  // A round started while the download runs.
+  PressKey(Qt::Key_G, Qt::ControlModifier);
+  ASSERT_TRUE(Board().RoundFlow().ClockExists());
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Board().UpdateCheck().Waiting(); }, 20000));
+  EXPECT_EQ(FBoxes.Count(), 0);
+  EXPECT_EQ(Text("lblRoundState"), QStringLiteral("Update ready"));
+  EXPECT_EQ(Text("lblRoundHeader"), QStringLiteral("ROUND"));
+
+  // Paused is still a round in progress; the pause text comes first.
+  PressKey(Qt::Key_P, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Text("lblRoundState") == "Pause"; }, 5000));
+  EXPECT_EQ(FBoxes.Count(), 0);
+  PressKey(Qt::Key_P, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Text("lblRoundState") == "Update ready"; }, 5000));
+  EXPECT_EQ(FBoxes.Count(), 0);
+
+  FBoxes.SetNextAnswer(false);
+  PressKey(Qt::Key_S, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return FBoxes.Count() == 1; }, 5000));
+  EXPECT_FALSE(Board().RoundFlow().ClockExists());
+  EXPECT_EQ(FBoxes.LastMessage().Text,
+            QStringLiteral("To update the application executable, it must be shutdown. Continue?"));
+  EXPECT_FALSE(Board().UpdateCheck().InProgress());
+  EXPECT_EQ(Text("lblRoundState"), QString());
+  EXPECT_TRUE(Board().isVisible());
+  EXPECT_TRUE(QFileInfo::exists(StagedFilePath(QStringLiteral("note.txt"))));
+}
+
 }  // namespace

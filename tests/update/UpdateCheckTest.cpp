@@ -1,9 +1,14 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
+#include <QTimer>
 
 #include "CabinetWriter.h"
 #include "UpdateFixture.h"
+#include "update/UpdateDownload.h"
 #include "update/UpdateStaging.h"
 
 namespace {
@@ -237,6 +242,83 @@ TEST_F(UpdateCheck, CabinetEntryLeavingTheFolderIsRefused) {
   EXPECT_FALSE(QFileInfo::exists(QDir(FProgram.path()).filePath(QStringLiteral("../evil.txt"))));
   EXPECT_FALSE(StagingExists());
   EXPECT_EQ(FRestarts, 0);
+}
+
+struct TInstallFault {
+  const char* Name;
+  QStringList Order;  // of the update's files; "sounds" is a folder and fails
+  bool AtStart;       // installed at the next start, not on Yes
+};
+
+class InstallFault : public UpdateCheck, public testing::WithParamInterface<TInstallFault> {};
+
+TEST_P(InstallFault, LeavesEveryFileAsItWasAndIsNotTriedAgain) {
+  WriteProgramFile(QStringLiteral("dorvane"), OldProgram);
+  const QFileDevice::Permissions Mode = QFile::permissions(ProgramPath(QStringLiteral("dorvane")));
+  WriteProgramFile(QStringLiteral("sounds/End.wav"), "wave");
+  const QMap<QString, QJsonObject> Entries{
+      {QStringLiteral("dorvane"),
+       FileEntry(QStringLiteral("dorvane"), QStringLiteral("dorvane-99"), NewProgram)},
+      {QStringLiteral("help/new.txt"),
+       FileEntry(QStringLiteral("help/new.txt"), QStringLiteral("new.txt"), NewHelp)},
+      {QStringLiteral("sounds"),
+       FileEntry(QStringLiteral("sounds"), QStringLiteral("new.txt"), NewHelp)}};
+  QJsonArray Files;
+  for (const QString& Path : GetParam().Order) Files.append(Entries[Path]);
+  Publish(TTransport::File, Description(Newer, Files),
+          {{QStringLiteral("dorvane-99"), NewProgram}, {QStringLiteral("new.txt"), NewHelp}});
+  FAllowShutdown = !GetParam().AtStart;
+  RunCheck();
+  if (GetParam().AtStart) {
+    ASSERT_TRUE(StagingExists());
+    EXPECT_FALSE(InstallStagedUpdate());
+  } else {
+    EXPECT_TRUE(DiscontinuedText().startsWith(QLatin1String("Unable to replace")))
+        << DiscontinuedText().toStdString();
+    EXPECT_TRUE(DiscontinuedText().contains(QLatin1String("sounds")));
+  }
+
+  EXPECT_EQ(ProgramFile(QStringLiteral("dorvane")), OldProgram);
+  EXPECT_EQ(QFile::permissions(ProgramPath(QStringLiteral("dorvane"))), Mode);
+  EXPECT_EQ(ProgramFile(QStringLiteral("sounds/End.wav")), QByteArray("wave"));
+  EXPECT_FALSE(QFileInfo::exists(ProgramPath(QStringLiteral("help/new.txt"))));
+  QStringList Left = QDir(FProgram.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  Left.removeOne(QStringLiteral("Dorvane.INI"));
+  Left.removeOne(QStringLiteral("help"));
+  EXPECT_EQ(Left, QStringList({QStringLiteral("dorvane"), QStringLiteral("sounds")}));
+  EXPECT_EQ(FRestarts, 0);
+  // Not tried again at the next start.
+  EXPECT_FALSE(StagingExists());
+  EXPECT_FALSE(InstallStagedUpdate());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Update, InstallFault,
+    testing::Values(
+        TInstallFault{"SecondFileOnYes", {"dorvane", "sounds"}, false},
+        TInstallFault{"ThirdFileAfterANewOneOnYes", {"dorvane", "help/new.txt", "sounds"}, false},
+        TInstallFault{"SecondFileAtStart", {"dorvane", "sounds", "help/new.txt"}, true},
+        TInstallFault{"NewFileFirstAtStart", {"help/new.txt", "dorvane", "sounds"}, true}),
+    [](const testing::TestParamInfo<TInstallFault>& Info) { return Info.param.Name; });
+
+TEST_F(UpdateCheck, LocationThatNeverAnswersTimesOutWithoutBlocking) {
+  const QString Fifo = FServed.filePath(QStringLiteral("update.json"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(Fifo).constData(), 0600), 0);
+  SetLocation(QUrl::fromLocalFile(Fifo).toString());
+  SetUpdateTransferTimeoutForTest(300);
+  bool TurnedWhileWaiting = false;
+  QTimer::singleShot(0, [this, &TurnedWhileWaiting] { TurnedWhileWaiting = FCheck.InProgress(); });
+  FCheck.Start();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !FCheck.InProgress(); }, 10000));
+  SetUpdateTransferTimeoutForTest(30000);
+  EXPECT_TRUE(TurnedWhileWaiting);
+  EXPECT_TRUE(DiscontinuedText().startsWith(QLatin1String("The update location cannot be reached")))
+      << DiscontinuedText().toStdString();
+  EXPECT_TRUE(DiscontinuedText().contains(QLatin1String("nothing arrived for 0.3 seconds")))
+      << DiscontinuedText().toStdString();
+  // Lets the reading thread, still waiting for a writer, end.
+  QFile Writer(Fifo);
+  ASSERT_TRUE(Writer.open(QIODevice::WriteOnly));
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+#include "match/JournalKeeper.h"
+
+#include <QDateTime>
+
+#include "clock/TimerThread.h"
+#include "model/ScoreManager.h"
+
+namespace {
+
+TJournalState::TSegment SegmentOf(TClockState State) {
+  switch (State) {
+    case csRunning:
+      return TJournalState::TSegment::Round;
+    case csPaused:
+      return TJournalState::TSegment::Paused;
+    case csInjury:
+      return TJournalState::TSegment::Injury;
+    case csBreak:
+      return TJournalState::TSegment::Break;
+    default:
+      return TJournalState::TSegment::None;
+  }
+}
+
+}  // namespace
+
+TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)) {
+  FAlive.setInterval(50);
+  FAlive.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&FAlive, &QTimer::timeout, [this] { TouchJournal(FPath); });
+}
+
+TJournalKeeper::~TJournalKeeper() {
+  FAlive.stop();
+  if (!FState.InProgress()) RemoveJournal(FPath);
+}
+
+void TJournalKeeper::ScoresChanged(const TDorvaneMgr& ScoreMgr, bool SuddenDeath) {
+  FState.RedScore = ScoreMgr.RedScore();
+  FState.BlueScore = ScoreMgr.BlueScore();
+  FState.RedPenalty = ScoreMgr.RedPenalty();
+  FState.BluePenalty = ScoreMgr.BluePenalty();
+  FState.Round = ScoreMgr.Round();
+  FState.Winner = ScoreMgr.Winner();
+  FState.SuddenDeath = SuddenDeath;
+  Write();
+}
+
+void TJournalKeeper::NewGame(const QString& RedName, const QString& BlueName,
+                             const QString& Division, double RoundTime) {
+  FState = TJournalState{};
+  FState.RedName = RedName;
+  FState.BlueName = BlueName;
+  FState.Division = Division;
+  FState.RoundLeft = RoundTime;
+  FAlive.stop();
+  Write();
+}
+
+void TJournalKeeper::ClockChanged(TClockState State, double RoundLeft) {
+  FState.Started = true;
+  FState.Segment = SegmentOf(State);
+  FState.RoundLeft = RoundLeft;
+  FState.SegmentStartMs = QDateTime::currentMSecsSinceEpoch();
+  Write();
+  if (FState.Segment == TJournalState::TSegment::Round) {
+    FAlive.start();
+  } else {
+    FAlive.stop();
+  }
+}
+
+void TJournalKeeper::Resume(const TJournalState& State) {
+  FState = State;
+  Write();
+}
+
+void TJournalKeeper::Write() { WriteJournal(FPath, FState); }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+#include "record/MatchJournal.h"
+
+class TDorvaneMgr;
+enum TClockState : uint8_t;
+
+// Keeps Data/current-match in step with the live match: one write per change,
+// and while a round counts, a mark every 50 ms that the program still runs.
+class TJournalKeeper {
+ public:
+  explicit TJournalKeeper(QString Path);
+  // Removes the journal unless a match is in progress.
+  ~TJournalKeeper();
+  TJournalKeeper(const TJournalKeeper&) = delete;
+  TJournalKeeper& operator=(const TJournalKeeper&) = delete;
+
+  void ScoresChanged(const TDorvaneMgr& ScoreMgr, bool SuddenDeath);
+  void NewGame(const QString& RedName, const QString& BlueName, const QString& Division,
+               double RoundTime);
+  void ClockChanged(TClockState State, double RoundLeft);
+  // Takes over a resumed match's state as it now stands.
+  void Resume(const TJournalState& State);
+  const TJournalState& State() const { return FState; }
+
+ private:
+  void Write();
+
+  QString FPath;
+  TJournalState FState;
+  QTimer FAlive;
+};

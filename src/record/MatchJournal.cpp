@@ -1,0 +1,193 @@
+#include "record/MatchJournal.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+
+#include "model/StringFn.h"
+#include "platform/UserFolders.h"
+
+Q_LOGGING_CATEGORY(lcJournal, "dorvane.journal")
+
+namespace {
+
+// A journal is a few hundred bytes; anything far larger is not one.
+constexpr qint64 MaxJournalBytes = 64 * 1024;
+
+const char* SegmentName(TJournalState::TSegment Segment) {
+  switch (Segment) {
+    case TJournalState::TSegment::Round:
+      return "round";
+    case TJournalState::TSegment::Paused:
+      return "paused";
+    case TJournalState::TSegment::Injury:
+      return "injury";
+    case TJournalState::TSegment::Break:
+      return "break";
+    case TJournalState::TSegment::None:
+      break;
+  }
+  return "none";
+}
+
+std::optional<TJournalState::TSegment> SegmentOf(const QString& Name) {
+  for (auto Segment : {TJournalState::TSegment::None, TJournalState::TSegment::Round,
+                       TJournalState::TSegment::Paused, TJournalState::TSegment::Injury,
+                       TJournalState::TSegment::Break}) {
+    if (Name == QLatin1String(SegmentName(Segment))) return Segment;
+  }
+  return std::nullopt;
+}
+
+bool IsNumber(const QJsonValue& Value) {
+  return Value.isDouble() && std::isfinite(Value.toDouble());
+}
+
+// Whole and within Limit either side of zero: 2e9 for the int32 fields,
+// 1e15 for a Unix time in milliseconds (exact in a double).
+bool IsWhole(const QJsonValue& Value, double Limit = 2e9) {
+  return IsNumber(Value) && std::abs(Value.toDouble()) < Limit &&
+         Value.toDouble() == std::trunc(Value.toDouble());
+}
+
+}  // namespace
+
+double TJournalState::RoundLeftAt(int64_t AliveMs) const {
+  if (Segment != TSegment::Round) return RoundLeft;
+  const double Counted = std::max<int64_t>(0, AliveMs - SegmentStartMs) / 1000.0;
+  return std::clamp(RoundLeft - Counted, 0.0, std::max(RoundLeft, 0.0));
+}
+
+QString JournalPath() { return QDir(DataDir()).filePath(QStringLiteral("current-match")); }
+
+bool WriteJournal(const QString& Path, const TJournalState& State) {
+  const QJsonObject Object{{"version", JournalVersion},
+                           {"redScore", State.RedScore},
+                           {"blueScore", State.BlueScore},
+                           {"redPenalty", State.RedPenalty},
+                           {"bluePenalty", State.BluePenalty},
+                           {"round", State.Round},
+                           {"winner", State.Winner},
+                           {"suddenDeath", State.SuddenDeath},
+                           {"started", State.Started},
+                           {"redName", State.RedName},
+                           {"blueName", State.BlueName},
+                           {"division", State.Division},
+                           {"segment", QLatin1String(SegmentName(State.Segment))},
+                           {"roundLeft", State.RoundLeft},
+                           {"segmentStartMs", static_cast<double>(State.SegmentStartMs)}};
+  QDir().mkpath(QFileInfo(Path).path());
+  QSaveFile File(Path);
+  if (!File.open(QIODevice::WriteOnly) ||
+      File.write(QJsonDocument(Object).toJson(QJsonDocument::Compact)) < 0 || !File.commit()) {
+    qCWarning(lcJournal) << "match journal not written:" << Path << File.errorString();
+    return false;
+  }
+  return true;
+}
+
+void TouchJournal(const QString& Path) {
+  QFile File(Path);
+  if (!File.open(QIODevice::ReadWrite) ||
+      !File.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime)) {
+    qCWarning(lcJournal) << "match journal not marked alive:" << Path << File.errorString();
+  }
+}
+
+TJournalRead ReadJournal(const QString& Path) {
+  TJournalRead Result;
+  QFile File(Path);
+  if (!File.exists()) return Result;
+  const auto Fail = [&](const QString& Why) {
+    Result.Error = Why;
+    qCWarning(lcJournal) << "match journal" << Path << "not usable:" << Why;
+    return Result;
+  };
+  if (!File.open(QIODevice::ReadOnly)) return Fail(File.errorString());
+  Result.AliveMs = QFileInfo(File).lastModified().toMSecsSinceEpoch();
+  if (File.size() > MaxJournalBytes) return Fail(QStringLiteral("it is too large"));
+  QJsonParseError ParseError;
+  const QJsonDocument Document = QJsonDocument::fromJson(File.readAll(), &ParseError);
+  if (!Document.isObject()) return Fail(QStringLiteral("it is damaged"));
+  const QJsonObject Object = Document.object();
+  if (!IsWhole(Object.value("version"))) return Fail(QStringLiteral("it is damaged"));
+  if (Object.value("version").toInt() > JournalVersion) {
+    return Fail(QStringLiteral("it was written by a newer version of Dorvane"));
+  }
+  for (const char* Key : {"redScore", "blueScore", "round", "winner"}) {
+    if (!IsWhole(Object.value(Key))) return Fail(QStringLiteral("it is damaged"));
+  }
+  if (!IsWhole(Object.value("segmentStartMs"), 1e15)) return Fail(QStringLiteral("it is damaged"));
+  for (const char* Key : {"redPenalty", "bluePenalty", "roundLeft"}) {
+    if (!IsNumber(Object.value(Key))) return Fail(QStringLiteral("it is damaged"));
+  }
+  const auto Segment = SegmentOf(Object.value("segment").toString());
+  if (!Segment) return Fail(QStringLiteral("it is damaged"));
+  TJournalState State;
+  State.RedScore = Object.value("redScore").toInt();
+  State.BlueScore = Object.value("blueScore").toInt();
+  State.RedPenalty = Object.value("redPenalty").toDouble();
+  State.BluePenalty = Object.value("bluePenalty").toDouble();
+  State.Round = Object.value("round").toInt();
+  State.Winner = Object.value("winner").toInt();
+  State.SuddenDeath = Object.value("suddenDeath").toBool();
+  State.Started = Object.value("started").toBool();
+  State.RedName = Object.value("redName").toString();
+  State.BlueName = Object.value("blueName").toString();
+  State.Division = Object.value("division").toString();
+  State.Segment = *Segment;
+  State.RoundLeft = Object.value("roundLeft").toDouble();
+  State.SegmentStartMs = static_cast<int64_t>(Object.value("segmentStartMs").toDouble());
+  Result.State = State;
+  return Result;
+}
+
+QString KeepInterruptedJournal(const QString& Path) {
+  const QString Stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+  QString Target = QFileInfo(Path).dir().filePath(QStringLiteral("interrupted-") + Stamp);
+  for (int Suffix = 2; QFile::exists(Target); ++Suffix) {
+    Target =
+        QFileInfo(Path).dir().filePath(QStringLiteral("interrupted-%1-%2").arg(Stamp).arg(Suffix));
+  }
+  if (!QFile::rename(Path, Target)) {
+    qCWarning(lcJournal) << "interrupted match journal not kept:" << Path << "->" << Target;
+    return {};
+  }
+  return Target;
+}
+
+void RemoveJournal(const QString& Path) {
+  if (QFile::exists(Path) && !QFile::remove(Path)) {
+    qCWarning(lcJournal) << "match journal not removed:" << Path;
+  }
+}
+
+QString JournalSummary(const TJournalState& State, int64_t AliveMs) {
+  const QString Where = State.Segment == TJournalState::TSegment::Break
+                            ? QStringLiteral("between rounds")
+                            : FormatSecondsMS(State.RoundLeftAt(AliveMs)) + QStringLiteral(" left");
+  return QStringLiteral("Red %1 \u2013 Blue %2, round %3, %4")
+      .arg(State.RedScore)
+      .arg(State.BlueScore)
+      .arg(State.Round)
+      .arg(Where);
+}
+
+std::optional<TInterruptedMatch> TakeInterruptedMatch(const QString& Path) {
+  TJournalRead Read = ReadJournal(Path);
+  if (Read.State && !Read.State->InProgress()) {
+    RemoveJournal(Path);
+    return std::nullopt;
+  }
+  if (!Read.State && Read.Error.isEmpty()) return std::nullopt;
+  TInterruptedMatch Taken{std::move(Read), QString()};
+  Taken.KeptPath = KeepInterruptedJournal(Path);
+  return Taken;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The live match as Data/current-match keeps it, so a crash, a kill or a
+// power cut does not lose it. One small JSON object with a "version" field,
+// written whole through a temporary file and a rename at each change of the
+// match, never per clock tick: a counting round stores when its segment
+// started and the round time it had then. While it counts, the file's
+// modification time is refreshed (no content is written), so the time the
+// program went down is known and the time it stayed down does not count.
+struct TJournalState {
+  enum class TSegment { None, Round, Paused, Injury, Break };
+
+  int32_t RedScore = 0;
+  int32_t BlueScore = 0;
+  double RedPenalty = 0;
+  double BluePenalty = 0;
+  int32_t Round = 1;
+  int32_t Winner = 0;
+  bool SuddenDeath = false;
+  // A round has been started since the last new game.
+  bool Started = false;
+  QString RedName;
+  QString BlueName;
+  QString Division;
+  TSegment Segment = TSegment::None;
+  // The round time left when the segment started (held in a pause or injury).
+  double RoundLeft = 0;
+  // Unix time in milliseconds at which the segment started.
+  int64_t SegmentStartMs = 0;
+
+  // A round has started and no winner is known.
+  bool InProgress() const { return Started && Winner == 0; }
+  // The round time left at AliveMs, the last moment the program was known to run.
+  double RoundLeftAt(int64_t AliveMs) const;
+};
+
+constexpr int JournalVersion = 1;
+
+// Data/current-match beside the program.
+QString JournalPath();
+// Written whole or not at all; false (and logged) when it could not be.
+bool WriteJournal(const QString& Path, const TJournalState& State);
+// Marks the program alive now without writing content.
+void TouchJournal(const QString& Path);
+struct TJournalRead {
+  std::optional<TJournalState> State;
+  // Why a journal that exists could not be used; empty when none exists.
+  QString Error;
+  // Its modification time: the last moment the program was known to run.
+  int64_t AliveMs = 0;
+};
+TJournalRead ReadJournal(const QString& Path);
+// Moves the journal aside as Data/interrupted-<date-time>; the new path, or
+// empty when it could not be moved.
+QString KeepInterruptedJournal(const QString& Path);
+void RemoveJournal(const QString& Path);
+// "Red 5 – Blue 3, round 2, 1:12 left"
+QString JournalSummary(const TJournalState& State, int64_t AliveMs);
+
+// What a previous run left behind, taken before the new match writes its own
+// journal: a match in progress, or an unusable journal, is moved aside as
+// Data/interrupted-<date-time>; a journal of no match in progress is removed.
+struct TInterruptedMatch {
+  TJournalRead Read;
+  QString KeptPath;
+};
+std::optional<TInterruptedMatch> TakeInterruptedMatch(const QString& Path);

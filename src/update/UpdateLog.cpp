@@ -1,0 +1,3 @@
+#include "update/UpdateLog.h"
+
+Q_LOGGING_CATEGORY(lcUpdate, "dorvane.update")

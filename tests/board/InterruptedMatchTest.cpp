@@ -1,0 +1,201 @@
+// A real board in a child process, killed with SIGKILL in each part of a
+// match; a second child starts over the same folder and takes the match up.
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+#include <cstdio>
+
+#include "board/InterruptedMatch.h"
+#include "clock/RoundFlow.h"
+#include "model/ScoreManager.h"
+#include "platform/ProgramDir.h"
+#include "support/ui/BoardFixture.h"
+
+namespace {
+
+const char* const PhaseVariable = "DORVANE_JOURNAL_CHILD";
+const char* const DirVariable = "DORVANE_JOURNAL_DIR";
+
+void Report(const QString& Line) {
+  std::printf("@@ %s\n", qPrintable(Line));
+  std::fflush(stdout);
+}
+
+QString JournalSegment(const QString& Dir) {
+  QFile File(Dir + QStringLiteral("/Data/current-match"));
+  if (!File.open(QIODevice::ReadOnly)) return {};
+  return QJsonDocument::fromJson(File.readAll()).object().value("segment").toString();
+}
+
+struct TKillCase {
+  const char* Name;
+  // The journal's segment once the child stands where it is killed.
+  const char* Segment;
+  // The state line and round the resumed board shows.
+  const char* StateText;
+  int Round;
+  // The round clock runs until the kill, and so counts in the resumed time.
+  bool ClockCounts;
+};
+
+// The child's reports: "@@ key value" lines.
+QMap<QString, QString> Reports(const QByteArray& Output) {
+  QMap<QString, QString> Found;
+  for (const QByteArray& Line : Output.split('\n')) {
+    if (!Line.startsWith("@@ ")) continue;
+    const QString Text = QString::fromUtf8(Line.mid(3));
+    const qsizetype Space = Text.indexOf(QLatin1Char(' '));
+    Found[Text.left(Space)] = Text.mid(Space + 1);
+  }
+  return Found;
+}
+
+QProcess* StartChild(const QString& Phase, const QString& Dir) {
+  auto* Child = new QProcess;
+  QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+  Environment.insert(QLatin1String(PhaseVariable), Phase);
+  Environment.insert(QLatin1String(DirVariable), Dir);
+  Child->setProcessEnvironment(Environment);
+  Child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  Child->start(QCoreApplication::applicationFilePath(),
+               {QStringLiteral("--gtest_filter=JournalChild.*")});
+  return Child;
+}
+
+class InterruptedMatchKill : public testing::TestWithParam<TKillCase> {};
+
+TEST_P(InterruptedMatchKill, NextStartOffersAndRestoresTheMatch) {
+  const TKillCase& Case = GetParam();
+  QTemporaryDir Dir;
+  ASSERT_TRUE(Dir.isValid());
+  QFile Settings(Dir.filePath(QStringLiteral("Dorvane.INI")));
+  ASSERT_TRUE(Settings.open(QIODevice::WriteOnly));
+  // A short round leads into a long break.
+  const bool ShortRound = QLatin1String(Case.Segment) == QLatin1String("break");
+  Settings.write(ShortRound ? "[Config]\nRoundTime=1\nCoachTime=60\nRequestNames=0\n"
+                            : "[Config]\nRequestNames=0\n");
+  Settings.close();
+
+  std::unique_ptr<QProcess> Driver(StartChild(QLatin1String(Case.Name), Dir.path()));
+  ASSERT_TRUE(Driver->waitForStarted());
+  // The child reports what it did; the journal shows when it has been written.
+  QByteArray DriverOutput;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        DriverOutput += Driver->readAllStandardOutput();
+        return DriverOutput.contains("@@ ready") &&
+               JournalSegment(Dir.path()) == QLatin1String(Case.Segment);
+      },
+      20000))
+      << DriverOutput.constData();
+  QTest::qWait(300);
+  const QMap<QString, QString> Driven = Reports(DriverOutput);
+  const int64_t KilledMs = QDateTime::currentMSecsSinceEpoch();
+  Driver->kill();  // SIGKILL
+  ASSERT_TRUE(Driver->waitForFinished());
+  ASSERT_EQ(Driver->exitStatus(), QProcess::CrashExit);
+
+  std::unique_ptr<QProcess> Resumer(StartChild(QStringLiteral("resume"), Dir.path()));
+  ASSERT_TRUE(Resumer->waitForFinished(20000));
+  const QByteArray Output = Resumer->readAllStandardOutput();
+  const QMap<QString, QString> Resumed = Reports(Output);
+  ASSERT_TRUE(Resumed.contains(QStringLiteral("question"))) << Output.constData();
+  EXPECT_TRUE(
+      Resumed.value(QStringLiteral("question"))
+          .startsWith(QStringLiteral("Resume the interrupted match? (Red 2 \u2013 Blue 1, ")))
+      << qPrintable(Resumed.value(QStringLiteral("question")));
+  EXPECT_EQ(Resumed.value(QStringLiteral("scores")), QStringLiteral("2 1 0.5 1"));
+  EXPECT_EQ(Resumed.value(QStringLiteral("round")).toInt(), Case.Round);
+  EXPECT_EQ(Resumed.value(QStringLiteral("state")), QLatin1String(Case.StateText));
+  EXPECT_EQ(Resumed.value(QStringLiteral("names")), QStringLiteral("Kim|Lee|Juniors"));
+  if (QLatin1String(Case.Segment) == QLatin1String("break")) {
+    // The match moved on as at the break's end: the next round, not started.
+    EXPECT_EQ(Resumed.value(QStringLiteral("clock")), QStringLiteral("none"));
+    return;
+  }
+  EXPECT_EQ(Resumed.value(QStringLiteral("clock")), QStringLiteral("paused"));
+  // Where the clock stood at the kill, from the driver's own moments.
+  const int64_t StoppedMs =
+      Case.ClockCounts ? KilledMs : Driven.value(QStringLiteral("heldAtMs")).toLongLong();
+  const double Expected =
+      180.0 - (StoppedMs - Driven.value(QStringLiteral("startedMs")).toLongLong()) / 1000.0;
+  EXPECT_NEAR(Resumed.value(QStringLiteral("roundLeft")).toDouble(), Expected, 0.1);
+  EXPECT_TRUE(QFile::exists(Dir.filePath(QStringLiteral("Data/current-match"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, InterruptedMatchKill,
+                         testing::Values(TKillCase{"round", "round", "Pause", 1, true},
+                                         TKillCase{"pause", "paused", "Pause", 1, false},
+                                         TKillCase{"injury", "injury", "Pause", 1, false},
+                                         TKillCase{"break", "break", "", 2, false}),
+                         [](const testing::TestParamInfo<TKillCase>& Info) {
+                           return std::string(Info.param.Name);
+                         });
+
+// The child side; it runs only when the test above starts it.
+class JournalChild : public TBoardFixture {};
+
+TEST_F(JournalChild, RunsOnlyInsideTheKillTest) {
+  const QString Phase = qEnvironmentVariable(PhaseVariable);
+  if (Phase.isEmpty()) GTEST_SKIP() << "started by InterruptedMatchKill only";
+  // Real time: the clock counts as it does for the operator.
+  SetTimeSource(nullptr);
+  SetProgramDirForTest(qEnvironmentVariable(DirVariable));
+  FConfig.LoadConfig();
+  FConfig.RedPlayer = QStringLiteral("Kim");
+  FConfig.BluePlayer = QStringLiteral("Lee");
+  FConfig.Division = QStringLiteral("Juniors");
+  if (Phase == QLatin1String("resume")) {
+    const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
+    ASSERT_TRUE(Interrupted.has_value());
+    // A fresh start's own names, so restored names show.
+    FConfig.RedPlayer = QStringLiteral("New red");
+    FConfig.BluePlayer = QStringLiteral("New blue");
+    FConfig.Division.clear();
+    TMatch& Match = Board().Match();
+    FBoxes.SetNextAnswer(true);
+    OfferInterruptedMatch(&Board(), Match, *Interrupted);
+    QTest::qWait(50);
+    Report(QStringLiteral("question ") + FBoxes.LastMessage().Text);
+    TDorvaneMgr& Mgr = Match.ScoreMgr();
+    Report(QStringLiteral("scores %1 %2 %3 %4")
+               .arg(Mgr.RedScore())
+               .arg(Mgr.BlueScore())
+               .arg(Mgr.RedPenalty())
+               .arg(Mgr.BluePenalty()));
+    Report(QStringLiteral("round %1").arg(Mgr.Round()));
+    Report(QStringLiteral("state ") + Text("lblRoundState"));
+    Report(QStringLiteral("names %1|%2|%3")
+               .arg(Text("lblRedPlayerName"), Text("lblBluePlayerName"), Text("lblDivision")));
+    TRoundFlow& Flow = Match.RoundFlow();
+    Report(QStringLiteral("clock ") +
+           (Flow.ClockExists() ? (Flow.ClockRunning() ? "running" : "paused") : "none"));
+    Report(QStringLiteral("roundLeft %1").arg(Flow.RoundLeft(), 0, 'f', 3));
+    return;
+  }
+  TMatch& Match = Board().Match();
+  Match.AddPoint(TSide::Red);
+  Match.AddPoint(TSide::Red);
+  Match.AddPoint(TSide::Blue);
+  Match.AddWarning(TSide::Red);
+  Match.AddDeduction(TSide::Blue);
+  Report(QStringLiteral("startedMs %1").arg(QDateTime::currentMSecsSinceEpoch()));
+  Match.StartRound();
+  QTest::qWait(700);
+  if (Phase == QLatin1String("pause")) {
+    Report(QStringLiteral("heldAtMs %1").arg(QDateTime::currentMSecsSinceEpoch()));
+    Match.TogglePause();
+  } else if (Phase == QLatin1String("injury")) {
+    Report(QStringLiteral("heldAtMs %1").arg(QDateTime::currentMSecsSinceEpoch()));
+    Match.ToggleInjury();
+  }
+  Report(QStringLiteral("ready 1"));
+  // Runs until the parent kills it.
+  for (;;) QTest::qWait(1000);
+}
+
+}  // namespace

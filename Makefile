@@ -2,7 +2,8 @@
 # make test : install what is missing, build, run the whole suite
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-            libarchive-dev
+            libarchive-dev qt6-httpserver-dev qt6-websockets-dev libmosquitto-dev \
+            mosquitto chromium
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 

@@ -5,10 +5,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "board/BoardFeed.h"
 #include "board/ScoreDisplay.h"
+#include "feed/FeedSettings.h"
 #include "model/Settings.h"
 #include "platform/Joystick.h"
 #include "platform/MainThread.h"
+#include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "update/UpdateStaging.h"
 
@@ -40,6 +43,8 @@ int main(int argc, char** argv) {
     InitJoysticks();
     {
       TfrmDorvane frmDorvane;
+      // Goes before the board: it is told of the board's changes until then.
+      TBoardFeed LiveFeed(frmDorvane, TFeedSettings::Read(SettingsFilePath()));
       // After an update's restart the old board may still hold the socket
       // for a moment: keep trying for a while.
       QTimer Listen;

@@ -247,6 +247,7 @@ void TfrmDorvane::SetLabelText(QLabel* Label, const QString& Text) {
   } else {
     KeepCentredTextVisible(Label);
   }
+  if (OnMatchChanged) OnMatchChanged();
 }
 
 void TfrmDorvane::FormResizer1PostResize(QWidget* Comp) {

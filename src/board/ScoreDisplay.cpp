@@ -200,6 +200,8 @@ void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
   mniStartRound1->setEnabled(!ClockExists);
   mniStopRound->setEnabled(ClockExists);
   mniWebUpdate->setEnabled(!ClockExists && !FUpdateCheck->InProgress());
+  // Every start, change of the clock's state and end of a run passes here.
+  if (OnMatchChanged) OnMatchChanged();
 }
 
 void TfrmDorvane::SetRoundField(int Round) { mniSetRound->setText(QString::number(Round)); }

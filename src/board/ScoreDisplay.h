@@ -75,6 +75,8 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
   TBoardLight& BlueLight(int Judge);
   // The judges' light refresh timer; electronic scoring connects its tick.
   QTimer* tmrHandSet;
+  // Raised after the board redraws a change of the match (the live feed).
+  std::function<void()> OnMatchChanged;
   // The command's window-wide action (key, buttons and menu entries run it).
   QAction* CommandAction(TCommand Command) const { return FCommands[Command]; }
   QMenu* PopupMenu() const { return mnuPopUp; }

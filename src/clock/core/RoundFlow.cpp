@@ -59,6 +59,12 @@ bool TRoundFlow::ClockExists() const { return FTimerThread != nullptr; }
 
 bool TRoundFlow::ClockRunning() const { return FTimerThread && FTimerThread->State() == csRunning; }
 
+TRoundFlow::TClockReading TRoundFlow::ClockReading() const {
+  TClockReading Result{FTimerThread != nullptr, csEnded, FTickState, FTickRemaining, FTickAt};
+  if (FTimerThread) Result.State = FTimerThread->State();
+  return Result;
+}
+
 void TRoundFlow::StopClock() {
   if (FTimerThread) FTimerThread->Terminate();
 }
@@ -82,6 +88,10 @@ void TRoundFlow::CreateClock() {
   FTimerThread =
       std::make_unique<TTimerThread>(FScoreMgr, Settings->RoundTime, Settings->CoachTime,
                                      Settings->InjuryTime, FScoreMgr.Round(), Settings->Rounds);
+  // Until its first tick the new clock stands at the full round.
+  FTickState = csRunning;
+  FTickRemaining = Settings->RoundTime;
+  FTickAt = Now();
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
   Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
@@ -172,6 +182,9 @@ void TRoundFlow::ShowButtonAvailability(bool HasClock, TClockState State) {
 }
 
 void TRoundFlow::ClockTick(TTimerThread&, TClockState State, double Remaining) {
+  FTickState = State;
+  FTickRemaining = Remaining;
+  FTickAt = Now();
   ShowClockColors(State, Remaining);
   ShowRemaining(Remaining);
   ShowButtonAvailability(true, State);

@@ -48,6 +48,15 @@ class TRoundFlow {
   bool ClockExists() const;
   // A clock exists and counts round time (csRunning): votes may score.
   bool ClockRunning() const;
+  // The clock as its last tick left it, for the live feed.
+  struct TClockReading {
+    bool Exists = false;
+    TClockState State;      // the clock's state now (when it exists)
+    TClockState TickState;  // the state the last tick counted in
+    double Remaining = 0;   // seconds left at that tick
+    double TakenAt = 0;     // Now() of that tick
+  };
+  TClockReading ClockReading() const;
 
   // The rules after the board has redrawn a change.
   void ScoreChanged();    // a score: point gap, point ceiling, first to score
@@ -93,6 +102,10 @@ class TRoundFlow {
   std::unique_ptr<TTimerThread> FTimerThread;
   // The remaining time last written to the clock display.
   double FShownRemaining = 0;
+  // The last tick's state, time left and instant.
+  TClockState FTickState{};
+  double FTickRemaining = 0;
+  double FTickAt = 0;
   // The end-of-round warning blink left the digits black at the last tick.
   bool FClockDark = false;
   std::unique_ptr<QTimer> tmrWinner;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHttpServer>
 #include <QHttpServerRequest>
+#include <QHttpServerResponder>
 #include <QHttpServerResponse>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,6 +18,11 @@ namespace {
 
 const QString LivePath = QStringLiteral("/api/live");
 const QString CourtsPath = QStringLiteral("/api/courts");
+const QString CourtsLivePath = QStringLiteral("/api/courts/live");
+
+bool IsWebSocketUpgrade(const QHttpServerRequest& Request) {
+  return Request.value(QByteArrayLiteral("upgrade")).compare("websocket", Qt::CaseInsensitive) == 0;
+}
 
 QByteArray Compact(const QJsonObject& Object) {
   return QJsonDocument(Object).toJson(QJsonDocument::Compact);
@@ -89,6 +95,13 @@ void TFeedWorker::AddRoutes() {
     }
     return Reply(QByteArrayLiteral("application/json"), MatchJson());
   });
+  // QHttpServer upgrades a WebSocket request only when a route takes it (any
+  // other path gets 404); the answer is the upgrade, so the route writes none.
+  for (const QString& Path : {LivePath, CourtsLivePath}) {
+    FServer->route(Path, [](const QHttpServerRequest& Request, QHttpServerResponder&& Responder) {
+      if (!IsWebSocketUpgrade(Request)) Responder.write(QHttpServerResponder::StatusCode::BadRequest);
+    });
+  }
   FServer->route(CourtsPath, [this](const QHttpServerRequest& Request) {
     if (Request.method() != QHttpServerRequest::Method::Get) {
       return QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed);
@@ -105,8 +118,6 @@ QHttpServerResponse TFeedWorker::Page(const QHttpServerRequest& Request, const Q
   return Reply(MimeType, ReadResource(Resource));
 }
 
-// QHttpServer hands over every upgrade whatever its path; one it does not
-// serve is closed at once.
 void TFeedWorker::AcceptWebSockets() {
   while (FServer->hasPendingWebSocketConnections()) {
     QWebSocket* Client = FServer->nextPendingWebSocketConnection().release();
@@ -115,15 +126,11 @@ void TFeedWorker::AcceptWebSockets() {
       Watch(FLive, Client);
       FLiveCount = static_cast<int>(FLive.size());
       Client->sendTextMessage(QString::fromUtf8(MatchJson()));
-    } else if (Path == CourtsPath) {
+    } else {  // the routes upgrade nothing else
       Watch(FCourtWatchers, Client);
       for (auto It = FCourts.cbegin(); It != FCourts.cend(); ++It) {
         Client->sendTextMessage(QString::fromUtf8(Compact(CourtMessage(It.key(), It.value()))));
       }
-    } else {
-      Client->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("Not found"));
-      Client->deleteLater();
-    }
   }
 }
 

@@ -131,6 +131,7 @@ void TFeedWorker::AcceptWebSockets() {
       for (auto It = FCourts.cbegin(); It != FCourts.cend(); ++It) {
         Client->sendTextMessage(QString::fromUtf8(Compact(CourtMessage(It.key(), It.value()))));
       }
+    }
   }
 }
 

@@ -63,7 +63,7 @@ void TMqttClient::Run() {
       if (FConnected) Retry = FirstRetryMs;
       continue;
     }
-    if (FConnected.exchange(false) && FOnConnection) FOnConnection(false);
+    ConnectionLost();
     qCDebug(lcFeed) << "MQTT broker" << FHost << FPort << "away:" << mosquitto_strerror(Result);
     WaitBeforeReconnect(Retry);
     Retry = std::min(Retry * 2, LongestRetryMs);
@@ -82,10 +82,24 @@ void TMqttClient::WaitBeforeReconnect(int Ms) {
 
 void TMqttClient::Publish(const QString& Topic, const QByteArray& Payload) {
   if (!FClient) return;
-  const int Result = mosquitto_publish(FClient, nullptr, Topic.toUtf8().constData(),
+  std::lock_guard Lock(FOutboxLock);
+  if (FConnected) {
+    Send(Topic.toUtf8(), Payload);
+    return;
+  }
+  if (FOutbox.size() == OutboxLimit) {
+    qCWarning(lcFeed) << "MQTT broker away too long: the oldest kept message is dropped";
+    FOutbox.pop_front();
+  }
+  FOutbox.emplace_back(Topic.toUtf8(), Payload);
+}
+
+void TMqttClient::Send(const QByteArray& Topic, const QByteArray& Payload) {
+  const int Result = mosquitto_publish(FClient, nullptr, Topic.constData(),
                                        static_cast<int>(Payload.size()), Payload.constData(), 1,
                                        true);
-  // Not connected: the library keeps the message and sends it on reconnection.
+  // A connection lost just now: the library keeps the message and sends it
+  // again on reconnection.
   if (Result != MOSQ_ERR_SUCCESS && Result != MOSQ_ERR_NO_CONN) {
     qCWarning(lcFeed) << "MQTT publish to" << Topic << "failed:" << mosquitto_strerror(Result);
   }
@@ -100,13 +114,26 @@ void TMqttClient::ConnectCallback(mosquitto* Client, void* Self, int Result) {
   if (!Me.FSubscription.isEmpty()) {
     mosquitto_subscribe(Client, nullptr, Me.FSubscription.constData(), 1);
   }
-  Me.FConnected = true;
+  {
+    std::lock_guard Lock(Me.FOutboxLock);
+    for (const auto& [Topic, Payload] : Me.FOutbox) Me.Send(Topic, Payload);
+    Me.FOutbox.clear();
+    Me.FConnected = true;
+  }
   if (Me.FOnConnection) Me.FOnConnection(true);
 }
 
 void TMqttClient::DisconnectCallback(mosquitto*, void* Self, int) {
-  auto& Me = *static_cast<TMqttClient*>(Self);
-  if (Me.FConnected.exchange(false) && Me.FOnConnection) Me.FOnConnection(false);
+  static_cast<TMqttClient*>(Self)->ConnectionLost();
+}
+
+void TMqttClient::ConnectionLost() {
+  bool Was;
+  {
+    std::lock_guard Lock(FOutboxLock);
+    Was = FConnected.exchange(false);
+  }
+  if (Was && FOnConnection) FOnConnection(false);
 }
 
 void TMqttClient::MessageCallback(mosquitto*, void* Self, const mosquitto_message* Message) {

@@ -4,9 +4,11 @@
 #include <QString>
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 struct mosquitto;
 struct mosquitto_message;
@@ -33,9 +35,14 @@ class TMqttClient {
   void Publish(const QString& Topic, const QByteArray& Payload);
   bool Connected() const { return FConnected; }
 
+  // Messages kept while the broker is away; past this the oldest go.
+  static constexpr size_t OutboxLimit = 10000;
+
  private:
   void Run();
   void WaitBeforeReconnect(int Ms);
+  void Send(const QByteArray& Topic, const QByteArray& Payload);
+  void ConnectionLost();
   static void ConnectCallback(mosquitto* Client, void* Self, int Result);
   static void DisconnectCallback(mosquitto* Client, void* Self, int Result);
   static void MessageCallback(mosquitto* Client, void* Self, const mosquitto_message* Message);
@@ -46,6 +53,11 @@ class TMqttClient {
   const TMessageEvent FOnMessage;
   const TConnectionEvent FOnConnection;
   mosquitto* FClient = nullptr;
+  // The library may hold back a message given to it before its first
+  // connection until the next one: we keep those ourselves and hand them over
+  // once connected. FConnected changes under FOutboxLock.
+  std::mutex FOutboxLock;
+  std::deque<std::pair<QByteArray, QByteArray>> FOutbox;
   std::atomic<bool> FConnected = false;
   std::atomic<bool> FStopping = false;
   std::mutex FStopLock;

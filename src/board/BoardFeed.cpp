@@ -79,8 +79,8 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, double TicksAfte
   const TFeedClockState State = Reading.Exists ? FeedState(Reading.State) : TFeedClockState::Idle;
   const bool Counts = State == TFeedClockState::Running || State == TFeedClockState::Break ||
                       State == TFeedClockState::Injury;
-  const bool FreshTick = Reading.Exists && Reading.TickState == Reading.State &&
-                         Reading.TakenAt >= TicksAfter;
+  const bool FreshTick =
+      Reading.Exists && Reading.TickState == Reading.State && Reading.TakenAt >= TicksAfter;
   if (Counts && !FreshTick) return std::nullopt;
   const TDorvaneMgr& Mgr = Board.ScoreMgr();
   TMatchSnapshot Result;

@@ -10,9 +10,9 @@ class TFeedWorker;
 
 // The embedded live feed: GET /api/match, the WebSocket /api/live that
 // pushes the match at every change, GET /api/courts and the WebSocket
-// /api/courts/live with every court heard from the broker, and the pages /board, /overlay and /courts.
-// Read-only. It runs on its own thread, so its clients cost the board only
-// the hand-over of a snapshot. Every call is safe from any thread.
+// /api/courts/live with every court heard from the broker, and the pages /board, /overlay and
+// /courts. Read-only. It runs on its own thread, so its clients cost the board only the hand-over
+// of a snapshot. Every call is safe from any thread.
 class TFeedServer {
  public:
   TFeedServer();

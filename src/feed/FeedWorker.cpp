@@ -59,8 +59,7 @@ quint16 TFeedWorker::Listen(const QHostAddress& Address, quint16 Port) {
   if (!FServer) {
     FServer = new QHttpServer(this);
     AddRoutes();
-    connect(FServer, &QHttpServer::newWebSocketConnection, this,
-            [this] { AcceptWebSockets(); });
+    connect(FServer, &QHttpServer::newWebSocketConnection, this, [this] { AcceptWebSockets(); });
   }
   const quint16 Result = FServer->listen(Address, Port);
   if (Result == 0) {
@@ -85,9 +84,10 @@ void TFeedWorker::AddRoutes() {
   for (const TRoute& Route : Pages) {
     const QString Resource = QLatin1String(Route.Resource);
     const QByteArray MimeType(Route.MimeType);
-    FServer->route(QLatin1String(Route.Path), [this, Resource, MimeType](const QHttpServerRequest& Request) {
-      return Page(Request, Resource, MimeType);
-    });
+    FServer->route(QLatin1String(Route.Path),
+                   [this, Resource, MimeType](const QHttpServerRequest& Request) {
+                     return Page(Request, Resource, MimeType);
+                   });
   }
   FServer->route(QStringLiteral("/api/match"), [this](const QHttpServerRequest& Request) {
     if (Request.method() != QHttpServerRequest::Method::Get) {
@@ -99,7 +99,8 @@ void TFeedWorker::AddRoutes() {
   // other path gets 404); the answer is the upgrade, so the route writes none.
   for (const QString& Path : {LivePath, CourtsLivePath}) {
     FServer->route(Path, [](const QHttpServerRequest& Request, QHttpServerResponder&& Responder) {
-      if (!IsWebSocketUpgrade(Request)) Responder.write(QHttpServerResponder::StatusCode::BadRequest);
+      if (!IsWebSocketUpgrade(Request))
+        Responder.write(QHttpServerResponder::StatusCode::BadRequest);
     });
   }
   FServer->route(CourtsPath, [this](const QHttpServerRequest& Request) {

@@ -42,7 +42,8 @@ void TLiveFeed::Offer(const TMatchSnapshot& Snapshot) {
   FPublished.Sequence = Sequence;
   if (FServer) FServer->Publish(FPublished);
   if (FMqtt) {
-    const TMatchSnapshot Now = FPublished.At(::Now() * MsPerDay, QDateTime::currentMSecsSinceEpoch());
+    const TMatchSnapshot Now =
+        FPublished.At(::Now() * MsPerDay, QDateTime::currentMSecsSinceEpoch());
     FMqtt->Publish(FTopic, QJsonDocument(Now.ToJson()).toJson(QJsonDocument::Compact));
   }
 }

@@ -95,9 +95,9 @@ void TMqttClient::Publish(const QString& Topic, const QByteArray& Payload) {
 }
 
 void TMqttClient::Send(const QByteArray& Topic, const QByteArray& Payload) {
-  const int Result = mosquitto_publish(FClient, nullptr, Topic.constData(),
-                                       static_cast<int>(Payload.size()), Payload.constData(), 1,
-                                       true);
+  const int Result =
+      mosquitto_publish(FClient, nullptr, Topic.constData(), static_cast<int>(Payload.size()),
+                        Payload.constData(), 1, true);
   // A connection lost just now: the library keeps the message and sends it
   // again on reconnection.
   if (Result != MOSQ_ERR_SUCCESS && Result != MOSQ_ERR_NO_CONN) {

@@ -108,17 +108,18 @@ TMatchSnapshot TMatchSnapshot::At(double NowMs, int64_t NowUnixMs) const {
 }
 
 QJsonObject TMatchSnapshot::ToJson() const {
-  return {{QStringLiteral("version"), SchemaVersion},
-          {QStringLiteral("sequence"), static_cast<qint64>(Sequence)},
-          {QStringLiteral("division"), Division},
-          {QStringLiteral("red"), SideJson(Red)},
-          {QStringLiteral("blue"), SideJson(Blue)},
-          {QStringLiteral("round"), Round},
-          {QStringLiteral("rounds"), Rounds},
-          {QStringLiteral("suddenDeath"), SuddenDeath},
-          {QStringLiteral("winner"), WinnerName(Winner)},
-          {QStringLiteral("clock"), ClockJson(Clock)},
-          {QStringLiteral("judges"), JudgesJson(Judges)},
-          {QStringLiteral("colors"), QJsonObject{{QStringLiteral("background"), HtmlColor(Background)},
-                                                 {QStringLiteral("names"), HtmlColor(NameColor)}}}};
+  return {
+      {QStringLiteral("version"), SchemaVersion},
+      {QStringLiteral("sequence"), static_cast<qint64>(Sequence)},
+      {QStringLiteral("division"), Division},
+      {QStringLiteral("red"), SideJson(Red)},
+      {QStringLiteral("blue"), SideJson(Blue)},
+      {QStringLiteral("round"), Round},
+      {QStringLiteral("rounds"), Rounds},
+      {QStringLiteral("suddenDeath"), SuddenDeath},
+      {QStringLiteral("winner"), WinnerName(Winner)},
+      {QStringLiteral("clock"), ClockJson(Clock)},
+      {QStringLiteral("judges"), JudgesJson(Judges)},
+      {QStringLiteral("colors"), QJsonObject{{QStringLiteral("background"), HtmlColor(Background)},
+                                             {QStringLiteral("names"), HtmlColor(NameColor)}}}};
 }

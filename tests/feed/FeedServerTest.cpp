@@ -61,8 +61,8 @@ TEST_F(FeedServerTest, EveryRequestThatIsNotAReadOfAKnownPathIsRefused) {
     const char* Path;
     int Status;
   } Cases[] = {
-      {"POST", "/api/match", 405}, {"PUT", "/api/match", 405},  {"DELETE", "/api/match", 405},
-      {"POST", "/board", 405},     {"PUT", "/api/courts", 405}, {"GET", "/api/nothing", 404},
+      {"POST", "/api/match", 405}, {"PUT", "/api/match", 405},     {"DELETE", "/api/match", 405},
+      {"POST", "/board", 405},     {"PUT", "/api/courts", 405},    {"GET", "/api/nothing", 404},
       {"GET", "/board/x", 404},    {"GET", "/../etc/passwd", 404},
   };
   for (const auto& Case : Cases) {
@@ -117,9 +117,10 @@ TEST_F(FeedServerTest, AWebSocketOnlyOnItsPaths) {
   const auto Handshake = [this](const char* Path) {
     QTcpSocket Socket;
     Socket.connectToHost(QHostAddress::LocalHost, Port);
-    Socket.write(QByteArray("GET ") + Path +
-                 " HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-                 "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+    Socket.write(
+        QByteArray("GET ") + Path +
+        " HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
     WaitUntil([&] { return Socket.canReadLine(); });
     return Socket.readLine().trimmed();
   };

@@ -9,15 +9,17 @@
 TMosquittoBroker::TMosquittoBroker() : FPort(FreeLoopbackPort()) {
   // The broker drops to its own user when started as root: it must write here.
   QFile::setPermissions(FDir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                        QFileDevice::WriteOther | QFileDevice::ExeOther);
+                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                         QFileDevice::WriteOther | QFileDevice::ExeOther);
   QFile Config(FDir.filePath(QStringLiteral("mosquitto.conf")));
   Config.open(QIODevice::WriteOnly);
   Config.write(QStringLiteral("listener %1 127.0.0.1\n"
                               "allow_anonymous true\n"
                               "persistence true\n"
                               "persistence_location %2/\n"
-                              "log_dest stderr\n")
+                              "log_dest stderr\n"
+                              "log_type error\n"
+                              "log_type warning\n")
                    .arg(FPort)
                    .arg(FDir.path())
                    .toUtf8());

@@ -38,10 +38,9 @@ class TPersistentSubscriber {
     mosquitto_connect_callback_set(FClient, [](mosquitto* Client, void*, int Result) {
       if (Result == 0) mosquitto_subscribe(Client, nullptr, "dorvane/+/match", 1);
     });
-    mosquitto_subscribe_callback_set(
-        FClient, [](mosquitto*, void* Self, int, int, const int*) {
-          static_cast<TPersistentSubscriber*>(Self)->FSubscribed = true;
-        });
+    mosquitto_subscribe_callback_set(FClient, [](mosquitto*, void* Self, int, int, const int*) {
+      static_cast<TPersistentSubscriber*>(Self)->FSubscribed = true;
+    });
     mosquitto_message_callback_set(
         FClient, [](mosquitto*, void* Self, const mosquitto_message* Message) {
           auto& Me = *static_cast<TPersistentSubscriber*>(Self);

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "FeedClient.h"
+#include "HeadlessChromium.h"
 #include "MosquittoBroker.h"
 #include "feed/FeedServer.h"
 #include "feed/LiveFeed.h"
@@ -16,6 +17,7 @@ TMatchSnapshot Match(const QString& RedName, int RedScore) {
   TMatchSnapshot Result;
   Result.Red.Name = RedName;
   Result.Red.Score = RedScore;
+  Result.Red.ShownScore = QString::number(RedScore);
   Result.Round = 1;
   Result.Rounds = 3;
   return Result;
@@ -149,6 +151,16 @@ TEST(MqttFeedTest, CourtsPageDataHasEveryBoardOfTheBroker) {
   EXPECT_EQ(Json["2"]["red"]["score"].toInt(), 7);
   // A court's name cannot reach into another topic level.
   EXPECT_EQ(Json["Mat_3"]["red"]["name"].toString(), "Okafor");
+
+  THeadlessChromium Browser(1280, 720);
+  ASSERT_TRUE(Browser.Start()) << "headless Chromium did not start";
+  ASSERT_TRUE(Browser.Open(QUrl(QStringLiteral("http://127.0.0.1:%1/courts").arg(Court1.Port()))));
+  const QJsonValue Shown = Browser.WaitFor(
+      QStringLiteral("document.querySelectorAll('.court').length === 3 && "
+                     "[...document.querySelectorAll('.court')].map((c) => c.dataset.court + ':' + "
+                     "c.querySelector('.red .player').textContent + ':' + "
+                     "c.querySelector('.red .score').textContent).join(' ')"));
+  EXPECT_EQ(Shown.toString().toStdString(), "1:Kim:4 2:Souza:7 Mat_3:Okafor:2");
 }
 
 }  // namespace

@@ -8,10 +8,13 @@
 #include "board/InterruptedMatch.h"
 #include "board/ScoreDisplay.h"
 #include "match/Match.h"
+#include "board/BoardFeed.h"
+#include "feed/FeedSettings.h"
 #include "model/Settings.h"
 #include "platform/CommandLine.h"
 #include "platform/Joystick.h"
 #include "platform/MainThread.h"
+#include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Translations.h"
 #include "platform/UserFolders.h"
@@ -53,6 +56,8 @@ int main(int argc, char** argv) {
       const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
       TMatch Match(Config);
       TfrmDorvane frmDorvane(Config, Match);
+      // Goes before the board: it is told of the board's changes until then.
+      TBoardFeed LiveFeed(frmDorvane, Match, TFeedSettings::Read(SettingsFilePath()));
       // After an update's restart the old board may still hold the socket
       // for a moment: keep trying for a while.
       QTimer Listen;

@@ -256,6 +256,7 @@ void TfrmDorvane::SetLabelColor(QLabel* Label, TColor Color) { SetTextColor(Labe
 void TfrmDorvane::SetLabelText(QLabel* Label, const QString& Text) {
   Label->setText(Text);
   FitTextToBox(Label);
+  if (OnMatchChanged) OnMatchChanged();
 }
 
 void TfrmDorvane::FormResizer1PostResize(QWidget* Comp) {

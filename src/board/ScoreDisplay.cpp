@@ -144,6 +144,8 @@ void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
   mniStopRound->setEnabled(ClockExists);
   mniWebUpdate->setEnabled(!ClockExists && !FUpdateCheck->InProgress());
   if (!ClockExists) OfferWaitingUpdate();
+  // Every start, change of the clock's state and end of a run passes here.
+  if (OnMatchChanged) OnMatchChanged();
 }
 
 void TfrmDorvane::SetRoundField(int Round) { mniSetRound->setText(QString::number(Round)); }

@@ -77,6 +77,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   // Judge n's lights (n from 1 to 4): shpR<n>, shpB<n>.
   TBoardLight& RedLight(int Judge);
   TBoardLight& BlueLight(int Judge);
+  // Raised after the board redraws a change of the match (the live feed).
+  std::function<void()> OnMatchChanged;
   // The command's window-wide action (key, buttons and menu entries run it).
   QAction* CommandAction(TCommand Command) const { return FCommands[Command]; }
   QMenu* PopupMenu() const { return mnuPopUp; }

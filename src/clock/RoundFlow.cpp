@@ -65,6 +65,12 @@ bool TRoundFlow::ClockExists() const { return FTimerThread != nullptr; }
 
 bool TRoundFlow::ClockRunning() const { return FTimerThread && FTimerThread->State() == csRunning; }
 
+TRoundFlow::TClockReading TRoundFlow::ClockReading() const {
+  TClockReading Result{FTimerThread != nullptr, csEnded, FTickState, FTickRemaining, FTickAt};
+  if (FTimerThread) Result.State = FTimerThread->State();
+  return Result;
+}
+
 void TRoundFlow::StopClock() {
   if (FTimerThread) FTimerThread->Terminate();
 }
@@ -91,6 +97,10 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   Run.StartPaused = StartPaused;
   FRoundLeft = Run.RoundTime - UsedRoundTime;
   FTimerThread = std::make_unique<TTimerThread>(FScoreMgr, Run);
+  // Until its first tick the new clock stands where this run starts.
+  FTickState = csRunning;
+  FTickRemaining = FRoundLeft;
+  FTickAt = Now();
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
   Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
@@ -211,6 +221,9 @@ void TRoundFlow::ShowButtonAvailability(bool HasClock, TClockState State) {
 
 void TRoundFlow::ClockTick(TTimerThread&, TClockState State, double Remaining) {
   if (State == csRunning) FRoundLeft = Remaining;
+  FTickState = State;
+  FTickRemaining = Remaining;
+  FTickAt = Now();
   ShowClockColors(State, Remaining);
   ShowRemaining(Remaining);
   ShowButtonAvailability(true, State);

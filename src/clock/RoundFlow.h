@@ -55,6 +55,15 @@ class TRoundFlow {
   double RoundLeft() const { return FRoundLeft; }
   // The current round is the sudden-death round.
   bool SuddenDeathActive() const { return FSuddenDeathActive; }
+  // The clock as its last tick left it, for the live feed.
+  struct TClockReading {
+    bool Exists = false;
+    TClockState State;      // the clock's state now (when it exists)
+    TClockState TickState;  // the state the last tick counted in
+    double Remaining = 0;   // seconds left at that tick
+    double TakenAt = 0;     // Now() of that tick
+  };
+  TClockReading ClockReading() const;
 
   // The rules after the board has redrawn a change.
   void ScoreChanged();    // a score: point gap, point ceiling, first to score
@@ -118,6 +127,10 @@ class TRoundFlow {
   double FShownRemaining = 0;
   // The round time left at the last tick of the round.
   double FRoundLeft = 0;
+  // The last tick's state, time left and instant.
+  TClockState FTickState{};
+  double FTickRemaining = 0;
+  double FTickAt = 0;
   // The end-of-round warning blink left the digits black at the last tick.
   bool FClockDark = false;
   std::unique_ptr<QTimer> tmrWinner;

@@ -28,6 +28,11 @@ class TBoardFixture : public testing::Test {
   // The window, created with its match, shown (first game started) and laid
   // out on first use.
   TfrmDorvane& Board();
+  // The match the board shows, made with it.
+  TMatch& Match() {
+    Board();
+    return *FMatch;
+  }
   // The record file's path under the settings of the moment.
   QString RecordFilePath() const;
   // A key press sent to the window, as the operator gives it.

@@ -180,7 +180,7 @@ void RunOnMainThread(const std::function<void()>& Fn) {
 
 void PostToMainThread(std::function<void()> Fn) {
   if (IsShutDown()) return;
-  if (QCoreApplication::instance() == nullptr) {
+  if (OnMainThread()) {
     Fn();
     return;
   }

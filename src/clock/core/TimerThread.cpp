@@ -1,7 +1,9 @@
 #include "clock/core/TimerThread.h"
 
 #include <QDeadlineTimer>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "clock/core/MatchTotals.h"
 #include "model/DorvaneError.h"
@@ -16,7 +18,9 @@ namespace {
 
 bool IsDecided(TClockState State) { return State == csPointGap || State == csPointCeiling; }
 
-double SecondsSince(double DateTime) { return (Now() - DateTime) * SecondsPerDay; }
+// A segment this close to its end has ended: its last pass may not move the
+// fake time any further.
+constexpr double EndSlackMs = 1e-6;
 
 QString ErrorMessage(const std::exception_ptr& Error) {
   try {
@@ -32,16 +36,28 @@ QString ErrorMessage(const std::exception_ptr& Error) {
 
 }  // namespace
 
+bool ClockTextDue(double ShownRemaining, double Remaining) {
+  return std::abs(ShownRemaining - Remaining) * 100 > 20;
+}
+
+// fmod keeps huge times free of integer overflow.
+bool WarningBlinkDark(double Warning, double Remaining) {
+  if (Warning <= 0.05 || Remaining >= Warning) return false;
+  return std::fmod(std::nearbyint(Remaining * 1000 / 200), 4) == 0;
+}
+
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, double RoundTime, double BreakTime,
                            double InjuryTime, int32_t Round, int32_t Rounds)
     : CuePlayer(PlayCue),
-      FSegmentStart(Now()),
+      FSegmentStartMs(TimeSource().MonotonicMs()),
       FScoreMgr(ScoreMgr),
       FRoundTime(RoundTime),
       FBreakTime(BreakTime),
       FInjuryTime(InjuryTime),
       FRound(Round),
-      FRounds(Rounds) {}
+      FRounds(Rounds),
+      FEndOfRoundWarning(Settings->EndOfRoundWarning),
+      FTransiency(Settings->Transiency) {}
 
 TTimerThread::~TTimerThread() {
   Terminate();
@@ -52,7 +68,7 @@ void TTimerThread::Start() {
   FThread.reset(QThread::create([this] {
     Execute();
     PostToMainThread([this, Alive = std::weak_ptr<int>(FAlive)] {
-      if (!Alive.expired()) FinishOnMainThread();
+      if (!Alive.expired()) Finish();
     });
   }));
   // Named so a debugger, top -H or a test can tell the clock from other threads.
@@ -60,13 +76,24 @@ void TTimerThread::Start() {
   FThread->start(QThread::HighPriority);
 }
 
-// The handler may destroy this object: nothing here touches it afterwards.
-void TTimerThread::FinishOnMainThread() {
-  FThread->wait();
+// The handler may destroy this object: what the cue needs is copied first.
+void TTimerThread::Finish() {
+  if (FThread) FThread->wait();
+  const TCuePlayer Cue = FEndCueDue ? CuePlayer : nullptr;
+  // A report that failed after the last pass.
+  if (FReportFailed) {
+    {
+      std::lock_guard Lock(FReportErrorLock);
+      FException = std::exchange(FReportError, nullptr);
+      FReportFailed = false;
+    }
+    if (OnError) OnError(*this, ErrorMessage(FException));
+  }
   if (OnTerminate) {
     const TTerminateEvent Handler = OnTerminate;
     Handler(*this);
   }
+  if (Cue) Cue(QStringLiteral("End"));
 }
 
 void TTimerThread::WaitForFinish() {
@@ -99,7 +126,10 @@ bool TTimerThread::ChangeState(TClockState From, TClockState To) {
   return true;
 }
 
+// The clock's own state changes wait for the reports posted before them: a
+// vote agreed in a round's last pass is checked while the round still runs.
 void TTimerThread::SetStateUnlessDecided(TClockState Value) {
+  CatchUpWithMainThread();
   {
     std::lock_guard Lock(FStateLock);
     if (IsDecided(FState)) return;
@@ -114,10 +144,56 @@ void TTimerThread::Announce() {
   });
 }
 
+// Mirrors the board's redraw rules, so a tick that would change nothing on
+// the board stays on the clock thread; the last pass of a segment always
+// reaches it, as a winner rule may act on the time having run out. The board
+// reads the state as it is when the tick arrives; a state that changed
+// meanwhile brings another tick.
 void TTimerThread::Tick() {
-  RunOnMainThread([this] {
-    if (OnTick) OnTick(*this, State(), FRemaining);
+  RaiseReportError();
+  const TClockState Shown = State();
+  const bool Dark = Shown == csRunning && WarningBlinkDark(FEndOfRoundWarning, FRemaining);
+  const bool TextDue = ClockTextDue(ShownRemaining, FRemaining);
+  const bool Unchanged = FTickHanded && Shown == FHandedState && Dark == FHandedDark && !TextDue;
+  if (Unchanged && FRemaining > 0) return;
+  if (TextDue) ShownRemaining = FRemaining;
+  FTickHanded = true;
+  FHandedState = Shown;
+  FHandedDark = Dark;
+  PostReport([this, Remaining = FRemaining] {
+    if (OnTick) OnTick(*this, State(), Remaining);
   });
+}
+
+void TTimerThread::PostReport(std::function<void()> Report) {
+  FReportsPosted = true;
+  PostToMainThread([this, Alive = std::weak_ptr<int>(FAlive), Report = std::move(Report)] {
+    if (Alive.expired()) return;
+    try {
+      Report();
+    } catch (...) {
+      std::lock_guard Lock(FReportErrorLock);
+      if (!FReportError) FReportError = std::current_exception();
+      FReportFailed = true;
+    }
+  });
+}
+
+void TTimerThread::CatchUpWithMainThread() {
+  if (!FReportsPosted) return;
+  FReportsPosted = false;
+  RunOnMainThread([] {});
+}
+
+void TTimerThread::RaiseReportError() {
+  if (!FReportFailed) return;
+  std::exception_ptr Error;
+  {
+    std::lock_guard Lock(FReportErrorLock);
+    Error = std::exchange(FReportError, nullptr);
+    FReportFailed = false;
+  }
+  std::rethrow_exception(Error);
 }
 
 void TTimerThread::Execute() {
@@ -126,7 +202,9 @@ void TTimerThread::Execute() {
   Guarded([this] { CountRun(); });
   if (Terminated()) FReturnValue = -1;
   Guarded([this] { SetStateUnlessDecided(csEnded); });
-  if (!SuddenDeathActive && CuePlayer) CuePlayer(QStringLiteral("End"));
+  // Sounded at Finish, after the round's record lines; reading its sound's
+  // name from the settings file has no place on the clock thread.
+  FEndCueDue = !SuddenDeathActive;
   // Nothing polls any more; the gamepad list may get other handlers from here on.
   UnhookJoySticks();
 }
@@ -178,6 +256,10 @@ void TTimerThread::UnhookJoySticks() {
 
 void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
                                       double PressStart, bool& Handled) {
+  if (!Button.IsPendingWithin(FTransiency, Now())) {
+    Handled = true;
+    return;
+  }
   bool ForwardedHandled = false;
   RunOnMainThread([&] {
     if (OnButtonClick) OnButtonClick(Sender, Button, ButtonNumber, PressStart, ForwardedHandled);
@@ -185,33 +267,55 @@ void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, i
   Handled = ForwardedHandled;
 }
 
-void TTimerThread::ForwardPoll(TSysJoySticks&) {
-  RunOnMainThread([this] {
+// Without a changed button or a vote that can still agree, the check would
+// find what it found last time.
+void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
+  if (!Sender.ButtonsChanged() && !Sender.AnyPendingWithin(FTransiency, Now())) return;
+  PostReport([this] {
     if (OnPoll) OnPoll(*FJoySticks);
   });
 }
 
 void TTimerThread::CountRun() {
-  FElapsed = 0;
-  FSegmentStart = Now();
+  FElapsedMs = 0;
+  StartSegment();
   // A winner rule may have decided the run before it started counting.
   SetStateUnlessDecided(csRunning);
   CountRound();
   if (!Terminated() && BreakDue()) CountBreak();
 }
 
-double TTimerThread::SecondsSinceSegmentStart() const { return SecondsSince(FSegmentStart); }
+void TTimerThread::StartSegment() { FSegmentStartMs = TimeSource().MonotonicMs(); }
 
+double TTimerThread::MsSinceSegmentStart() const {
+  return TimeSource().MonotonicMs() - FSegmentStartMs;
+}
+
+double TTimerThread::SegmentRemaining(double Seconds) const {
+  const double LeftMs = Seconds * 1000 - FElapsedMs - MsSinceSegmentStart();
+  return LeftMs <= EndSlackMs ? std::min(LeftMs, 0.0) / 1000 : LeftMs / 1000;
+}
+
+// Deadlines in whole milliseconds of the segment: a slow pass shortens the
+// next sleep instead of pushing every later pass back.
+void TTimerThread::SleepUntilNextPass(double Remaining) const {
+  const double SinceMs = MsSinceSegmentStart();
+  const double NextMs = std::min(std::floor(SinceMs) + 1, SinceMs + Remaining * 1000);
+  TimeSource().SleepUntilMs(FSegmentStartMs + NextMs);
+}
+
+// The round ends in the pass at its deadline.
 void TTimerThread::CountRound() {
   if (Terminated()) return;
-  FRemaining = FRoundTime - (FElapsed + SecondsSinceSegmentStart());
+  FRemaining = SegmentRemaining(FRoundTime);
   while (!Terminated() && FRemaining >= 0) {
     WaitWhilePaused();
     RunInjuryTime();
     PollIfScoring();
-    FRemaining = FRoundTime - (FElapsed + SecondsSinceSegmentStart());
+    FRemaining = SegmentRemaining(FRoundTime);
     Tick();
-    TimeSource().Sleep(1);
+    if (FRemaining <= 0) break;
+    SleepUntilNextPass(FRemaining);
   }
 }
 
@@ -227,41 +331,42 @@ void TTimerThread::CountBreak() {
   if (std::nearbyint(FBreakTime) > 0 && CuePlayer) CuePlayer(QStringLiteral("StartBetweenRounds"));
   // A decision in the round's last pass keeps its state; its stop follows.
   SetStateUnlessDecided(csBreak);
-  FElapsed = 0;
-  FSegmentStart = Now();
-  FRemaining = FBreakTime - (FElapsed + SecondsSinceSegmentStart());
+  FElapsedMs = 0;
+  StartSegment();
+  FRemaining = SegmentRemaining(FBreakTime);
   while (!Terminated() && FRemaining >= 0) {
-    FRemaining = FBreakTime - (FElapsed + SecondsSinceSegmentStart());
+    FRemaining = SegmentRemaining(FBreakTime);
     Tick();
-    TimeSource().Sleep(1);
+    if (FRemaining <= 0) break;
+    SleepUntilNextPass(FRemaining);
   }
 }
 
 void TTimerThread::WaitWhilePaused() {
   if (State() != csPaused) return;
-  FElapsed += SecondsSinceSegmentStart();
+  FElapsedMs += MsSinceSegmentStart();
   while (!Terminated() && State() == csPaused) {
+    RaiseReportError();
     PollIfScoring();
-    FSegmentStart = Now();
     TimeSource().Sleep(10);
   }
-  FSegmentStart = Now();
+  StartSegment();
 }
 
-// Injury time holds the round time: the round goes on from FElapsed, and each
-// injury time starts from the full length because FRemaining still holds
+// Injury time holds the round time: the round goes on from FElapsedMs, and
+// each injury time starts from the full length because FRemaining still holds
 // the round time left on its first test.
 void TTimerThread::RunInjuryTime() {
   if (State() != csInjury) return;
-  const double InjuryStart = Now();
-  FElapsed += SecondsSinceSegmentStart();
+  FElapsedMs += MsSinceSegmentStart();
+  StartSegment();
   while (!Terminated() && State() == csInjury && FRemaining >= 0) {
-    FRemaining = FInjuryTime - SecondsSince(InjuryStart);
+    FRemaining = FInjuryTime - MsSinceSegmentStart() / 1000;
     Tick();
     TimeSource().Sleep(10);
   }
   SetStateUnlessDecided(FScoreMgr.AutoRestart() ? csRunning : csPaused);
-  FSegmentStart = Now();
+  StartSegment();
 }
 
 void TTimerThread::PollIfScoring() {

@@ -100,6 +100,10 @@ void PressLonely(TVirtualGamepads& Pads, int Count) {
   for (const auto& [Pad, Button] : Presses) Pads.Release(Pad, Button);
 }
 
+void WaitForNoClock(TfrmDorvane& Board) {
+  while (Board.RoundFlow().ClockExists()) TurnEventLoop(10);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

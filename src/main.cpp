@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QEvent>
 #include <QProcess>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "board/ScoreDisplay.h"
@@ -11,6 +13,32 @@
 #include "platform/MainThread.h"
 #include "platform/SoundPlayer.h"
 #include "update/UpdateStaging.h"
+
+namespace {
+
+// Runs Then once, right after the first paint of Watched: what the board
+// needs only after the operator sees it waits until then.
+class TAfterFirstPaint : public QObject {
+ public:
+  TAfterFirstPaint(QWidget& Watched, std::function<void()> Then) : FThen(std::move(Then)) {
+    Watched.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override {
+    if (Event->type() == QEvent::Paint) {
+      Watched->removeEventFilter(this);
+      // Queued: the paint itself goes first.
+      QTimer::singleShot(0, this, [this] { FThen(); });
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> FThen;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY") && !getenv("QT_QPA_PLATFORM")) {
@@ -37,7 +65,6 @@ int main(int argc, char** argv) {
       Settings = nullptr;
       return 0;
     }
-    InitJoysticks();
     {
       TfrmDorvane frmDorvane;
       // After an update's restart the old board may still hold the socket
@@ -49,7 +76,9 @@ int main(int argc, char** argv) {
           Listen.stop();
         }
       });
-      if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
+      const TAfterFirstPaint OpenSocket(frmDorvane, [&] {
+        if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
+      });
       frmDorvane.show();
       Result = App.exec();
       // The board is closed: a running clock's reports have nowhere to go.

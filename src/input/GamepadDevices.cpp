@@ -149,6 +149,7 @@ int32_t TSysJoySticks::Poll() {
   const int32_t Polled = Count();
   {
     std::lock_guard Guard(FLock);
+    const TJoystickPollScope OnePoll;
     FButtonsChanged = false;
     for (int32_t Index = 0; Index < Polled; ++Index) {
       TMyJoyStick& JoyStick = *FItems[static_cast<size_t>(Index)];

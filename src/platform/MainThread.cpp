@@ -202,5 +202,5 @@ void ReopenMainThreadHandOff() {
 }
 
 void RunPendingMainThreadHandOffs() {
-  if (OnMainThread()) QCoreApplication::sendPostedEvents(Receiver(), BlockingHandOff);
+  if (OnMainThread()) QCoreApplication::sendPostedEvents(Receiver());
 }

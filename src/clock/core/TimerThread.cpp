@@ -68,7 +68,7 @@ void TTimerThread::Start() {
   FThread.reset(QThread::create([this] {
     Execute();
     PostToMainThread([this, Alive = std::weak_ptr<int>(FAlive)] {
-      if (!Alive.expired()) Finish();
+      if (!Alive.expired() && !FWaitedFor) Finish();
     });
   }));
   // Named so a debugger, top -H or a test can tell the clock from other threads.
@@ -98,7 +98,10 @@ void TTimerThread::Finish() {
 
 void TTimerThread::WaitForFinish() {
   if (!FThread) return;
+  FWaitedFor = true;
   while (!FThread->wait(QDeadlineTimer(1))) RunPendingMainThreadHandOffs();
+  // What the thread posted last, its end among it.
+  RunPendingMainThreadHandOffs();
 }
 
 TClockState TTimerThread::State() const {
@@ -136,6 +139,19 @@ void TTimerThread::SetStateUnlessDecided(TClockState Value) {
     FState = Value;
   }
   Announce();
+}
+
+// Posted, so the main thread takes the end and the thread's finish in one
+// wake-up; the state is stored there, after the reports posted before it.
+void TTimerThread::PostEnd() {
+  PostReport([this] {
+    {
+      std::lock_guard Lock(FStateLock);
+      if (IsDecided(FState)) return;
+      FState = csEnded;
+    }
+    if (OnStateChange) OnStateChange(*this, csEnded);
+  });
 }
 
 void TTimerThread::Announce() {
@@ -201,7 +217,7 @@ void TTimerThread::Execute() {
   HookJoySticks();
   Guarded([this] { CountRun(); });
   if (Terminated()) FReturnValue = -1;
-  Guarded([this] { SetStateUnlessDecided(csEnded); });
+  Guarded([this] { PostEnd(); });
   // Sounded at Finish, after the round's record lines; reading its sound's
   // name from the settings file has no place on the clock thread.
   FEndCueDue = !SuddenDeathActive;

@@ -38,9 +38,10 @@ bool WarningBlinkDark(double Warning, double Remaining);
 // A pass runs at every whole millisecond of a segment, but the main thread
 // hears only of what changes the board: a tick when the clock text is due,
 // the blink phase or the state changes; the end of a poll when a button
-// changed or a vote can still agree. Ticks and polls are posted; state
-// changes, forwarded clicks and errors run on the main thread while the
-// clock thread waits for them. All of them run in the order they were made.
+// changed or a vote can still agree. Ticks, polls and the run's end are
+// posted; the other state changes, forwarded clicks and errors run on the
+// main thread while the clock thread waits for them. All of them run in the
+// order they were made.
 //
 // Use from the window, all on the main thread:
 //   start:    make it, assign FJoySticks and the events, Start();
@@ -106,7 +107,8 @@ class TTimerThread {
   // 0 for a run that ended by itself, -1 for one told to terminate.
   int ReturnValue() const { return FReturnValue; }
   // Blocks until the thread has finished. On the main thread it keeps running
-  // the clock's hand-offs meanwhile, so it cannot deadlock.
+  // the clock's hand-offs meanwhile, so it cannot deadlock, and the reports
+  // the thread posted; Finish then no longer runs.
   void WaitForFinish();
 
   // Are the two sides not level? Whole-point totals, or exact points in the
@@ -153,6 +155,8 @@ class TTimerThread {
   void SleepUntilNextPass(double Remaining) const;
   // Stores Value and announces it unless a winner rule has decided the run.
   void SetStateUnlessDecided(TClockState Value);
+  // The run's end: csEnded unless a winner rule has decided the run.
+  void PostEnd();
   void Announce();
   // Runs Step; an error in it is shown once on the main thread.
   void Guarded(const std::function<void()>& Step);
@@ -177,6 +181,8 @@ class TTimerThread {
   bool FHandedDark = false;
   // Whether the End cue sounds at Finish; decided as the run ends.
   bool FEndCueDue = false;
+  // WaitForFinish has run (main thread only).
+  bool FWaitedFor = false;
   std::exception_ptr FException;
   std::mutex FReportErrorLock;
   std::exception_ptr FReportError;

@@ -1,6 +1,6 @@
-#make run : install what is missing, build, start the board
-#make test : install what is missing, build, run the whole suite
-#make compare : the board against the lean reference program(bench / compare.py)
+# make run  : install what is missing, build, start the board
+# make test : install what is missing, build, run the whole suite
+# make compare : the board against the lean reference program (bench/compare.py)
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
             libarchive-dev libx11-dev xvfb xdotool python3
@@ -14,78 +14,58 @@ all: build
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
-	  done);
-if
-  [-n "$$missing"];
-then echo "Installing: $$missing";
-SUDO = $$(["$$(id -u)" = 0] || echo sudo);
-if
-  [-z "$$(ls -A /var/lib/apt/lists 2>/dev/null | grep -v -e lock -e partial)"];
-then $$SUDO apt - get update;
-fi;
-DEBIAN_FRONTEND =
-    noninteractive $$SUDO apt - get install - y-- no - install - recommends $$missing || {
-  $$SUDO apt - get update&& DEBIAN_FRONTEND =
-      noninteractive $$SUDO apt - get install - y-- no - install - recommends $$missing;
-};
-fi
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  SUDO=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+	  if [ -z "$$(ls -A /var/lib/apt/lists 2>/dev/null | grep -v -e lock -e partial)" ]; then \
+	    $$SUDO apt-get update; \
+	  fi; \
+	  DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing \
+	  || { $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; }; \
+	fi
 
-        configure : deps @cmake -
-                    S.- B $(BUILD) - DCMAKE_BUILD_TYPE = RelWithDebInfo > / dev /
-                                                                                  null
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 
-                                                                                  build
-    : configure @cmake-- build $(BUILD) - j $(JOBS)
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
 
-                                                                                  run
-    : build @ if[-z "$$DISPLAY"] && [-z "$$WAYLAND_DISPLAY"];
-then echo "No display: start Dorvane from a desktop session, or run it headless with 'xvfb-run "
-          "make run'.";
-exit 1;
-        fi
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: start Dorvane from a desktop session, or run it headless with 'xvfb-run make run'."; \
+	  exit 1; \
+	fi
 	@$(BUILD)/dorvane
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
-#The thread tests again(closing the board under a running clock, the clock
-#thread, the main - thread hand - off) in ThreadSanitizer and AddressSanitizer
-#builds.Qt is not instrumented : tests / tsan.supp says what of it is ignored.
+# The thread tests again (closing the board under a running clock, the clock
+# thread, the main-thread hand-off) in ThreadSanitizer and AddressSanitizer
+# builds. Qt is not instrumented: tests/tsan.supp says what of it is ignored.
 SANITIZE_TARGETS := test_board test_clock
 SANITIZE_TESTS   := Shutdown|ClockThread|MainThreadHandOff
 sanitize: deps
-	@for s in thread address;
-        do
-          cmake - S.- B $(BUILD) - $$s - DSANITIZE =
-              $$s - DDORVANE_BENCH =
-                  OFF - DCMAKE_BUILD_TYPE =
-                      Debug > / dev / null&& cmake-- build $(BUILD) - $$s
-                                  - j $(JOBS)-- target $(SANITIZE_TARGETS) &&
-                          (cd $(BUILD) - $$s&& QT_QPA_PLATFORM = offscreen SDL_AUDIODRIVER =
-                               dummy TSAN_OPTIONS =
-                                   "suppressions=$(CURDIR)/tests/tsan.supp" ctest-- output - on -
-                                   failure-- no - tests = error - R '$(SANITIZE_TESTS)') ||
-                      exit 1;
-        done
+	@for s in thread address; do \
+	  cmake -S . -B $(BUILD)-$$s -DSANITIZE=$$s -DDORVANE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug > /dev/null && \
+	  cmake --build $(BUILD)-$$s -j $(JOBS) --target $(SANITIZE_TARGETS) && \
+	  (cd $(BUILD)-$$s && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+	    TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp" \
+	    ctest --output-on-failure --no-tests=error -R '$(SANITIZE_TESTS)') || exit 1; \
+	done
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*;
-        do echo "== $$b";
-        QT_QPA_PLATFORM = offscreen SDL_AUDIODRIVER = dummy $$b;
-        done
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $$b; done
 
-#The board against the lean reference program, interleaved in one run:
-#CPU in a running round with 4 virtual pads, start - up, END OF ROUND lateness
-#and memory, medians and ratios(bench / compare.py says how).
-#COMPARE_ARGS = "--pairs 5 --seconds 10" changes how much is measured.
-            PERF_REFERENCE
-            : =../ shared / perf -
-                   reference compare : build @sh $(PERF_REFERENCE) / build.sh $(CURDIR) / $(BUILD) /
-                                       perf -
-                   reference >
-               / dev / null @python3 bench / compare.py $(BUILD) / dorvane $(BUILD) / perf -
-                   reference $(COMPARE_ARGS)
+# The board against the lean reference program, interleaved in one run:
+# CPU in a running round with 4 virtual pads, start-up, END OF ROUND lateness
+# and memory, medians and ratios (bench/compare.py says how).
+# COMPARE_ARGS="--pairs 5 --seconds 10" changes how much is measured.
+PERF_REFERENCE := ../shared/perf-reference
+compare: build
+	@sh $(PERF_REFERENCE)/build.sh $(CURDIR)/$(BUILD)/perf-reference > /dev/null
+	@python3 bench/compare.py $(BUILD)/dorvane $(BUILD)/perf-reference $(COMPARE_ARGS)
 
-                       clean : rm
-                               -
-                               rf $(BUILD) $(BUILD) - thread $(BUILD) - address
+clean:
+	rm -rf $(BUILD) $(BUILD)-thread $(BUILD)-address

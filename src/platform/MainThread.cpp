@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -173,8 +174,11 @@ void RunOnMainThread(const std::function<void()>& Fn) {
     return;
   }
   if (Request->Error) {
+    // Taken out of the request, so the exception is freed on this thread
+    // and not where the main thread drops the request.
+    const std::exception_ptr Error = std::exchange(Request->Error, nullptr);
     Lock.unlock();
-    std::rethrow_exception(Request->Error);
+    std::rethrow_exception(Error);
   }
 }
 

@@ -1,15 +1,17 @@
 # make run  : install what is missing, build, start the board
 # make test : install what is missing, build, run the whole suite
 # make package : the Debian package, build/dorvane_<version>_<arch>.deb
+# make compare : the board against the lean reference program (bench/compare.py)
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
             libarchive-dev dpkg-dev qt6-tools-dev qt6-l10n-tools \
             fonts-wqy-microhei fonts-dejavu-core fonts-tlwg-loma-ttf \
-            qt6-httpserver-dev qt6-websockets-dev libmosquitto-dev mosquitto chromium
+            qt6-httpserver-dev qt6-websockets-dev libmosquitto-dev mosquitto chromium \
+            libx11-dev xvfb xdotool python3
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test package bench sanitize clean
+.PHONY: all deps configure build run test package bench compare sanitize clean
 
 all: build
 
@@ -62,6 +64,15 @@ sanitize: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $$b; done
+
+# The board against the lean reference program, interleaved in one run:
+# CPU in a running round with 4 virtual pads, start-up, END OF ROUND lateness
+# and memory, medians and ratios (bench/compare.py says how).
+# COMPARE_ARGS="--pairs 5 --seconds 10" changes how much is measured.
+PERF_REFERENCE := ../shared/perf-reference
+compare: build
+	@sh $(PERF_REFERENCE)/build.sh $(CURDIR)/$(BUILD)/perf-reference > /dev/null
+	@python3 bench/compare.py $(BUILD)/dorvane $(BUILD)/perf-reference $(COMPARE_ARGS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-thread $(BUILD)-address

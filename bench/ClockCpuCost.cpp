@@ -1,8 +1,11 @@
 // CPU time the program spends per second of wall time: the idle board, and the
 // board with a running round (the real clock thread, electronic scoring
-// polling four SDL virtual gamepads), paused, and with scoring switched off.
-// The real window, offscreen. Figures from getrusage; the clock thread's own
-// share from /proc (10 ms resolution).
+// polling four SDL virtual gamepads) with 0, 1 and 20 lone presses pending
+// (pressed and released by one judge, agreed by none), paused, and with
+// scoring switched off. The real window, offscreen. Figures from getrusage;
+// the clock thread's own share from /proc (10 ms resolution). The lone-press
+// rounds also as a ratio to the round without presses. The lean reference
+// program is measured against the board by 'make compare'.
 // Usage: bench_ClockCpuCost [seconds per measurement = 10]
 #include <sys/resource.h>
 #include <unistd.h>
@@ -17,6 +20,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
@@ -62,8 +67,9 @@ void TurnEventLoop(int Ms) {
   Loop.exec();
 }
 
-// Runs the event loop for Ms and prints the CPU milliseconds used per second.
-void Measure(const char* What, int Ms) {
+// Runs the event loop for Ms, prints the CPU milliseconds used per second and
+// returns them.
+double Measure(const char* What, int Ms) {
   QElapsedTimer Wall;
   const double Process = CpuSeconds(RUSAGE_SELF);
   const double Main = CpuSeconds(RUSAGE_THREAD);
@@ -72,11 +78,27 @@ void Measure(const char* What, int Ms) {
   TurnEventLoop(Ms);
   const double Elapsed = Wall.nsecsElapsed() / 1e9;
   const double PerSecond = 1000 / Elapsed;
-  std::printf("%-44s %7.1f ms CPU/s  (main thread %6.1f, clock thread %6.1f)\n", What,
-              (CpuSeconds(RUSAGE_SELF) - Process) * PerSecond,
+  const double Used = (CpuSeconds(RUSAGE_SELF) - Process) * PerSecond;
+  std::printf("%-48s %7.1f ms CPU/s  (main thread %6.1f, clock thread %6.1f)\n", What, Used,
               (CpuSeconds(RUSAGE_THREAD) - Main) * PerSecond,
               (ClockThreadCpuSeconds() - Clock) * PerSecond);
   std::fflush(stdout);
+  return Used;
+}
+
+// Count presses no other judge agrees with: a button of no vote category on
+// each pad in turn, or the first judge's red one-point button for a single one.
+void PressLonely(TVirtualGamepads& Pads, int Count) {
+  constexpr int RedOnePoint = 5;
+  constexpr int NoVote[] = {1, 2, 3, 4, 11};
+  std::vector<std::pair<int, int>> Presses;
+  for (int Press = 0; Press < Count; ++Press) {
+    Presses.emplace_back(Press % Pads.Count(),
+                         Count == 1 ? RedOnePoint : NoVote[(Press / Pads.Count()) % 5]);
+  }
+  for (const auto& [Pad, Button] : Presses) Pads.Press(Pad, Button);
+  TurnEventLoop(30);
+  for (const auto& [Pad, Button] : Presses) Pads.Release(Pad, Button);
 }
 
 void WaitForNoClock(TfrmDorvane& Board) {
@@ -109,7 +131,15 @@ int main(int argc, char** argv) {
 
     Measure("idle board, no clock", Ms);
     Board.CommandAction(TfrmDorvane::CtrlG)->trigger();
-    Measure("running round, 4 pads polled", Ms);
+    const double Plain = Measure("running round, 4 pads polled", Ms);
+    for (int Lonely : {1, 20}) {
+      PressLonely(Pads, Lonely);
+      const QByteArray What = QByteArray::number(Lonely) +
+                              (Lonely == 1 ? " lone press" : " lone presses") +
+                              " pending, 4 pads polled";
+      const double Used = Measure(What.constData(), Ms);
+      std::printf("%-48s %7.2fx the round without presses\n", "", Used / Plain);
+    }
     Board.CommandAction(TfrmDorvane::CtrlP)->trigger();
     Measure("paused round, 4 pads polled", Ms);
     Board.CommandAction(TfrmDorvane::CtrlS)->trigger();

@@ -1,15 +1,18 @@
 #include <QApplication>
+#include <QEvent>
 #include <QProcess>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 
+#include "board/BoardFeed.h"
 #include "board/BoardPlacement.h"
 #include "board/InterruptedMatch.h"
 #include "board/ScoreDisplay.h"
-#include "match/Match.h"
-#include "board/BoardFeed.h"
 #include "feed/FeedSettings.h"
+#include "match/Match.h"
 #include "model/Settings.h"
 #include "platform/CommandLine.h"
 #include "platform/Joystick.h"
@@ -19,6 +22,32 @@
 #include "platform/Translations.h"
 #include "platform/UserFolders.h"
 #include "update/UpdateStaging.h"
+
+namespace {
+
+// Runs Then once, right after the first paint of Watched: what the board
+// needs only after the operator sees it waits until then.
+class TAfterFirstPaint : public QObject {
+ public:
+  TAfterFirstPaint(QWidget& Watched, std::function<void()> Then) : FThen(std::move(Then)) {
+    Watched.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override {
+    if (Event->type() == QEvent::Paint) {
+      Watched->removeEventFilter(this);
+      // Queued: the paint itself goes first.
+      QTimer::singleShot(0, this, [this] { FThen(); });
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> FThen;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const TCommandLine Line = ParseCommandLine(CommandLineArguments(argc, argv));
@@ -50,7 +79,6 @@ int main(int argc, char** argv) {
                               QCoreApplication::arguments().mid(1));
       return 0;
     }
-    InitJoysticks();
     {
       // Taken before the new match writes its own journal over it.
       const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
@@ -67,7 +95,9 @@ int main(int argc, char** argv) {
           Listen.stop();
         }
       });
-      if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
+      const TAfterFirstPaint OpenSocket(frmDorvane, [&] {
+        if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
+      });
       frmDorvane.ShowOn(BoardScreen(Line.Screen), Line.Windowed);
       // Asked once the board stands, with its first game in place.
       if (Interrupted) {

@@ -22,13 +22,6 @@ namespace {
 
 QString ResumeCaption() { return QCoreApplication::translate("Clock", "Resume"); }
 
-// The digits go dark for one 200 ms step in every four during the last
-// EndOfRoundWarning seconds. fmod keeps huge times free of integer overflow.
-bool WarningBlinkDark(double Remaining, double Warning) {
-  if (Warning <= 0.05 || Remaining >= Warning) return false;
-  return std::fmod(std::nearbyint(Remaining * 1000 / 200), 4) == 0;
-}
-
 }  // namespace
 
 TRoundFlow::TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks,
@@ -103,6 +96,7 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   FTickAt = Now();
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
+  Clock.ShownRemaining = FShownRemaining;
   Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
     ClockTick(Sender, State, Remaining);
   };
@@ -247,14 +241,14 @@ void TRoundFlow::ShowClockColors(TClockState State, double Remaining) {
       return;
   }
   FView.SetStateColor(Color);
-  FClockDark = State == csRunning && WarningBlinkDark(Remaining, FConfig.EndOfRoundWarning);
+  FClockDark = State == csRunning && WarningBlinkDark(FTimerThread->EndOfRoundWarning(), Remaining);
   FView.SetClockColor(FClockDark ? 0 : Color);
 }
 
-// Most ticks change nothing on screen: the text is rewritten only when the
-// time moved by more than 0.2 s.
+// The text is rewritten only when the time moved by more than 0.2 s; the
+// clock sends no tick that would change nothing on screen.
 void TRoundFlow::ShowRemaining(double Remaining) {
-  if (std::abs(FShownRemaining - Remaining) * 100 <= 20) return;
+  if (!ClockTextDue(FShownRemaining, Remaining)) return;
   FView.SetClockText(FormatSecondsMS(Remaining));
   FShownRemaining = Remaining;
 }

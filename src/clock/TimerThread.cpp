@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "clock/MatchTotals.h"
 #include "model/DorvaneError.h"
@@ -15,7 +17,9 @@ namespace {
 
 bool IsDecided(TClockState State) { return State == csPointGap || State == csPointCeiling; }
 
-double SecondsSince(double DateTime) { return (Now() - DateTime) * SecondsPerDay; }
+// A segment this close to its end has ended: its last pass may not move the
+// fake time any further.
+constexpr double EndSlackMs = 1e-6;
 
 QString ErrorMessage(const std::exception_ptr& Error) {
   try {
@@ -39,11 +43,26 @@ TClockRun TClockRun::Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeat
           .Rounds = Config.Rounds,
           .UseSuddenDeath = Config.UseSuddenDeath,
           .SuddenDeathRound = SuddenDeathRound,
-          .UseElectronicScoring = Config.UseElectronicScoring};
+          .UseElectronicScoring = Config.UseElectronicScoring,
+          .EndOfRoundWarning = Config.EndOfRoundWarning,
+          .Transiency = Config.Transiency};
+}
+
+bool ClockTextDue(double ShownRemaining, double Remaining) {
+  return std::abs(ShownRemaining - Remaining) * 100 > 20;
+}
+
+// fmod keeps huge times free of integer overflow.
+bool WarningBlinkDark(double Warning, double Remaining) {
+  if (Warning <= 0.05 || Remaining >= Warning) return false;
+  return std::fmod(std::nearbyint(Remaining * 1000 / 200), 4) == 0;
 }
 
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)
-    : CuePlayer(PlayCue), FSegmentStart(Now()), FScoreMgr(ScoreMgr), FRun(Run) {}
+    : CuePlayer(PlayCue),
+      FSegmentStartMs(TimeSource().MonotonicMs()),
+      FScoreMgr(ScoreMgr),
+      FRun(Run) {}
 
 TTimerThread::~TTimerThread() {
   Terminate();
@@ -54,7 +73,7 @@ void TTimerThread::Start() {
   FThread.reset(QThread::create([this] {
     Execute();
     PostToMainThread([this, Alive = std::weak_ptr<int>(FAlive)] {
-      if (!Alive.expired()) FinishOnMainThread();
+      if (!Alive.expired() && !FWaitedFor) Finish();
     });
   }));
   // Named so a debugger, top -H or a test can tell the clock from other threads.
@@ -62,18 +81,32 @@ void TTimerThread::Start() {
   FThread->start(QThread::HighPriority);
 }
 
-// The handler may destroy this object: nothing here touches it afterwards.
-void TTimerThread::FinishOnMainThread() {
-  FThread->wait();
+// The handler may destroy this object: what the cue needs is copied first.
+void TTimerThread::Finish() {
+  if (FThread) FThread->wait();
+  const TCuePlayer Cue = FEndCueDue ? CuePlayer : nullptr;
+  // A report that failed after the last pass.
+  if (FReportFailed) {
+    {
+      std::lock_guard Lock(FReportErrorLock);
+      FException = std::exchange(FReportError, nullptr);
+      FReportFailed = false;
+    }
+    if (OnError) OnError(*this, ErrorMessage(FException));
+  }
   if (OnTerminate) {
     const TTerminateEvent Handler = OnTerminate;
     Handler(*this);
   }
+  if (Cue) Cue(QStringLiteral("End"));
 }
 
 void TTimerThread::WaitForFinish() {
   if (!FThread) return;
+  FWaitedFor = true;
   while (!FThread->wait(QDeadlineTimer(1))) RunPendingMainThreadHandOffs();
+  // What the thread posted last, its end among it.
+  RunPendingMainThreadHandOffs();
 }
 
 TClockState TTimerThread::State() const {
@@ -101,7 +134,10 @@ bool TTimerThread::ChangeState(TClockState From, TClockState To) {
   return true;
 }
 
+// The clock's own state changes wait for the reports posted before them: a
+// vote agreed in a round's last pass is checked while the round still runs.
 void TTimerThread::SetStateUnlessDecided(TClockState Value) {
+  CatchUpWithMainThread();
   {
     std::lock_guard Lock(FStateLock);
     if (IsDecided(FState)) return;
@@ -110,16 +146,75 @@ void TTimerThread::SetStateUnlessDecided(TClockState Value) {
   Announce();
 }
 
+// Posted, so the main thread takes the end and the thread's finish in one
+// wake-up; the state is stored there, after the reports posted before it.
+void TTimerThread::PostEnd() {
+  PostReport([this] {
+    {
+      std::lock_guard Lock(FStateLock);
+      if (IsDecided(FState)) return;
+      FState = csEnded;
+    }
+    if (OnStateChange) OnStateChange(*this, csEnded);
+  });
+}
+
 void TTimerThread::Announce() {
   RunOnMainThread([this] {
     if (OnStateChange) OnStateChange(*this, State());
   });
 }
 
+// Mirrors the board's redraw rules, so a tick that would change nothing on
+// the board stays on the clock thread; the last pass of a segment always
+// reaches it, as a winner rule may act on the time having run out. The board
+// reads the state as it is when the tick arrives; a state that changed
+// meanwhile brings another tick.
 void TTimerThread::Tick() {
-  RunOnMainThread([this] {
-    if (OnTick) OnTick(*this, State(), FRemaining);
+  RaiseReportError();
+  const TClockState Shown = State();
+  const bool Dark = Shown == csRunning && WarningBlinkDark(FRun.EndOfRoundWarning, FRemaining);
+  const bool TextDue = ClockTextDue(ShownRemaining, FRemaining);
+  const bool Unchanged = FTickHanded && Shown == FHandedState && Dark == FHandedDark && !TextDue;
+  if (Unchanged && FRemaining > 0) return;
+  if (TextDue) ShownRemaining = FRemaining;
+  FTickHanded = true;
+  FHandedState = Shown;
+  FHandedDark = Dark;
+  PostReport([this, Remaining = FRemaining] {
+    if (OnTick) OnTick(*this, State(), Remaining);
   });
+}
+
+void TTimerThread::PostReport(std::function<void()> Report) {
+  FReportsPosted = true;
+  PostToMainThread([this, Alive = std::weak_ptr<int>(FAlive), Report = std::move(Report)] {
+    if (Alive.expired()) return;
+    try {
+      Report();
+    } catch (...) {
+      std::lock_guard Lock(FReportErrorLock);
+      if (!FReportError) FReportError = std::current_exception();
+      FReportFailed = true;
+    }
+  });
+}
+
+void TTimerThread::CatchUpWithMainThread() {
+  if (!FReportsPosted) return;
+  FReportsPosted = false;
+  RunOnMainThread([] {});
+}
+
+void TTimerThread::RaiseReportError() {
+  if (!FReportFailed) return;
+  std::exception_ptr Error;
+  {
+    std::lock_guard Lock(FReportErrorLock);
+    Error = std::exchange(FReportError, nullptr);
+    FReportFailed = false;
+  }
+  std::rethrow_exception(Error);
 }
 
 void TTimerThread::Execute() {
@@ -127,8 +222,10 @@ void TTimerThread::Execute() {
   HookJoySticks();
   Guarded([this] { CountRun(); });
   if (Terminated()) FReturnValue = -1;
-  Guarded([this] { SetStateUnlessDecided(csEnded); });
-  if (!FRun.SuddenDeathRound && CuePlayer) CuePlayer(QStringLiteral("End"));
+  Guarded([this] { PostEnd(); });
+  // Sounded at Finish, after the round's record lines; reading its sound's
+  // name from the settings file has no place on the clock thread.
+  FEndCueDue = !FRun.SuddenDeathRound;
   // Nothing polls any more; the gamepad list may get other handlers from here on.
   UnhookJoySticks();
 }
@@ -180,6 +277,10 @@ void TTimerThread::UnhookJoySticks() {
 
 void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
                                       double PressStart, bool& Handled) {
+  if (!Button.IsPendingWithin(FRun.Transiency, Now())) {
+    Handled = true;
+    return;
+  }
   bool ForwardedHandled = false;
   RunOnMainThread([&] {
     if (OnButtonClick) OnButtonClick(Sender, Button, ButtonNumber, PressStart, ForwardedHandled);
@@ -187,33 +288,55 @@ void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, i
   Handled = ForwardedHandled;
 }
 
-void TTimerThread::ForwardPoll(TSysJoySticks&) {
-  RunOnMainThread([this] {
+// Without a changed button or a vote that can still agree, the check would
+// find what it found last time.
+void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
+  if (!Sender.ButtonsChanged() && !Sender.AnyPendingWithin(FRun.Transiency, Now())) return;
+  PostReport([this] {
     if (OnPoll) OnPoll(*FJoySticks);
   });
 }
 
 void TTimerThread::CountRun() {
-  FElapsed = FRun.UsedRoundTime;
-  FSegmentStart = Now();
+  FElapsedMs = 0;
+  StartSegment();
   // A winner rule may have decided the run before it started counting.
   SetStateUnlessDecided(FRun.StartPaused ? csPaused : csRunning);
   CountRound();
   if (!Terminated() && BreakDue()) CountBreak();
 }
 
-double TTimerThread::SecondsSinceSegmentStart() const { return SecondsSince(FSegmentStart); }
+void TTimerThread::StartSegment() { FSegmentStartMs = TimeSource().MonotonicMs(); }
 
+double TTimerThread::MsSinceSegmentStart() const {
+  return TimeSource().MonotonicMs() - FSegmentStartMs;
+}
+
+double TTimerThread::SegmentRemaining(double Seconds) const {
+  const double LeftMs = Seconds * 1000 - FElapsedMs - MsSinceSegmentStart();
+  return LeftMs <= EndSlackMs ? std::min(LeftMs, 0.0) / 1000 : LeftMs / 1000;
+}
+
+// Deadlines in whole milliseconds of the segment: a slow pass shortens the
+// next sleep instead of pushing every later pass back.
+void TTimerThread::SleepUntilNextPass(double Remaining) const {
+  const double SinceMs = MsSinceSegmentStart();
+  const double NextMs = std::min(std::floor(SinceMs) + 1, SinceMs + Remaining * 1000);
+  TimeSource().SleepUntilMs(FSegmentStartMs + NextMs);
+}
+
+// The round ends in the pass at its deadline.
 void TTimerThread::CountRound() {
   if (Terminated()) return;
-  FRemaining = FRun.RoundTime - (FElapsed + SecondsSinceSegmentStart());
+  FRemaining = SegmentRemaining(FRun.RoundTime);
   while (!Terminated() && FRemaining >= 0) {
     WaitWhilePaused();
     RunInjuryTime();
     PollIfScoring();
-    FRemaining = FRun.RoundTime - (FElapsed + SecondsSinceSegmentStart());
+    FRemaining = SegmentRemaining(FRun.RoundTime);
     Tick();
-    TimeSource().Sleep(1);
+    if (FRemaining <= 0) break;
+    SleepUntilNextPass(FRemaining);
   }
 }
 
@@ -230,41 +353,42 @@ void TTimerThread::CountBreak() {
     CuePlayer(QStringLiteral("StartBetweenRounds"));
   // A decision in the round's last pass keeps its state; its stop follows.
   SetStateUnlessDecided(csBreak);
-  FElapsed = 0;
-  FSegmentStart = Now();
-  FRemaining = FRun.BreakTime - (FElapsed + SecondsSinceSegmentStart());
+  FElapsedMs = 0;
+  StartSegment();
+  FRemaining = SegmentRemaining(FRun.BreakTime);
   while (!Terminated() && FRemaining >= 0) {
-    FRemaining = FRun.BreakTime - (FElapsed + SecondsSinceSegmentStart());
+    FRemaining = SegmentRemaining(FRun.BreakTime);
     Tick();
-    TimeSource().Sleep(1);
+    if (FRemaining <= 0) break;
+    SleepUntilNextPass(FRemaining);
   }
 }
 
 void TTimerThread::WaitWhilePaused() {
   if (State() != csPaused) return;
-  FElapsed += SecondsSinceSegmentStart();
+  FElapsedMs += MsSinceSegmentStart();
   while (!Terminated() && State() == csPaused) {
+    RaiseReportError();
     PollIfScoring();
-    FSegmentStart = Now();
     TimeSource().Sleep(10);
   }
-  FSegmentStart = Now();
+  StartSegment();
 }
 
-// Injury time holds the round time: the round goes on from FElapsed, and each
-// injury time starts from the full length because FRemaining still holds
+// Injury time holds the round time: the round goes on from FElapsedMs, and
+// each injury time starts from the full length because FRemaining still holds
 // the round time left on its first test.
 void TTimerThread::RunInjuryTime() {
   if (State() != csInjury) return;
-  const double InjuryStart = Now();
-  FElapsed += SecondsSinceSegmentStart();
+  FElapsedMs += MsSinceSegmentStart();
+  StartSegment();
   while (!Terminated() && State() == csInjury && FRemaining >= 0) {
-    FRemaining = FRun.InjuryTime - SecondsSince(InjuryStart);
+    FRemaining = FRun.InjuryTime - MsSinceSegmentStart() / 1000;
     Tick();
     TimeSource().Sleep(10);
   }
   SetStateUnlessDecided(FScoreMgr.AutoRestart() ? csRunning : csPaused);
-  FSegmentStart = Now();
+  StartSegment();
 }
 
 void TTimerThread::PollIfScoring() {

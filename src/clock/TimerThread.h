@@ -39,14 +39,29 @@ struct TClockRun {
   // A resumed round: the round time already counted, and the clock starts paused.
   double UsedRoundTime = 0;
   bool StartPaused = false;
+  double EndOfRoundWarning = 0;
+  // Milliseconds after its start in which a press may still agree with another.
+  int32_t Transiency = 0;
 
   static TClockRun Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound);
 };
 
+// The board rewrites the clock text once the time has moved by more than
+// 0.2 s from the time the text was last written from.
+bool ClockTextDue(double ShownRemaining, double Remaining);
+// The digits go dark for one 200 ms step in every four during the last
+// Warning seconds of a running round.
+bool WarningBlinkDark(double Warning, double Remaining);
+
 // One clock run: the count-down of a round, its pauses and injury times, the
 // break after it when one is due, and the gamepad polling while it runs.
-// Every report (tick, state change, forwarded click, end of a poll, error)
-// runs on the main thread while the clock thread waits for it.
+// A pass runs at every whole millisecond of a segment, but the main thread
+// hears only of what changes the board: a tick when the clock text is due,
+// the blink phase or the state changes; the end of a poll when a button
+// changed or a vote can still agree. Ticks, polls and the run's end are
+// posted; the other state changes, forwarded clicks and errors run on the
+// main thread while the clock thread waits for them. All of them run in the
+// order they were made.
 //
 // Use from the window, all on the main thread:
 //   start:    make it, assign FJoySticks and the events, Start();
@@ -60,7 +75,8 @@ struct TClockRun {
 //             destroying it works too: the destructor runs the clock's
 //             pending hand-offs while it waits.
 // The events are read only on the main thread, so the window may change them
-// there at any time; CuePlayer is called on the clock thread.
+// there at any time; CuePlayer too, which sounds the cues (the end's after
+// OnTerminate, once the round's record lines are written).
 class TTimerThread {
  public:
   using TTickEvent = std::function<void(TTimerThread& Sender, TClockState State, double Remaining)>;
@@ -79,11 +95,22 @@ class TTimerThread {
   static constexpr char ThreadName[] = "DorvaneClock";
 
   // Runs Execute on the clock thread, one priority step above normal, then
-  // OnTerminate on the main thread. Call once.
+  // Finish on the main thread. Call once.
   void Start();
   // The whole run on the calling thread; Start's thread runs it. A test may
-  // call it with a fake time source, whose Sleep drives the count.
+  // call it with a fake time source, whose sleeps drive the count.
   void Execute();
+  // On the main thread once Execute has returned: OnTerminate, then the End
+  // cue unless the round was the sudden-death round. The handler may destroy
+  // the object; nothing here touches it afterwards.
+  void Finish();
+
+  // The time the board's clock text was last written from (see
+  // ClockTextDue): a run after a stop goes on from what the board shows.
+  // Set before Start.
+  double ShownRemaining = 0;
+  // The warning blink's length, taken from the settings when the clock is made.
+  double EndOfRoundWarning() const { return FRun.EndOfRoundWarning; }
 
   TClockState State() const;
   // Announces the state through OnStateChange on the main thread, at once
@@ -99,7 +126,8 @@ class TTimerThread {
   // 0 for a run that ended by itself, -1 for one told to terminate.
   int ReturnValue() const { return FReturnValue; }
   // Blocks until the thread has finished. On the main thread it keeps running
-  // the clock's hand-offs meanwhile, so it cannot deadlock.
+  // the clock's hand-offs meanwhile, so it cannot deadlock, and the reports
+  // the thread posted; Finish then no longer runs.
   void WaitForFinish();
 
   // Are the two sides not level? Whole-point totals, or exact points in the
@@ -108,6 +136,8 @@ class TTimerThread {
 
   // Hooked into every gamepad and the gamepad list while the run lasts;
   // called inside Poll on the clock thread.
+  // A press too old to agree with another judge's (older than Transiency) is
+  // dropped here instead: consumed without a hand-off.
   void ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
                           double PressStart, bool& Handled);
   void ForwardPoll(TSysJoySticks& Sender);
@@ -133,22 +163,51 @@ class TTimerThread {
   void WaitWhilePaused();
   void RunInjuryTime();
   void PollIfScoring();
+  // Hands the tick to the main thread when it changes what the board shows.
   void Tick();
-  double SecondsSinceSegmentStart() const;
+  void StartSegment();
+  double MsSinceSegmentStart() const;
+  // Remaining of a segment that lasts Seconds, from the time counted before it.
+  double SegmentRemaining(double Seconds) const;
+  // Sleeps until the next whole millisecond of the segment, or until its end
+  // (Remaining seconds from now) when that comes first.
+  void SleepUntilNextPass(double Remaining) const;
   // Stores Value and announces it unless a winner rule has decided the run.
   void SetStateUnlessDecided(TClockState Value);
+  // The run's end: csEnded unless a winner rule has decided the run.
+  void PostEnd();
   void Announce();
   // Runs Step; an error in it is shown once on the main thread.
   void Guarded(const std::function<void()>& Step);
+  // Posts a report to the main thread. An error in it comes back to the
+  // clock thread, which raises it at its next pass as if it had waited for
+  // the report; after the run's last pass Finish shows it.
+  void PostReport(std::function<void()> Report);
+  void RaiseReportError();
+  // Waits until the main thread has run the reports posted so far.
+  void CatchUpWithMainThread();
   void ShowThreadError();
-  void FinishOnMainThread();
 
   TClockState FState = csRunning;
   mutable std::mutex FStateLock;
   double FRemaining = 0;
-  double FElapsed = 0;
-  double FSegmentStart = 0;
+  // Milliseconds of the round counted before the current segment.
+  double FElapsedMs = 0;
+  double FSegmentStartMs = 0;
+  // What the last tick handed to the main thread showed (clock thread only).
+  bool FTickHanded = false;
+  TClockState FHandedState = csRunning;
+  bool FHandedDark = false;
+  // Whether the End cue sounds at Finish; decided as the run ends.
+  bool FEndCueDue = false;
+  // WaitForFinish has run (main thread only).
+  bool FWaitedFor = false;
   std::exception_ptr FException;
+  std::mutex FReportErrorLock;
+  std::exception_ptr FReportError;
+  std::atomic<bool> FReportFailed = false;
+  // Reports posted since the main thread last caught up (clock thread only).
+  bool FReportsPosted = false;
   TDorvaneMgr& FScoreMgr;
   const TClockRun FRun;
   std::atomic<bool> FTerminated = false;

@@ -99,8 +99,12 @@ void TElectronicScoring::CheckJudgeVotes() {
     int32_t Counted = 0;
     for (int32_t Index = 0; Index < Judges; ++Index) {
       TJoyButton* Button = FJudges[Index].*Category.Button;
-      if (Button && Button->IsPendingWithin(FConfig.Transiency, CheckTime)) {
+      if (!Button || !Button->Pending) continue;
+      if (Button->IsPendingWithin(FConfig.Transiency, CheckTime)) {
         Votes[static_cast<size_t>(Counted++)] = Button;
+      } else {
+        // Too old to agree with any later vote: dropped, so it costs no more checks.
+        Button->Pending = false;
       }
     }
     if (Counted < Needed) continue;

@@ -37,8 +37,9 @@ class TElectronicScoring {
   TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr, QTimer& HandSetTimer,
                      const TTKDConfig& Config, TClockRunning ClockRunning);
 
-  // After every poll of the gamepads: refreshes the lights, then, while the
-  // clock runs, awards each category whose votes reach NumButtons.
+  // After a poll of the gamepads: refreshes the lights, then, while the
+  // clock runs, awards each category whose votes reach NumButtons and drops
+  // the votes older than Transiency.
   void CheckJudgeVotes();
   // A released press: keeps the lights refreshing. Leaves Handled false, so
   // the press stays a vote until it is consumed or ages out.

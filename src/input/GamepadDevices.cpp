@@ -107,6 +107,7 @@ uint32_t TMyJoyStick::Poll() {
   TJoyInfo Reading;
   const uint32_t Result = JoystickApi().joyGetPos(JoyId, Reading);
   // A pad that stops answering keeps its last reading: held buttons stay down.
+  FButtonsChanged = Result == JOYERR_NOERROR && Reading.wButtons != JoyInfo.wButtons;
   if (Result == JOYERR_NOERROR) JoyInfo = Reading;
   const int32_t NumButtons = NumButtonsOf(JoyCaps);
   for (int32_t Number = 1; Number <= NumButtons; ++Number) {
@@ -150,10 +151,27 @@ int32_t TSysJoySticks::Poll() {
   const int32_t Polled = Count();
   {
     std::lock_guard Guard(FLock);
-    for (int32_t Index = 0; Index < Polled; ++Index) FItems[static_cast<size_t>(Index)]->Poll();
+    const TJoystickPollScope OnePoll;
+    FButtonsChanged = false;
+    for (int32_t Index = 0; Index < Polled; ++Index) {
+      TMyJoyStick& JoyStick = *FItems[static_cast<size_t>(Index)];
+      JoyStick.Poll();
+      FButtonsChanged = FButtonsChanged || JoyStick.ButtonsChanged();
+    }
   }
   if (OnPoll) OnPoll(*this);
   return Polled;
+}
+
+bool TSysJoySticks::AnyPendingWithin(int32_t Ms, double Now) const {
+  std::lock_guard Guard(FLock);
+  for (const auto& JoyStick : FItems) {
+    const auto Buttons = JoyStick->Buttons.LockList();
+    for (int32_t Index = 0; Index < Buttons.Count(); ++Index) {
+      if (Buttons[Index].IsPendingWithin(Ms, Now)) return true;
+    }
+  }
+  return false;
 }
 
 TMyJoyStick* TSysJoySticks::FindJoyStick(uint32_t JoyId) const {

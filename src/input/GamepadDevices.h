@@ -80,7 +80,12 @@ class TMyJoyStick {
 
   // Reads the pad once and updates every button; returns joyGetPos's result.
   uint32_t Poll();
+  // The last Poll saw a button go down or up.
+  bool ButtonsChanged() const { return FButtonsChanged; }
   bool ButtonPressed(int32_t Number) const;
+
+ private:
+  bool FButtonsChanged = false;
 };
 
 // Every gamepad found at start-up, in the order of their joystick ids.
@@ -100,6 +105,14 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
   void Refresh();
   // Polls every gamepad, then raises OnPoll; returns how many were polled.
   int32_t Poll();
+  // The last Poll saw a button of some gamepad go down or up. Read it on the
+  // polling thread (OnPoll runs there).
+  bool ButtonsChanged() const { return FButtonsChanged; }
+  // Some button's press is pending and began no more than Ms before Now.
+  bool AnyPendingWithin(int32_t Ms, double Now) const;
   TMyJoyStick* FindJoyStick(uint32_t JoyId) const;
   void RemoveAllJoySticks() { Clear(); }
+
+ private:
+  bool FButtonsChanged = false;
 };

@@ -30,12 +30,28 @@ class TJoystickApi {
   virtual uint32_t joyGetPos(uint32_t JoyId, TJoyInfo& Info) = 0;
   // Fills Caps; MMSYSERR_NODRIVER when there is no joystick support at all.
   virtual uint32_t joyGetDevCapsA(uint32_t JoyId, TJoyCaps& Caps) = 0;
+  // Bracket the readings of one poll of every pad: the states are refreshed
+  // once for all of them, and other threads read only before or after.
+  virtual void BeginPoll() {}
+  virtual void EndPoll() {}
 };
 
 // The API the program uses: SDL's joysticks. Tests install a fake and restore
 // the real one with nullptr.
 TJoystickApi& JoystickApi();
 void SetJoystickApi(TJoystickApi* Api);
+
+// One poll of every pad, from BeginPoll to EndPoll.
+class TJoystickPollScope {
+ public:
+  TJoystickPollScope() : FApi(JoystickApi()) { FApi.BeginPoll(); }
+  ~TJoystickPollScope() { FApi.EndPoll(); }
+  TJoystickPollScope(const TJoystickPollScope&) = delete;
+  TJoystickPollScope& operator=(const TJoystickPollScope&) = delete;
+
+ private:
+  TJoystickApi& FApi;
+};
 
 // Starts SDL's joystick support; called once at start-up, harmless again.
 // Returns false when the machine offers none (then no gamepad is found).

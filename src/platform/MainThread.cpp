@@ -184,7 +184,7 @@ void RunOnMainThread(const std::function<void()>& Fn) {
 
 void PostToMainThread(std::function<void()> Fn) {
   if (IsShutDown()) return;
-  if (QCoreApplication::instance() == nullptr) {
+  if (OnMainThread()) {
     Fn();
     return;
   }
@@ -206,5 +206,5 @@ void ReopenMainThreadHandOff() {
 }
 
 void RunPendingMainThreadHandOffs() {
-  if (OnMainThread()) QCoreApplication::sendPostedEvents(Receiver(), BlockingHandOff);
+  if (OnMainThread()) QCoreApplication::sendPostedEvents(Receiver());
 }

@@ -9,8 +9,10 @@
 // waiting for it. An exception thrown by Fn reaches the caller.
 void RunOnMainThread(const std::function<void()>& Fn);
 
-// Queues Fn to run on the main thread later and returns at once. Dropped when
-// the hand-off is shut down before it runs.
+// Queues Fn to run on the main thread later and returns at once; for a worker
+// that needs no answer. Called on the main thread it runs Fn at once. Hand-offs,
+// posted or blocking, run in the order they were made. Dropped when the hand-off is shut down
+// before it runs.
 void PostToMainThread(std::function<void()> Fn);
 
 // Program end: hand-offs waiting for the main thread return at once without
@@ -22,6 +24,7 @@ void ShutdownMainThreadHandOff();
 // more than once).
 void ReopenMainThreadHandOff();
 
-// Runs, on the main thread, the hand-offs that workers are blocked in right
-// now. Lets the main thread wait for a worker without a deadlock.
+// Runs, on the main thread, the hand-offs queued so far, posted ones and those
+// workers are blocked in, in their order. Lets the main thread wait for a
+// worker without a deadlock.
 void RunPendingMainThreadHandOffs();

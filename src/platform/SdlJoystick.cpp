@@ -47,7 +47,7 @@ class TSdlJoystickApi : public TJoystickApi {
     if (JoyId >= FJoysticks.size()) return JOYERR_PARMS;
     SDL_Joystick* Joystick = FJoysticks[JoyId];
     // Nothing here pumps SDL's events, so the states are refreshed by hand.
-    SDL_JoystickUpdate();
+    if (!FInPoll) SDL_JoystickUpdate();
     if (!SDL_JoystickGetAttached(Joystick)) return JOYERR_UNPLUGGED;
     const int Count = ButtonCount(Joystick);
     uint32_t Word = 0;
@@ -66,6 +66,19 @@ class TSdlJoystickApi : public TJoystickApi {
     if (!SDL_JoystickGetAttached(Joystick)) return JOYERR_UNPLUGGED;
     Caps.wNumButtons = static_cast<uint32_t>(ButtonCount(Joystick));
     return JOYERR_NOERROR;
+  }
+
+  // SDL's lock is held from here to EndPoll, so FInPoll is seen only by the
+  // polling thread.
+  void BeginPoll() override {
+    SDL_LockJoysticks();
+    if (SDL_WasInit(SDL_INIT_JOYSTICK)) SDL_JoystickUpdate();
+    FInPoll = true;
+  }
+
+  void EndPoll() override {
+    FInPoll = false;
+    SDL_UnlockJoysticks();
   }
 
   void CloseAll() {
@@ -88,6 +101,7 @@ class TSdlJoystickApi : public TJoystickApi {
   }
 
   std::vector<SDL_Joystick*> FJoysticks;
+  bool FInPoll = false;
 };
 
 TSdlJoystickApi SdlApi;

@@ -32,6 +32,17 @@ class TSystemTimeSource : public TTimeSource {
     std::this_thread::sleep_for(std::chrono::milliseconds(Ms > 0 ? Ms : 0));
   }
 
+  double MonotonicMs() override {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - FStart)
+        .count();
+  }
+
+  void SleepUntilMs(double Ms) override {
+    std::this_thread::sleep_until(FStart +
+                                  std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                      std::chrono::duration<double, std::milli>(Ms)));
+  }
+
  private:
   const int64_t FStartMs;
   const std::chrono::steady_clock::time_point FStart;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 
 // Date-time values are days since 30 December 1899, local time, in a double
@@ -21,6 +23,11 @@ class TTimeSource {
   virtual double WallNow() = 0;
   // Sleeps the calling thread; a fake advances its time instead.
   virtual void Sleep(int Ms) = 0;
+  // Milliseconds of the monotonic clock behind Now(), finer than a
+  // millisecond where the source has it: for deadlines and lengths.
+  virtual double MonotonicMs() = 0;
+  // Sleeps until MonotonicMs() reaches Ms; returns at once when it has.
+  virtual void SleepUntilMs(double Ms) = 0;
 };
 
 // The source the program uses; tests install a fake and restore the real one
@@ -40,6 +47,12 @@ class TFakeTimeSource : public TTimeSource {
   double Now() override { return FMs.load() / MsPerDay; }
   double WallNow() override { return Now(); }
   void Sleep(int Ms) override { AdvanceMs(Ms); }
+  double MonotonicMs() override { return static_cast<double>(FMs.load()); }
+  // Goes through Sleep, so a fake that acts on its sleeps sees every wait.
+  void SleepUntilMs(double Ms) override {
+    const double Wait = std::ceil(Ms - MonotonicMs());
+    if (Wait > 0) Sleep(static_cast<int>(std::min(Wait, 2e9)));
+  }
   void AdvanceMs(int64_t Ms) { FMs += Ms; }
   void SetNow(double DateTime) { FMs = static_cast<int64_t>(DateTime * MsPerDay + 0.5); }
 

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ClockFixture.h"
 #include "model/DorvaneError.h"
 
@@ -25,9 +27,78 @@ TEST_F(ClockTest, RoundEndsByItselfAfterItsLength) {
   EXPECT_EQ(Clock->ReturnValue(), 0);
   ASSERT_FALSE(Ticks.empty());
   EXPECT_NEAR(Ticks.front().Remaining, 2.0, 0.002);
-  EXPECT_LT(Ticks.back().Remaining, 0);
-  EXPECT_GT(Ticks.back().Remaining, -0.002);
 }
+
+// The board rewrites the clock text when the time has moved by more than
+// 0.2 s, so it hears of the round at its start, at those rewrites (about
+// every 201 ms) and at its end, and of nothing else: not of each 1 ms pass.
+TEST_F(ClockTest, TicksReachTheBoardOnlyWhenTheyChangeWhatItShows) {
+  MakeClock(2.0).Execute();
+  std::vector<int64_t> TickMoments;
+  for (const auto& Tick : Ticks) {
+    TickMoments.push_back(Tick.AtMs);
+    EXPECT_NEAR(Tick.Remaining, 2.0 - Tick.AtMs / 1000.0, 1e-9);
+  }
+  std::vector<int64_t> Rewrites{0};
+  double Shown = 2.0;
+  for (int64_t Ms = 1; Ms <= 2000; ++Ms) {
+    const double Remaining = (2000.0 - static_cast<double>(Ms)) / 1000;
+    if (!ClockTextDue(Shown, Remaining)) continue;
+    Rewrites.push_back(Ms);
+    Shown = Remaining;
+  }
+  Rewrites.push_back(2000);
+  EXPECT_EQ(Rewrites.size(), 11u);
+  EXPECT_EQ(TickMoments, Rewrites);
+}
+
+TEST_F(ClockTest, WarningBlinkPhasesAndTheStateBringTicksOfTheirOwn) {
+  Config.EndOfRoundWarning = 1.0;
+  MakeClock(1.5, 1.0, 0, 1, 2).Execute();
+  std::vector<int64_t> DarkStarts;
+  bool Dark = false;
+  for (const auto& Tick : Ticks) {
+    const bool TickDark = Tick.State == csRunning && WarningBlinkDark(1.0, Tick.Remaining);
+    if (TickDark && !Dark) DarkStarts.push_back(Tick.AtMs);
+    Dark = TickDark;
+  }
+  // Dark from a remaining 0.9 s and 0.1 s on (200 ms steps, halves to even).
+  EXPECT_THAT(DarkStarts, ElementsAre(600, 1400));
+  ASSERT_GT(FirstAnnounced(csBreak), 0);
+  const auto FirstOfBreak = std::find_if(Ticks.begin(), Ticks.end(),
+                                         [](const TTickRecord& T) { return T.State == csBreak; });
+  ASSERT_NE(FirstOfBreak, Ticks.end());
+  EXPECT_EQ(FirstOfBreak->AtMs, FirstAnnounced(csBreak));
+}
+
+struct TDeadlineCase {
+  const char* Name;
+  double RoundTime;
+  int64_t PauseAtMs;  // -1: no pause
+  int64_t EndMs;
+};
+
+class ClockDeadlineTest : public ClockTest, public testing::WithParamInterface<TDeadlineCase> {};
+
+// The last pass is the one at the deadline: one more would end the round a
+// millisecond late.
+TEST_P(ClockDeadlineTest, RoundEndsAtItsDeadline) {
+  const TDeadlineCase& Case = GetParam();
+  MakeClock(Case.RoundTime);
+  if (Case.PauseAtMs >= 0) {
+    SetStateAt(Case.PauseAtMs, csPaused);
+    SetStateAt(Case.PauseAtMs + 250, csRunning);
+  }
+  Clock->Execute();
+  EXPECT_EQ(FirstAnnounced(csEnded), Case.EndMs);
+  EXPECT_EQ(Clock->ReturnValue(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, ClockDeadlineTest,
+                         testing::Values(TDeadlineCase{"WholeSeconds", 2.0, -1, 2000},
+                                         TDeadlineCase{"PartOfAMillisecond", 0.0105, -1, 11},
+                                         TDeadlineCase{"Paused", 1.0, 300, 1250}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST_F(ClockTest, PauseDoesNotShortenTheRound) {
   MakeClock(5.0);
@@ -68,7 +139,7 @@ TEST_F(ClockTest, EachInjuryTimeCountsInFullAndHoldsTheRoundTime) {
   EXPECT_NEAR(SecondInjuryEnd, 5500, 25);
   const double RoundLeft = 5.0 - 1.0 - (3500 - FirstInjuryEnd) / 1000.0;
   for (const auto& Tick : Ticks) {
-    if (Tick.AtMs > SecondInjuryEnd) {
+    if (Tick.AtMs >= SecondInjuryEnd && Tick.State == csRunning) {
       EXPECT_NEAR(Tick.Remaining, RoundLeft, 0.003);
       break;
     }
@@ -119,7 +190,7 @@ TEST_F(ClockTest, DecisionJustBeforeTheStartStays) {
 TEST_F(ClockTest, DecisionAsTheRoundRunsOutStaysThroughTheBreak) {
   MakeClock(1.0, 2.0, 0, 1, 3);
   Clock->OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
-    if (State != csRunning || Remaining >= 0) return;
+    if (State != csRunning || Remaining > 0) return;
     Sender.SetState(csPointGap);
     TerminateAt(Time.ElapsedMs() + 5);
   };
@@ -234,7 +305,8 @@ struct TCueCase {
 class ClockBreakCueTest : public ClockTest, public testing::WithParamInterface<TCueCase> {};
 
 TEST_P(ClockBreakCueTest, BreakCueNeedsAtLeastHalfASecondRoundedUp) {
-  MakeClock(0.1, GetParam().BreakTime, 0, 1, 3).Execute();
+  MakeClock(0.1, GetParam().BreakTime, 0, 1, 3);
+  ExecuteAndFinish();
   EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csBreak, csEnded));
   EXPECT_EQ(Cues, GetParam().Cues);
 }
@@ -250,7 +322,7 @@ TEST_F(ClockTest, EndCueSoundsAfterTheBreak) {
   Clock->CuePlayer = [this](const QString& Name) {
     Cues.push_back(Name + "@" + QString::number(Time.ElapsedMs()));
   };
-  Clock->Execute();
+  ExecuteAndFinish();
   ASSERT_EQ(Cues.size(), 2u);
   EXPECT_EQ(Cues[0], "StartBetweenRounds@" + QString::number(FirstAnnounced(csBreak)));
   EXPECT_EQ(Cues[1], "End@" + QString::number(FirstAnnounced(csEnded)));
@@ -259,7 +331,8 @@ TEST_F(ClockTest, EndCueSoundsAfterTheBreak) {
 TEST_F(ClockTest, NoEndCueInTheSuddenDeathRound) {
   Config.UseSuddenDeath = true;
   SuddenDeathActive = true;
-  MakeClock(0.5, 1.0, 0, 4, 3).Execute();
+  MakeClock(0.5, 1.0, 0, 4, 3);
+  ExecuteAndFinish();
   EXPECT_THAT(Cues, IsEmpty());
   EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csEnded));
 }
@@ -301,7 +374,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ClockLengthTest,
 TEST_F(ClockTest, ErrorInTheRunIsShownOnceAndEndsTheRun) {
   MakeClock(5.0, 1.0, 0, 1, 3);
   Clock->OnTick = [](TTimerThread&, TClockState, double) { throw TDorvaneError("Display failed"); };
-  Clock->Execute();
+  ExecuteAndFinish();
 
   EXPECT_THAT(Errors, ElementsAre("Display failed"));
   EXPECT_THAT(StateSequence(), ElementsAre(csRunning, csEnded));

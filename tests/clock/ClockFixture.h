@@ -71,6 +71,12 @@ class ClockTest : public testing::Test {
     return *Clock;
   }
 
+  // The run and its end handling, as the clock thread and the main thread do them.
+  void ExecuteAndFinish() {
+    Clock->Execute();
+    Clock->Finish();
+  }
+
   void SetStateAt(int64_t Ms, TClockState State) {
     Time.At(Ms, [this, State] { Clock->SetState(State); });
   }

@@ -12,12 +12,13 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/OperatorScript.h"
 #include "widgets/MessageBoxes.h"
 
 // The real scoreboard window and its match over a fresh program folder: its
 // own settings record (defaults, or what the test wrote to Dorvane.INI before Board()),
-// a fake sound player, a fake time source, a joystick API with no pads, and
-// message boxes recorded instead of shown.
+// a fake sound player, a fake time source that lets the board catch up with the clock at each of
+// its sleeps, a joystick API with no pads, and message boxes recorded instead of shown.
 class TBoardFixture : public testing::Test {
  protected:
   TBoardFixture();
@@ -50,7 +51,7 @@ class TBoardFixture : public testing::Test {
   QTemporaryDir FDir;
   TTKDConfig FConfig;
   TFakeSoundPlayer FSound;
-  TFakeTimeSource FTime;
+  TOperatorScript FTime;
   TFakeJoystickApi FJoysticks;
   TMessageBoxTestScope FBoxes;
 

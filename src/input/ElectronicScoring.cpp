@@ -12,6 +12,7 @@
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/TimeSource.h"
+#include "record/JudgesAudit.h"
 #include "record/SoundCues.h"
 
 namespace {
@@ -80,13 +81,16 @@ TElectronicScoring::TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr
     : FJudges(Judges),
       FScoreMgr(ScoreMgr),
       tmrHandSet(HandSetTimer),
-      FClockRunning(std::move(ClockRunning)) {}
+      FClockRunning(std::move(ClockRunning)) {
+  FPressLog.OnLine = WriteJudgesAuditLine;
+}
 
 void TElectronicScoring::CheckJudgeVotes() {
+  const double CheckTime = Now();
+  FPressLog.Observe(FJudges, CheckTime, Settings->Transiency);
   tmrHandSetTimer();
   if (!FClockRunning()) return;
 
-  const double CheckTime = Now();
   // Below 1 every category would score at every check, votes or not.
   const int32_t Needed = std::max(Settings->NumButtons, 1);
   const int32_t Judges = JudgesOnBoard(FJudges);
@@ -96,11 +100,14 @@ void TElectronicScoring::CheckJudgeVotes() {
     int32_t Counted = 0;
     for (int32_t Index = 0; Index < Judges; ++Index) {
       TJoyButton* Button = FJudges[Index].*Category.Button;
-      if (Button && Button->IsPendingWithin(Settings->Transiency, CheckTime)) {
+      // An unplugged pad's held or pending buttons never vote.
+      if (Button && Button->Owner.Attached &&
+          Button->IsPendingWithin(Settings->Transiency, CheckTime)) {
         Votes[static_cast<size_t>(Counted++)] = Button;
       }
     }
     if (Counted < Needed) continue;
+    FPressLog.Scored({Votes.begin(), Votes.begin() + Counted}, CheckTime);
     Award(FScoreMgr, Category);
     // Every counted vote is used up by this point, however many were needed.
     for (int32_t Vote = 0; Vote < Counted; ++Vote)

@@ -77,6 +77,7 @@ void TJoyButtonList::SetButtonState(int32_t Number, bool Pressed, double Now) {
     if (Button->LastDown < Button->LastUp) {
       Button->PressStart = Now;
       Button->Pending = true;
+      Button->Owner.LastPress = Now;
     }
     Button->LastDown = Now;
   } else {
@@ -97,6 +98,7 @@ TMyJoyStick::TMyJoyStick(uint32_t JoyId, const TJoyInfo& Info) : JoyId(JoyId), J
   if (JoystickApi().joyGetDevCapsA(JoyId, JoyCaps) == MMSYSERR_NODRIVER) {
     throw TDorvaneError(QStringLiteral("Error getting joy stick capabilities"));
   }
+  JoystickApi().joyGetIdentity(JoyId, Identity);
   Buttons.CreateButtons(*this, NumButtonsOf(JoyCaps));
 }
 
@@ -106,6 +108,7 @@ uint32_t TMyJoyStick::Poll() {
   const uint32_t Result = JoystickApi().joyGetPos(JoyId, Reading);
   // A pad that stops answering keeps its last reading: held buttons stay down.
   if (Result == JOYERR_NOERROR) JoyInfo = Reading;
+  if (Result == JOYERR_UNPLUGGED) Attached = false;
   const int32_t NumButtons = NumButtonsOf(JoyCaps);
   for (int32_t Number = 1; Number <= NumButtons; ++Number) {
     Buttons.SetButtonState(Number, ButtonPressed(Number), PollTime);

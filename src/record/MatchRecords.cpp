@@ -28,10 +28,13 @@ QChar LocaleTimeSeparator() {
 
 bool RecordingNamed() { return !Settings->SaveFileName.trimmed().isEmpty(); }
 
+void AppendRecordLine(const QString& Line) { AppendLineToFile(RecordFilePath(), Line); }
+
+}  // namespace
+
 // Opens, extends and closes the file for every line, so the record is
 // complete after each event. Failures lose the line silently.
-void AppendRecordLine(const QString& Line) {
-  const QString Path = RecordFilePath();
+void AppendLineToFile(const QString& Path, const QString& Line) {
   if (Path.isEmpty()) return;
   QDir().mkpath(QFileInfo(Path).path());
   TASCIIFileReader Writer;
@@ -40,8 +43,6 @@ void AppendRecordLine(const QString& Line) {
   Writer.WriteLine(Line);
   Writer.SetActive(false);
 }
-
-}  // namespace
 
 QString FormatRecordTime(double DateTime) {
   // Date-times count days from 30 December 1899; split at whole milliseconds.

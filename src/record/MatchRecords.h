@@ -17,6 +17,10 @@ QString RecordFileName(const QString& SaveFileName);
 // Full path of the record file under Data/ beside the program.
 QString RecordFilePath();
 
+// Appends Line to the file at Path (made with its folder when missing);
+// nothing when Path is empty.
+void AppendLineToFile(const QString& Path, const QString& Line);
+
 // When SaveScores is on and SaveFileName is not blank.
 void WriteScoreRecord(const QString& Line);
 // When SaveInput is on and SaveFileName is not blank.

@@ -17,12 +17,17 @@
 #include "board/MessageBoxes.h"
 #include "board/ScoreDisplay.h"
 #include "clock/core/RoundFlow.h"
+#include "dialogs/JudgesReport.h"
 #include "dialogs/TestButtons.h"
+#include "input/ElectronicScoring.h"
 #include "model/DorvaneError.h"
+#include "model/Judges.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"
+#include "model/Settings.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
+#include "platform/TimeSource.h"
 
 namespace {
 
@@ -203,6 +208,9 @@ void TfrmDorvane::BuildPopupMenu() {
                 &TfrmDorvane::mniConfigurationClick);
   mniButtonMgr = AddPlainEntry(mnuPopUp, QStringLiteral("Gamepad manager ..."),
                                QStringLiteral("Gamepad manager "), &TfrmDorvane::mniButtonMgrClick);
+  mniJudgesReport = AddPlainEntry(mnuPopUp, QStringLiteral("Judges' report"),
+                                  QStringLiteral("Judges' presses in this match"),
+                                  &TfrmDorvane::mniJudgesReportClick);
   mnuPopUp->addSeparator();
   mniWebUpdate =
       AddPlainEntry(mnuPopUp, QStringLiteral("Check for updates ..."),
@@ -279,4 +287,12 @@ void TfrmDorvane::mniExitClick() { close(); }
 void TfrmDorvane::mniButtonMgrClick() {
   if (FRoundFlow->ClockExists()) return;
   ShowGamepadManager(this, *FJoySticks, *FJudges);
+}
+
+void TfrmDorvane::mniJudgesReportClick() {
+  if (FRoundFlow->ClockExists()) return;
+  // Presses still waiting for a partner when the clock stopped count as alone.
+  TJudgePressLog& Log = FElectronicScoring->PressLog();
+  Log.Observe(*FJudges, Now(), Settings->Transiency);
+  ShowJudgesReport(this, Log.Summary(FJudges->Count()));
 }

@@ -16,6 +16,7 @@
 #include "board/MessageBoxes.h"
 #include "clock/core/RoundFlow.h"
 #include "input/ElectronicScoring.h"
+#include "input/GamepadWatch.h"
 #include "input/GamepadDevices.h"
 #include "model/DorvaneError.h"
 #include "model/Judges.h"
@@ -75,6 +76,7 @@ void TfrmDorvane::FormCreate() {
   ConnectScoreEvents();
   FRoundFlow = std::make_unique<TRoundFlow>(*this, *FScoreMgr, *FJoySticks);
   ConnectElectronicScoring();
+  WatchJudgePads();
 
   ApplyBoardColors();
   SetLabelText(lblDivision, Settings->Division);
@@ -138,6 +140,7 @@ void TfrmDorvane::resizeEvent(QResizeEvent* Event) {
 }
 
 void TfrmDorvane::FormDestroy() {
+  FGamepadWatch.reset();
   // The round flow goes first: it ends a running clock before what the clock uses goes away.
   FRoundFlow.reset();
   tmrHandSet->stop();
@@ -180,7 +183,10 @@ void TfrmDorvane::AppMessage(uint32_t Message, int64_t WParam) {
 
 void TfrmDorvane::SetClockText(const QString& Text) { SetLabelText(lblCountDown, Text); }
 void TfrmDorvane::SetClockColor(TColor Color) { SetLabelColor(lblCountDown, Color); }
-void TfrmDorvane::SetStateText(const QString& Text) { SetLabelText(lblRoundState, Text); }
+void TfrmDorvane::SetStateText(const QString& Text) {
+  FRoundStateText = Text;
+  SetLabelText(lblRoundState, Text.isEmpty() ? FJudgesNotice : Text);
+}
 void TfrmDorvane::SetStateColor(TColor Color) { SetLabelColor(lblRoundState, Color); }
 void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) { mniPause->setText(Caption); }
 void TfrmDorvane::SetPauseButtonEnabled(bool Enabled) { mniPause->setEnabled(Enabled); }
@@ -196,6 +202,7 @@ void TfrmDorvane::SetInjuryButtonEnabled(bool Enabled) { mniStartInjuryTime->set
 void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
   mniNewGame->setEnabled(!ClockExists);
   mniButtonMgr->setEnabled(!ClockExists);
+  mniJudgesReport->setEnabled(!ClockExists);
   mniStartRound->setEnabled(!ClockExists);
   mniStartRound1->setEnabled(!ClockExists);
   mniStopRound->setEnabled(ClockExists);

@@ -23,6 +23,7 @@ class TBoardShape;
 class TDorvaneMgr;
 class TElectronicScoring;
 class TFormResizer;
+class TGamepadWatch;
 class TJudgeList;
 class TRoundFlow;
 class TSysJoySticks;
@@ -110,6 +111,7 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
   void mniExitClick();
   void mniConfigurationClick();
   void mniButtonMgrClick();
+  void mniJudgesReportClick();
   // The software update and product news (update/UpdateNotifications.cpp).
   void mniWebUpdateClick();
   void mniProductNewsClick();
@@ -199,12 +201,21 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
   void FormDestroy();
   void ConnectScoreEvents();
   void ConnectElectronicScoring();
+  // Pads plugged in and out, and what the board shows of them (JudgePadView.cpp).
+  void WatchJudgePads();
+  void ShowJudgePads();
 
   std::unique_ptr<TJudgeList> FJudges;
   std::unique_ptr<TSysJoySticks> FJoySticks;
   std::unique_ptr<TDorvaneMgr> FScoreMgr;
   std::unique_ptr<TRoundFlow> FRoundFlow;
   std::unique_ptr<TElectronicScoring> FElectronicScoring;
+  std::unique_ptr<TGamepadWatch> FGamepadWatch;
+  // Each judge's red and blue light marks.
+  std::array<std::array<QWidget*, 2>, 4> FMissingMarks{};
+  // The round flow's state text; the judges' notice stands in while it is empty.
+  QString FRoundStateText;
+  QString FJudgesNotice;
   TFormResizer* FormResizer1 = nullptr;
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;
@@ -253,5 +264,6 @@ class TfrmDorvane : public QWidget, public TBoardView, public TConfigTarget {
   QAction* mniBlue1Penalty = nullptr;
   QAction* mniBlueHalfPoint = nullptr;
   QAction* mniButtonMgr = nullptr;
+  QAction* mniJudgesReport = nullptr;
   QAction* mniWebUpdate = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "board/NewPlayers.h"
 #include "board/ScoreDisplay.h"
 #include "clock/core/RoundFlow.h"
+#include "input/ElectronicScoring.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "model/StringFn.h"
@@ -217,5 +218,6 @@ void TfrmDorvane::mniNewGameClick(QObject* Sender) {
   SetClockText(FormatSecondsMS(Settings->RoundTime));
   SetStateText(QString());
   RecordNewMatch();
+  FElectronicScoring->PressLog().StartMatch();
   FRoundFlow->UpdateCommands();
 }

@@ -16,6 +16,7 @@
 
 #include "board/BoardShapes.h"
 #include "board/MessageBoxes.h"
+#include "dialogs/PadStatusText.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
 #include "model/DorvaneError.h"
@@ -90,6 +91,8 @@ void TfrmTestButtons::BuildDialog() {
   lstJudge->setObjectName(QStringLiteral("lstJudge"));
   auto* JudgesLabel = new QLabel(QStringLiteral("&Judges"));
   JudgesLabel->setBuddy(lstJudge);
+  lblPads = new QLabel;
+  lblPads->setObjectName(QStringLiteral("lblPads"));
 
   auto* RedGroup = new QGroupBox(QStringLiteral(" Red player "));
   auto* RedForm = new QFormLayout(RedGroup);
@@ -133,6 +136,7 @@ void TfrmTestButtons::BuildDialog() {
   auto* JudgeColumn = new QVBoxLayout;
   JudgeColumn->addWidget(JudgesLabel);
   JudgeColumn->addWidget(lstJudge);
+  JudgeColumn->addWidget(lblPads);
   auto* FieldColumn = new QVBoxLayout;
   FieldColumn->addWidget(RedGroup);
   FieldColumn->addWidget(BlueGroup);
@@ -247,7 +251,11 @@ void TfrmTestButtons::btnApplyClick() {
   btnApply->setEnabled(false);
 }
 
-void TfrmTestButtons::Timer1Timer() { FJoySticks.Poll(); }
+void TfrmTestButtons::Timer1Timer() {
+  FJoySticks.Poll();
+  const QString Pads = PadStatusText(FJudges, FJoySticks, Settings->NumButtons);
+  if (lblPads->text() != Pads) lblPads->setText(Pads);
+}
 
 // Runs inside the poll with the gamepad list's and Sender's button lock held.
 void TfrmTestButtons::TestButtonClick(TMyJoyStick& Sender, TJoyButton&, int32_t ButtonNumber,

@@ -2,9 +2,8 @@
 
 #include "input/GamepadDevices.h"
 
-TGamepadWatch::TGamepadWatch(TSysJoySticks& JoySticks, TJudgeList& Judges,
-                             const TTKDConfig& Config, const TJudgeLights& RedLights,
-                             const TJudgeLights& BlueLights)
+TGamepadWatch::TGamepadWatch(TSysJoySticks& JoySticks, TJudgeList& Judges, const TTKDConfig& Config,
+                             const TJudgeLights& RedLights, const TJudgeLights& BlueLights)
     : FJoySticks(JoySticks), FConfig(Config), FSlots(Judges, RedLights, BlueLights) {
   FTimer.setInterval(IntervalMs);
   connect(&FTimer, &QTimer::timeout, this, [this] { Check(); });

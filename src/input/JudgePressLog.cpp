@@ -23,9 +23,9 @@ void TJudgePressLog::Observe(const TJudgeList& Judges, double Now, int32_t Trans
       auto [It, FirstSight] = FSeen.try_emplace(Button, TSeen{PressStart, false, NoPress});
       TSeen& Seen = It->second;
       // A vote left pending long ago stays pending: only a recent one is news.
-      const bool NewPress =
-          FirstSight ? (Button->IsDown() || Button->IsPendingWithin(TransiencyMs, Now))
-                     : PressStart != Seen.PressStart;
+      const bool NewPress = FirstSight
+                                ? (Button->IsDown() || Button->IsPendingWithin(TransiencyMs, Now))
+                                : PressStart != Seen.PressStart;
       if (NewPress) {
         // A press that began and ended between two looks still has both lines.
         if (Seen.Down) NoteRelease(*Button, Seen);
@@ -66,7 +66,12 @@ void TJudgePressLog::AgeOut(double Now, int32_t TransiencyMs) {
       continue;
     }
     Press.Lone = true;
-    Emit({TJudgeAuditLine::Alone, Press.Start + Window, Press.Judge, Press.Red, Press.Points, {},
+    Emit({TJudgeAuditLine::Alone,
+          Press.Start + Window,
+          Press.Judge,
+          Press.Red,
+          Press.Points,
+          {},
           0});
   }
   FOpen.erase(Kept, FOpen.end());
@@ -83,8 +88,8 @@ void TJudgePressLog::Scored(const std::vector<const TJoyButton*>& Votes, double 
   const auto [First, Last] = std::minmax_element(
       Agreeing.begin(), Agreeing.end(), [](TPress* A, TPress* B) { return A->Start < B->Start; });
   const double FirstStart = (*First)->Start;
-  TJudgeAuditLine Line{TJudgeAuditLine::Score, Now, 0, Agreeing.front()->Red,
-                       Agreeing.front()->Points, {}, 0};
+  TJudgeAuditLine Line{TJudgeAuditLine::Score,   Now, 0, Agreeing.front()->Red,
+                       Agreeing.front()->Points, {},  0};
   Line.SpreadMs = static_cast<int32_t>(std::lround(((*Last)->Start - FirstStart) * MsPerDay));
   for (TPress* Press : Agreeing) {
     Press->Scored = true;

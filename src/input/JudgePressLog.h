@@ -14,8 +14,8 @@ class TJudgeList;
 struct TJudgeAuditLine {
   enum TEvent { Press, Release, Score, Alone };
   TEvent Event = Press;
-  double Time = 0;     // date-time
-  int32_t Judge = 0;   // 1-based; 0 on a score line
+  double Time = 0;    // date-time
+  int32_t Judge = 0;  // 1-based; 0 on a score line
   bool Red = true;
   int32_t Points = 0;
   std::vector<int32_t> Judges;  // score lines: the judges whose presses counted

@@ -68,7 +68,8 @@ void TJudgeSlots::Seat(TMyJoyStick& Pad, const TTKDConfig& Config) {
 void TJudgeSlots::Bind(TJudge& Judge, TMyJoyStick& Pad, const std::array<int32_t, 6>& Numbers) {
   Judge.JoyStick = &Pad;
   for (int Vote = 0; Vote < JudgeVoteButtonCount; ++Vote) {
-    Judge.*JudgeVoteButtons[Vote].Button = Pad.Buttons.FindButton(Numbers[static_cast<size_t>(Vote)]);
+    Judge.*JudgeVoteButtons[Vote].Button =
+        Pad.Buttons.FindButton(Numbers[static_cast<size_t>(Vote)]);
   }
 }
 

@@ -80,7 +80,8 @@ class TSdlJoystickApi : public TJoystickApi {
     char Guid[33] = {};
     SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(Joystick), Guid, sizeof Guid);
     Identity = {TextOrEmpty(SDL_JoystickName(Joystick)), Guid,
-                TextOrEmpty(SDL_JoystickPath(Joystick)), TextOrEmpty(SDL_JoystickGetSerial(Joystick))};
+                TextOrEmpty(SDL_JoystickPath(Joystick)),
+                TextOrEmpty(SDL_JoystickGetSerial(Joystick))};
     return JOYERR_NOERROR;
   }
 

@@ -33,7 +33,9 @@ QString JudgeNumbers(const std::vector<int32_t>& Judges) {
 
 }  // namespace
 
-QString JudgesAuditHeader() { return QStringLiteral("time,event,judge,side,value,judges,spread_ms"); }
+QString JudgesAuditHeader() {
+  return QStringLiteral("time,event,judge,side,value,judges,spread_ms");
+}
 
 QString FormatJudgesAuditLine(const TJudgeAuditLine& Line) {
   const bool Score = Line.Event == TJudgeAuditLine::Score;
@@ -67,8 +69,7 @@ QString JudgesReportCsv(const std::vector<TJudgeSummary>& Summaries) {
   for (const TJudgeSummary& Summary : Summaries) {
     Rows << QStringList{QString::number(Summary.Judge), QString::number(Summary.Presses),
                         QString::number(Summary.Scored), QString::number(Summary.Lone),
-                        Summary.MedianDelayMs ? QString::number(*Summary.MedianDelayMs)
-                                              : QString()}
+                        Summary.MedianDelayMs ? QString::number(*Summary.MedianDelayMs) : QString()}
                 .join(QLatin1Char(','));
   }
   return Rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -7,6 +7,14 @@
 #include "input/VoteButtons.h"
 #include "platform/TimeSource.h"
 
+namespace {
+
+// A press polled in the very millisecond the button was made leaves its
+// down and up times equal, which IsDown reads as up.
+bool HeldDown(const TJoyButton& Button) { return Button.LastDown >= Button.LastUp; }
+
+}  // namespace
+
 void TJudgePressLog::StartMatch() {
   FSeen.clear();
   FPresses.clear();
@@ -24,14 +32,14 @@ void TJudgePressLog::Observe(const TJudgeList& Judges, double Now, int32_t Trans
       TSeen& Seen = It->second;
       // A vote left pending long ago stays pending: only a recent one is news.
       const bool NewPress = FirstSight
-                                ? (Button->IsDown() || Button->IsPendingWithin(TransiencyMs, Now))
+                                ? (HeldDown(*Button) || Button->IsPendingWithin(TransiencyMs, Now))
                                 : PressStart != Seen.PressStart;
       if (NewPress) {
         // A press that began and ended between two looks still has both lines.
         if (Seen.Down) NoteRelease(*Button, Seen);
         NotePress(*Button, Seen, Index + 1, Vote.Red, Vote.Points);
       }
-      if (Seen.Down && !Button->IsDown()) NoteRelease(*Button, Seen);
+      if (Seen.Down && !HeldDown(*Button)) NoteRelease(*Button, Seen);
     }
   }
   AgeOut(Now, TransiencyMs);

@@ -129,6 +129,7 @@ TEST_F(TBoardFixture, RightClickOnAScoreOpensThePopupMenu) {
                                 "-",
                                 "Configuration",
                                 "Gamepad manager ...",
+                                "Judges' report",
                                 "-",
                                 "Check for updates ...",
                                 "Product news ...",

@@ -18,7 +18,7 @@
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
-#include "support/TestLight.h"
+#include "support/JudgesFixture.h"
 #include "support/VirtualGamepads.h"
 
 namespace {
@@ -26,35 +26,15 @@ namespace {
 constexpr int RedOne = 5;  // R1's default
 constexpr int Buttons = 12;
 
-class GamepadHotplugTest : public testing::Test {
+class GamepadHotplugTest : public TJudgesFixture {
  protected:
-  GamepadHotplugTest() {
-    EXPECT_TRUE(FDir.isValid());
-    SetProgramDirForTest(FDir.path());
-    Config.LoadConfig();
-    Config.UseElectronicScoring = true;
-    FSavedSettings = std::exchange(Settings, &Config);
-    SetSoundPlayer(&Sound);
-  }
-  ~GamepadHotplugTest() override {
-    Watch.reset();
-    SetSoundPlayer(nullptr);
-    Settings = FSavedSettings;
-    SetProgramDirForTest(QString());
-  }
+  GamepadHotplugTest() { Config.UseElectronicScoring = true; }
+  ~GamepadHotplugTest() override { Watch.reset(); }
 
   // The list, the judges, the watch and the vote check over the pads attached now.
-  void Start() {
-    JoySticks.emplace();
-    TJudgeLights Red{}, Blue{};
-    for (size_t Index = 0; Index < MaxJudges; ++Index) {
-      Red[Index] = &RedLights[Index];
-      Blue[Index] = &BlueLights[Index];
-    }
-    BuildJudges(Judges, *JoySticks, Config, Red, Blue);
-    Watch.emplace(*JoySticks, Judges, Config, Red, Blue);
-    Scoring.emplace(Judges, Mgr, HandSet, [] { return true; });
-    JoySticks->OnPoll = [this](TSysJoySticks&) { Scoring->CheckJudgeVotes(); };
+  void StartWatching() {
+    BuildJudgesAndScoring();
+    Watch.emplace(*JoySticks, Judges, Config, RedLightsOfJudges(), BlueLightsOfJudges());
   }
 
   void Poll() {
@@ -90,27 +70,12 @@ class GamepadHotplugTest : public testing::Test {
                              Config.UseElectronicScoring, Config.NumButtons);
   }
 
-  TFakeTimeSource Time;
-  TFakeTimeScope TimeScope{Time};
-  TFakeSoundPlayer Sound;
-  TTKDConfig Config;
-  TDorvaneMgr Mgr;
-  std::optional<TSysJoySticks> JoySticks;
-  TJudgeList Judges;
-  std::array<TTestLight, MaxJudges> RedLights;
-  std::array<TTestLight, MaxJudges> BlueLights;
-  QTimer HandSet;
-  std::optional<TElectronicScoring> Scoring;
   std::optional<TGamepadWatch> Watch;
-
- private:
-  QTemporaryDir FDir;
-  TTKDConfig* FSavedSettings = nullptr;
 };
 
 TEST_F(GamepadHotplugTest, JudgeUnpluggedInARoundGetsTheSeatBackAndScoresAgain) {
   TVirtualGamepads Pads(2, Buttons);
-  Start();
+  StartWatching();
   ASSERT_EQ(Seats(), (std::vector<int>{0, 1}));
   TapRedOne(Pads, {0, 1});
   EXPECT_EQ(Mgr.RedScore(), 1);
@@ -145,7 +110,7 @@ TEST_F(GamepadHotplugTest, JudgeUnpluggedInARoundGetsTheSeatBackAndScoresAgain) 
 
 TEST_F(GamepadHotplugTest, TaughtButtonsStayWithTheSeat) {
   TVirtualGamepads Pads(2, Buttons);
-  Start();
+  StartWatching();
   // The gamepad manager taught judge 1 red one point on button 3.
   Judges[0].RedOnePoint = JoySticks->LockList()[0].Buttons.FindButton(3);
   Pads.Unplug(0);
@@ -164,7 +129,7 @@ TEST_F(GamepadHotplugTest, TaughtButtonsStayWithTheSeat) {
 
 TEST_F(GamepadHotplugTest, PadPluggedAfterStartBecomesTheMissingJudge) {
   TVirtualGamepads First(1, Buttons);
-  Start();
+  StartWatching();
   ASSERT_EQ(Judges.Count(), 1);
   EXPECT_EQ(Notice(), QStringLiteral("Judges: 1 of 2 pads connected"));
   const TJudgePadStatuses Before = JudgePadStatuses(Judges, Config.NumButtons);
@@ -187,7 +152,7 @@ TEST_F(GamepadHotplugTest, PadPluggedAfterStartBecomesTheMissingJudge) {
 
 TEST_F(GamepadHotplugTest, FifthPadStaysSpareAndANewPadTakesTheLowestFreeSeat) {
   TVirtualGamepads Pads(5, Buttons);
-  Start();
+  StartWatching();
   ASSERT_EQ(Seats(), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_TRUE(PadStatusText(Judges, *JoySticks, Config.NumButtons).contains("\nSpare: "));
 
@@ -209,7 +174,7 @@ TEST_F(GamepadHotplugTest, FifthPadStaysSpareAndANewPadTakesTheLowestFreeSeat) {
 TEST_F(GamepadHotplugTest, APadLikeASeatsLastPadPrefersThatSeat) {
   TVirtualGamepads Common(2, Buttons);
   TVirtualGamepads Special(1, Buttons, 7);
-  Start();
+  StartWatching();
   ASSERT_EQ(Seats(), (std::vector<int>{0, 1, 2}));
   Common.Unplug(0);
   Special.Unplug(0);
@@ -225,7 +190,7 @@ TEST_F(GamepadHotplugTest, APadLikeASeatsLastPadPrefersThatSeat) {
 }
 
 TEST_F(GamepadHotplugTest, NoPadsAtAllIsNamedOnlyWithElectronicScoring) {
-  Start();
+  StartWatching();
   EXPECT_EQ(Judges.Count(), 0);
   EXPECT_EQ(Notice(), QStringLiteral("Judges: 0 of 2 pads connected"));
   Config.UseElectronicScoring = false;

@@ -22,11 +22,11 @@
 #include "record/JudgesAudit.h"
 #include "record/MatchRecords.h"
 #include "support/FakeJoystickApi.h"
-#include "support/TestLight.h"
+#include "support/JudgesFixture.h"
 
 namespace {
 
-constexpr double Start = 46000.5;
+constexpr double Start = TJudgesFixture::Start;
 constexpr int RedOne = 5, BlueTwo = 8;  // R1's and B2's defaults
 
 std::string Describe(const TJudgeAuditLine& Line) {
@@ -52,32 +52,14 @@ struct TPress {
 
 // Four judges on scripted pads with the default settings (NumButtons 2,
 // Transiency 200), one poll per millisecond followed by the vote check.
-class JudgePressLogTest : public testing::Test {
+class JudgePressLogTest : public TJudgesFixture {
  protected:
   JudgePressLogTest() {
-    EXPECT_TRUE(FDir.isValid());
-    SetProgramDirForTest(FDir.path());
-    Config.LoadConfig();
-    FSavedSettings = std::exchange(Settings, &Config);
-    SetSoundPlayer(&Sound);
     for (int Pad = 0; Pad < MaxJudges; ++Pad) Pads.AddPad(12);
-    JoySticks.emplace();
-    TJudgeLights Red{}, Blue{};
-    for (size_t Index = 0; Index < MaxJudges; ++Index) {
-      Red[Index] = &RedLights[Index];
-      Blue[Index] = &BlueLights[Index];
-    }
-    BuildJudges(Judges, *JoySticks, Config, Red, Blue);
-    Scoring.emplace(Judges, Mgr, HandSet, [] { return true; });
-    JoySticks->OnPoll = [this](TSysJoySticks&) { Scoring->CheckJudgeVotes(); };
+    BuildJudgesAndScoring();
     Scoring->PressLog().OnLine = [this](const TJudgeAuditLine& Line) {
       Lines.push_back(Describe(Line));
     };
-  }
-  ~JudgePressLogTest() override {
-    SetSoundPlayer(nullptr);
-    Settings = FSavedSettings;
-    SetProgramDirForTest(QString());
   }
 
   // Every millisecond from FromMs to EndMs: the presses and releases due, then one poll.
@@ -92,25 +74,10 @@ class JudgePressLogTest : public testing::Test {
     }
   }
 
-  TFakeTimeSource Time{Start};
   TFakeJoystickApi Pads;
-  TFakeSoundPlayer Sound;
-  TTKDConfig Config;
-  TDorvaneMgr Mgr;
-  std::optional<TSysJoySticks> JoySticks;
-  TJudgeList Judges;
-  std::array<TTestLight, MaxJudges> RedLights;
-  std::array<TTestLight, MaxJudges> BlueLights;
-  QTimer HandSet;
-  std::optional<TElectronicScoring> Scoring;
+  TFakeJoystickScope PadScope{Pads};
   // The audit's lines as "@<ms> <event> <judge or judges> <side> <value> [spread <ms>]".
   std::vector<std::string> Lines;
-
- private:
-  QTemporaryDir FDir;
-  TFakeTimeScope FTimeScope{Time};
-  TFakeJoystickScope FPadScope{Pads};
-  TTKDConfig* FSavedSettings = nullptr;
 };
 
 struct TPatternCase {

@@ -2,12 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QStringList>
 
 #include "input/JudgePressLog.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "record/MatchRecords.h"
+
+Q_LOGGING_CATEGORY(lcJudgesAudit, "dorvane.judgesaudit")
 
 namespace {
 
@@ -60,8 +63,12 @@ void WriteJudgesAuditLine(const TJudgeAuditLine& Line) {
   if (!Settings->SaveInput) return;
   const QString Path = JudgesAuditPath();
   if (Path.isEmpty()) return;
-  if (QFileInfo(Path).size() == 0) AppendLineToFile(Path, JudgesAuditHeader());
-  AppendLineToFile(Path, FormatJudgesAuditLine(Line));
+  // Like the match record, a line that cannot be written is lost and the
+  // match goes on; the log says so.
+  const bool Written =
+      (QFileInfo(Path).size() > 0 || AppendLineToFile(Path, JudgesAuditHeader())) &&
+      AppendLineToFile(Path, FormatJudgesAuditLine(Line));
+  if (!Written) qCWarning(lcJudgesAudit) << "judges' audit line lost:" << Path;
 }
 
 QString JudgesReportCsv(const std::vector<TJudgeSummary>& Summaries) {

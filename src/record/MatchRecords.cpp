@@ -34,14 +34,15 @@ void AppendRecordLine(const QString& Line) { AppendLineToFile(RecordFilePath(), 
 
 // Opens, extends and closes the file for every line, so the record is
 // complete after each event. Failures lose the line silently.
-void AppendLineToFile(const QString& Path, const QString& Line) {
-  if (Path.isEmpty()) return;
+bool AppendLineToFile(const QString& Path, const QString& Line) {
+  if (Path.isEmpty()) return false;
   QDir().mkpath(QFileInfo(Path).path());
   TASCIIFileReader Writer;
   Writer.SetFileName(Path);
   Writer.SetActive(true);
-  Writer.WriteLine(Line);
+  const bool Written = Writer.WriteLine(Line);
   Writer.SetActive(false);
+  return Written;
 }
 
 QString FormatRecordTime(double DateTime) {

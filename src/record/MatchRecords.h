@@ -18,8 +18,8 @@ QString RecordFileName(const QString& SaveFileName);
 QString RecordFilePath();
 
 // Appends Line to the file at Path (made with its folder when missing);
-// nothing when Path is empty.
-void AppendLineToFile(const QString& Path, const QString& Line);
+// false when Path is empty or the line could not be written.
+bool AppendLineToFile(const QString& Path, const QString& Line);
 
 // When SaveScores is on and SaveFileName is not blank.
 void WriteScoreRecord(const QString& Line);

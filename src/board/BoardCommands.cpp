@@ -18,15 +18,18 @@
 #include "board/PopupMenuKeys.h"
 #include "board/ScoreDisplay.h"
 #include "clock/RoundFlow.h"
+#include "dialogs/JudgesReport.h"
 #include "dialogs/TestButtons.h"
 #include "match/Match.h"
 #include "model/DorvaneError.h"
+#include "input/Judges.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"
+#include "model/Settings.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
-#include "widgets/MessageBoxes.h"
 #include "platform/UserFolders.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 
@@ -221,6 +224,10 @@ void TfrmDorvane::BuildPopupMenu() {
   mniButtonMgr = AddPlainEntry(
       mnuPopUp, QCoreApplication::translate("Board", "Gamepad manager ..."),
       QCoreApplication::translate("Board", "Gamepad manager "), &TfrmDorvane::mniButtonMgrClick);
+  mniJudgesReport =
+      AddPlainEntry(mnuPopUp, QCoreApplication::translate("Board", "Judges' report"),
+                    QCoreApplication::translate("Board", "Judges' presses in this match"),
+                    &TfrmDorvane::mniJudgesReportClick);
   mnuPopUp->addSeparator();
   mniWebUpdate = AddPlainEntry(
       mnuPopUp, QCoreApplication::translate("Board", "Check for updates ..."),
@@ -304,4 +311,9 @@ void TfrmDorvane::mniExitClick() { close(); }
 void TfrmDorvane::mniButtonMgrClick() {
   if (FMatch.RoundFlow().ClockExists()) return;
   ShowGamepadManager(this, FMatch.JoySticks(), FMatch.Judges(), FConfig);
+}
+
+void TfrmDorvane::mniJudgesReportClick() {
+  if (FMatch.RoundFlow().ClockExists()) return;
+  ShowJudgesReport(this, FMatch.JudgesReport());
 }

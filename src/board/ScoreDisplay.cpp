@@ -42,6 +42,7 @@ void TfrmDorvane::FormCreate() {
   if (!FMatch.GamepadError().isEmpty()) ShowErrorBox(this, FMatch.GamepadError());
   FMatch.SetJudgeLights({shpR[0], shpR[1], shpR[2], shpR[3]}, {shpB[0], shpB[1], shpB[2], shpB[3]});
   FMatch.Attach(*this);
+  WatchJudgePads();
 
   ApplyBoardColors();
   SetLabelText(lblDivision, FConfig.Division);
@@ -122,7 +123,8 @@ void TfrmDorvane::AppMessage(uint32_t Message, int64_t WParam) {
 void TfrmDorvane::SetClockText(const QString& Text) { SetLabelText(lblCountDown, Text); }
 void TfrmDorvane::SetClockColor(TColor Color) { SetLabelColor(lblCountDown, Color); }
 void TfrmDorvane::SetStateText(const QString& Text) {
-  SetLabelText(lblRoundState, WithUpdateNotice(Text));
+  FRoundStateText = Text;
+  SetLabelText(lblRoundState, WithUpdateNotice(Text.isEmpty() ? FJudgesNotice : Text));
 }
 void TfrmDorvane::SetStateColor(TColor Color) { SetLabelColor(lblRoundState, Color); }
 void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) { mniPause->setText(Caption); }
@@ -139,6 +141,7 @@ void TfrmDorvane::SetInjuryButtonEnabled(bool Enabled) { mniStartInjuryTime->set
 void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
   mniNewGame->setEnabled(!ClockExists);
   mniButtonMgr->setEnabled(!ClockExists);
+  mniJudgesReport->setEnabled(!ClockExists);
   mniStartRound->setEnabled(!ClockExists);
   mniStartRound1->setEnabled(!ClockExists);
   mniStopRound->setEnabled(ClockExists);

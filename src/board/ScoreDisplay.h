@@ -118,6 +118,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void mniExitClick();
   void mniConfigurationClick();
   void mniButtonMgrClick();
+  void mniJudgesReportClick();
   // The software update and product news (update/UpdateNotifications.cpp).
   void mniWebUpdateClick();
   void mniProductNewsClick();
@@ -129,6 +130,9 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void ShowAllScores(const TDorvaneMgr& ScoreMgr) override;
   void ShowPlayers(const QString& RedName, const QString& BlueName,
                    const QString& Division) override;
+  // A mark on the lights of a judge whose pad is missing, and the state
+  // line's notice while too few pads are connected (JudgePadView.cpp).
+  void ShowJudgePads() override;
 
   // Runs a command; an error it raises is shown in the "Dorvane" error box.
   void RunCommand(const std::function<void()>& Command);
@@ -202,9 +206,16 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void FormCreate();
   void FormShow();
   void FormDestroy();
+  // The judges' pads on the board (JudgePadView.cpp).
+  void WatchJudgePads();
 
   TTKDConfig& FConfig;
   TMatch& FMatch;
+  // Each judge's red and blue light marks.
+  std::array<std::array<QWidget*, 2>, 4> FMissingMarks{};
+  // The round flow's state text; the judges' notice stands in while it is empty.
+  QString FRoundStateText;
+  QString FJudgesNotice;
   TFormResizer* FormResizer1 = nullptr;
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;
@@ -255,5 +266,6 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QAction* mniBlue1Penalty = nullptr;
   QAction* mniBlueHalfPoint = nullptr;
   QAction* mniButtonMgr = nullptr;
+  QAction* mniJudgesReport = nullptr;
   QAction* mniWebUpdate = nullptr;
 };

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "input/PadStatusText.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
@@ -92,6 +93,8 @@ void TfrmTestButtons::BuildDialog() {
   lstJudge->setObjectName(QStringLiteral("lstJudge"));
   auto* JudgesLabel = new QLabel(QCoreApplication::translate("Gamepads", "&Judges"));
   JudgesLabel->setBuddy(lstJudge);
+  lblPads = new QLabel;
+  lblPads->setObjectName(QStringLiteral("lblPads"));
 
   auto* RedGroup = new QGroupBox(QCoreApplication::translate("Gamepads", " Red player "));
   auto* RedForm = new QFormLayout(RedGroup);
@@ -138,6 +141,7 @@ void TfrmTestButtons::BuildDialog() {
   auto* JudgeColumn = new QVBoxLayout;
   JudgeColumn->addWidget(JudgesLabel);
   JudgeColumn->addWidget(lstJudge);
+  JudgeColumn->addWidget(lblPads);
   auto* FieldColumn = new QVBoxLayout;
   FieldColumn->addWidget(RedGroup);
   FieldColumn->addWidget(BlueGroup);
@@ -253,7 +257,11 @@ void TfrmTestButtons::btnApplyClick() {
   btnApply->setEnabled(false);
 }
 
-void TfrmTestButtons::Timer1Timer() { FJoySticks.Poll(); }
+void TfrmTestButtons::Timer1Timer() {
+  FJoySticks.Poll();
+  const QString Pads = PadStatusText(FJudges, FJoySticks, FConfig.NumButtons);
+  if (lblPads->text() != Pads) lblPads->setText(Pads);
+}
 
 // Runs inside the poll with the gamepad list's and Sender's button lock held.
 void TfrmTestButtons::TestButtonClick(TMyJoyStick& Sender, TJoyButton&, int32_t ButtonNumber,

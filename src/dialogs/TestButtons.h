@@ -37,6 +37,8 @@ class TfrmTestButtons : public QDialog {
   QLineEdit* edtBlueThreePoint;
   QLabel* lblLastJudge;
   QLabel* lblLastBtn;
+  // Each judge's pad (name, connected, last press) and the spare pads.
+  QLabel* lblPads;
   TBoardShape* shpR;
   TBoardShape* shpB;
   QPushButton* btnClear;

@@ -8,6 +8,7 @@
 
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
+#include "input/JudgesAudit.h"
 #include "model/BoardLight.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
@@ -83,13 +84,16 @@ TElectronicScoring::TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr
       FScoreMgr(ScoreMgr),
       tmrHandSet(HandSetTimer),
       FConfig(Config),
-      FClockRunning(std::move(ClockRunning)) {}
+      FClockRunning(std::move(ClockRunning)) {
+  FPressLog.OnLine = [this](const TJudgeAuditLine& Line) { WriteJudgesAuditLine(FConfig, Line); };
+}
 
 void TElectronicScoring::CheckJudgeVotes() {
+  const double CheckTime = Now();
+  FPressLog.Observe(FJudges, CheckTime, FConfig.Transiency);
   tmrHandSetTimer();
   if (!FClockRunning()) return;
 
-  const double CheckTime = Now();
   // Below 1 every category would score at every check, votes or not.
   const int32_t Needed = std::max(FConfig.NumButtons, 1);
   const int32_t Judges = JudgesOnBoard(FJudges);
@@ -100,14 +104,16 @@ void TElectronicScoring::CheckJudgeVotes() {
     for (int32_t Index = 0; Index < Judges; ++Index) {
       TJoyButton* Button = FJudges[Index].*Category.Button;
       if (!Button || !Button->Pending) continue;
-      if (Button->IsPendingWithin(FConfig.Transiency, CheckTime)) {
+      // An unplugged pad's presses never vote; a press too old to agree with
+      // any later vote is dropped, so it costs no more checks.
+      if (Button->Owner.Attached && Button->IsPendingWithin(FConfig.Transiency, CheckTime)) {
         Votes[static_cast<size_t>(Counted++)] = Button;
       } else {
-        // Too old to agree with any later vote: dropped, so it costs no more checks.
         Button->Pending = false;
       }
     }
     if (Counted < Needed) continue;
+    FPressLog.Scored({Votes.begin(), Votes.begin() + Counted}, CheckTime);
     Award(FScoreMgr, Category);
     // Every counted vote is used up by this point, however many were needed.
     for (int32_t Vote = 0; Vote < Counted; ++Vote)

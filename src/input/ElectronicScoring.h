@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "input/JudgePressLog.h"
+
 class QTimer;
 class TBoardLight;
 class TDorvaneMgr;
@@ -37,9 +39,9 @@ class TElectronicScoring {
   TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr, QTimer& HandSetTimer,
                      const TTKDConfig& Config, TClockRunning ClockRunning);
 
-  // After a poll of the gamepads: refreshes the lights, then, while the
-  // clock runs, awards each category whose votes reach NumButtons and drops
-  // the votes older than Transiency.
+  // After every poll of the gamepads: notes the judges' presses, refreshes
+  // the lights, then, while the clock runs, awards each category whose votes
+  // reach NumButtons and drops the votes older than Transiency.
   void CheckJudgeVotes();
   // A released press: keeps the lights refreshing. Leaves Handled false, so
   // the press stays a vote until it is consumed or ages out.
@@ -47,8 +49,11 @@ class TElectronicScoring {
                         double PressStart, bool& Handled);
   // The lights of the first four judges.
   void tmrHandSetTimer();
+  // The judges' presses of the current match; every line goes to the audit file.
+  TJudgePressLog& PressLog() { return FPressLog; }
 
  private:
+  TJudgePressLog FPressLog;
   TJudgeList& FJudges;
   TDorvaneMgr& FScoreMgr;
   QTimer& tmrHandSet;

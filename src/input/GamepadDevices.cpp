@@ -78,6 +78,7 @@ void TJoyButtonList::SetButtonState(int32_t Number, bool Pressed, double Now) {
     if (Button->LastDown < Button->LastUp) {
       Button->PressStart = Now;
       Button->Pending = true;
+      Button->Owner.LastPress = Now;
     }
     Button->LastDown = Now;
   } else {
@@ -99,6 +100,7 @@ TMyJoyStick::TMyJoyStick(uint32_t JoyId, const TJoyInfo& Info) : JoyId(JoyId), J
     throw TDorvaneError(
         QCoreApplication::translate("Gamepads", "Error getting joy stick capabilities"));
   }
+  JoystickApi().joyGetIdentity(JoyId, Identity);
   Buttons.CreateButtons(*this, NumButtonsOf(JoyCaps));
 }
 
@@ -109,6 +111,7 @@ uint32_t TMyJoyStick::Poll() {
   // A pad that stops answering keeps its last reading: held buttons stay down.
   FButtonsChanged = Result == JOYERR_NOERROR && Reading.wButtons != JoyInfo.wButtons;
   if (Result == JOYERR_NOERROR) JoyInfo = Reading;
+  if (Result == JOYERR_UNPLUGGED) Attached = false;
   const int32_t NumButtons = NumButtonsOf(JoyCaps);
   for (int32_t Number = 1; Number <= NumButtons; ++Number) {
     Buttons.SetButtonState(Number, ButtonPressed(Number), PollTime);

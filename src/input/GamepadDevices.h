@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "input/ThreadList.h"
 #include "platform/Joystick.h"
@@ -67,8 +68,13 @@ class TMyJoyStick {
   TMyJoyStick& operator=(const TMyJoyStick&) = delete;
 
   const uint32_t JoyId;
-  // Written by Refresh, which runs in the list's constructor only.
-  bool Attached = true;
+  // Who the pad is, read once at creation.
+  TJoyIdentity Identity;
+  // False from the first poll or refresh that finds the pad unplugged; a pad
+  // plugged in again comes back as a new gamepad.
+  std::atomic<bool> Attached = true;
+  // The start of the latest press of any button; 0 before the first.
+  std::atomic<double> LastPress = 0;
   // The latest reading that succeeded.
   TJoyInfo JoyInfo;
   TJoyCaps JoyCaps;
@@ -88,7 +94,8 @@ class TMyJoyStick {
   bool FButtonsChanged = false;
 };
 
-// Every gamepad found at start-up, in the order of their joystick ids.
+// Every gamepad found at start-up or plugged in since, in the order of their
+// joystick ids. Gamepads are never removed while the list lives.
 class TSysJoySticks : public TThreadList<TMyJoyStick> {
  public:
   using TPollEvent = std::function<void(TSysJoySticks& Sender)>;
@@ -103,6 +110,12 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
 
   // Adds the gamepads that answer and are not yet known.
   void Refresh();
+  // Main thread: takes the platform's news of pads plugged in and out, marks
+  // the unplugged ones and adds the new ones, which it returns. The clock
+  // thread may hold the list's lock while it waits for the main thread, so
+  // this never waits for the lock: while the list is busy the news is kept
+  // for the next call (GamepadHotplug.cpp).
+  std::vector<TMyJoyStick*> TakeDeviceChanges();
   // Polls every gamepad, then raises OnPoll; returns how many were polled.
   int32_t Poll();
   // The last Poll saw a button of some gamepad go down or up. Read it on the
@@ -115,4 +128,5 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
 
  private:
   bool FButtonsChanged = false;
+  bool FDeviceNewsKept = false;
 };

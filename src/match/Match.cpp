@@ -5,6 +5,8 @@
 #include "clock/RoundFlow.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
+#include "input/GamepadWatch.h"
+#include "input/JudgePressLog.h"
 #include "match/JournalKeeper.h"
 #include "model/DorvaneError.h"
 #include "model/NumberText.h"
@@ -14,6 +16,7 @@
 #include "platform/Joystick.h"
 #include "platform/Logging.h"
 #include "platform/SoundPlayer.h"
+#include "platform/TimeSource.h"
 #include "record/MatchRecords.h"
 #include "record/SoundCues.h"
 
@@ -75,9 +78,15 @@ TMatch::TMatch(const TTKDConfig& Config)
     FJournal->ClockChanged(State, RoundLeft);
   };
   ConnectElectronicScoring();
+  FGamepadWatch =
+      std::make_unique<TGamepadWatch>(*FJoySticks, *FJudges, FConfig, FRedLights, FBlueLights);
+  FGamepadWatch->OnChecked = [this] {
+    FViews.ForEach([](TMatchView& View) { View.ShowJudgePads(); });
+  };
 }
 
 TMatch::~TMatch() {
+  FGamepadWatch.reset();
   // The round flow goes first: it ends a running clock before what the clock uses goes away.
   FRoundFlow.reset();
   FJournal.reset();
@@ -160,11 +169,20 @@ void TMatch::ConnectElectronicScoring() {
   QObject::connect(&FJudgeLightTimer, &QTimer::timeout, [&Scoring] { Scoring.tmrHandSetTimer(); });
 }
 
+std::vector<TJudgeSummary> TMatch::JudgesReport() {
+  TJudgePressLog& Log = FElectronicScoring->PressLog();
+  Log.Observe(*FJudges, Now(), FConfig.Transiency);
+  return Log.Summary(FJudges->Count());
+}
+
 void TMatch::Attach(TMatchView& View) { FViews.Attach(View); }
 
 void TMatch::Detach(TMatchView& View) { FViews.Detach(View); }
 
 void TMatch::SetJudgeLights(const TJudgeLights& RedLights, const TJudgeLights& BlueLights) {
+  FRedLights = RedLights;
+  FBlueLights = BlueLights;
+  FGamepadWatch->SetLights(RedLights, BlueLights);
   for (int32_t Index = 0; Index < std::min(FJudges->Count(), MaxJudges); ++Index) {
     TJudge& Judge = FJudges->Items(Index);
     Judge.RedIndicator = RedLights[static_cast<size_t>(Index)];
@@ -238,6 +256,7 @@ void TMatch::NewGame() {
   FViews.SetClockText(FormatSecondsMS(FConfig.RoundTime));
   FViews.SetStateText(QString());
   FRecords->RecordNewMatch();
+  FElectronicScoring->PressLog().StartMatch();
   FJournal->NewGame(FConfig.RedPlayer, FConfig.BluePlayer, FConfig.Division, FConfig.RoundTime);
   FRoundFlow->UpdateCommands();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 #include "input/Judges.h"
 #include "match/MatchViews.h"
@@ -10,12 +11,14 @@
 
 class TDorvaneMgr;
 class TElectronicScoring;
+class TGamepadWatch;
 class TMatchRecords;
 class TRoundFlow;
 class TSysJoySticks;
 class TTKDConfig;
 class TJournalKeeper;
 struct TJournalState;
+struct TJudgeSummary;
 
 // The live match, without any window: the score manager, the gamepads and
 // their judges, the round flow with its clock and winner rules, electronic
@@ -45,6 +48,9 @@ class TMatch {
   const TMatchRecords& Records() const { return *FRecords; }
   // The judges' light refresh, running while some light is lit.
   QTimer& JudgeLightTimer() { return FJudgeLightTimer; }
+  // Each judge's presses in this match; a press still waiting for a partner
+  // counts as alone.
+  std::vector<TJudgeSummary> JudgesReport();
 
   // ---- The operator's score entry ----
   void AddPoint(TSide Side);
@@ -92,4 +98,8 @@ class TMatch {
   std::unique_ptr<TDorvaneMgr> FScoreMgr;
   std::unique_ptr<TRoundFlow> FRoundFlow;
   std::unique_ptr<TElectronicScoring> FElectronicScoring;
+  // Pads plugged in and out; a judge seated later gets these lights.
+  TJudgeLights FRedLights{};
+  TJudgeLights FBlueLights{};
+  std::unique_ptr<TGamepadWatch> FGamepadWatch;
 };

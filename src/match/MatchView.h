@@ -23,4 +23,7 @@ class TMatchView : public TBoardView {
   // The players' names and the division of a new game.
   virtual void ShowPlayers(const QString& RedName, const QString& BlueName,
                            const QString& Division) = 0;
+  // The judges' pads were looked at (a few times a second): a view that shows
+  // which pads are connected redraws them.
+  virtual void ShowJudgePads() {}
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Result codes of the joystick operations, with the values the gamepad code
 // has always used.
@@ -19,8 +20,21 @@ struct TJoyCaps {
   uint32_t wNumButtons = 0;
 };
 
-// The three joystick operations the gamepad code needs. Ids are 0-based and
-// never change meaning while the program runs. Safe to call from any thread.
+// Who a joystick is, to know a judge's pad again when it is plugged back in.
+// Fields the platform cannot tell stay empty.
+struct TJoyIdentity {
+  std::string Name;
+  std::string Guid;    // product and driver, the same for two pads of one model
+  std::string Path;    // the port it hangs on
+  std::string Serial;  // few pads report one
+
+  bool operator==(const TJoyIdentity&) const = default;
+};
+
+// The three joystick operations the gamepad code needs, and what plugging
+// pads in and out needs. Ids are 0-based and never change meaning while the
+// program runs: a pad plugged in again gets a new id. Safe to call from any
+// thread.
 class TJoystickApi {
  public:
   virtual ~TJoystickApi() = default;
@@ -34,6 +48,14 @@ class TJoystickApi {
   // once for all of them, and other threads read only before or after.
   virtual void BeginPoll() {}
   virtual void EndPoll() {}
+  // Fills Identity; an API that cannot tell leaves it empty.
+  virtual uint32_t joyGetIdentity(uint32_t /*JoyId*/, TJoyIdentity& /*Identity*/) {
+    return JOYERR_PARMS;
+  }
+  // Takes the platform's news of pads plugged in or out since the last call;
+  // true when there was any (new ids may then exist). An API without such
+  // news always answers false.
+  virtual bool joyUpdateDevices() { return false; }
 };
 
 // The API the program uses: SDL's joysticks. Tests install a fake and restore

@@ -27,9 +27,13 @@ int ButtonCount(SDL_Joystick* Joystick) {
   return std::clamp(SDL_JoystickNumButtons(Joystick), 0, MaxButtons);
 }
 
+std::string TextOrEmpty(const char* Text) { return Text ? std::string(Text) : std::string(); }
+
 // Joystick ids are positions in FJoysticks: every device is opened once, in
-// SDL's device order, and keeps its place after it goes away, so an id never
-// changes meaning. Everything runs under SDL's joystick lock.
+// SDL's device order, and keeps its place after it goes away (closed, null),
+// so an id never changes meaning. SDL's device indices shift as pads come and
+// go; instance ids do not, so devices are told apart by those. Everything
+// runs under SDL's joystick lock.
 class TSdlJoystickApi : public TJoystickApi {
  public:
   uint32_t joyGetNumDevs() override {
@@ -46,6 +50,7 @@ class TSdlJoystickApi : public TJoystickApi {
     TSdlJoystickLock Lock;
     if (JoyId >= FJoysticks.size()) return JOYERR_PARMS;
     SDL_Joystick* Joystick = FJoysticks[JoyId];
+    if (!Joystick) return JOYERR_UNPLUGGED;
     // Nothing here pumps SDL's events, so the states are refreshed by hand.
     if (!FInPoll) SDL_JoystickUpdate();
     if (!SDL_JoystickGetAttached(Joystick)) return JOYERR_UNPLUGGED;
@@ -63,7 +68,7 @@ class TSdlJoystickApi : public TJoystickApi {
     TSdlJoystickLock Lock;
     if (JoyId >= FJoysticks.size()) return JOYERR_PARMS;
     SDL_Joystick* Joystick = FJoysticks[JoyId];
-    if (!SDL_JoystickGetAttached(Joystick)) return JOYERR_UNPLUGGED;
+    if (!Joystick || !SDL_JoystickGetAttached(Joystick)) return JOYERR_UNPLUGGED;
     Caps.wNumButtons = static_cast<uint32_t>(ButtonCount(Joystick));
     return JOYERR_NOERROR;
   }
@@ -81,19 +86,63 @@ class TSdlJoystickApi : public TJoystickApi {
     SDL_UnlockJoysticks();
   }
 
+  uint32_t joyGetIdentity(uint32_t JoyId, TJoyIdentity& Identity) override {
+    TSdlJoystickLock Lock;
+    if (JoyId >= FJoysticks.size()) return JOYERR_PARMS;
+    SDL_Joystick* Joystick = FJoysticks[JoyId];
+    if (!Joystick) return JOYERR_UNPLUGGED;
+    char Guid[33] = {};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(Joystick), Guid, sizeof Guid);
+    Identity = {TextOrEmpty(SDL_JoystickName(Joystick)), Guid,
+                TextOrEmpty(SDL_JoystickPath(Joystick)),
+                TextOrEmpty(SDL_JoystickGetSerial(Joystick))};
+    return JOYERR_NOERROR;
+  }
+
+  bool joyUpdateDevices() override {
+    if (!JoysticksStarted()) return false;
+    TSdlJoystickLock Lock;
+    SDL_JoystickUpdate();
+    bool Changed = false;
+    SDL_Event Event;
+    while (SDL_PeepEvents(&Event, 1, SDL_GETEVENT, SDL_JOYDEVICEADDED, SDL_JOYDEVICEREMOVED) > 0) {
+      Changed = true;
+      if (Event.type == SDL_JOYDEVICEREMOVED) CloseDevice(Event.jdevice.which);
+    }
+    // An added event names a device index, which may have shifted since it
+    // was queued: look at every device instead.
+    if (Changed) OpenNewDevices();
+    return Changed;
+  }
+
   void CloseAll() {
     TSdlJoystickLock Lock;
-    for (SDL_Joystick* Joystick : FJoysticks) SDL_JoystickClose(Joystick);
+    for (SDL_Joystick* Joystick : FJoysticks) {
+      if (Joystick) SDL_JoystickClose(Joystick);
+    }
     FJoysticks.clear();
   }
 
  private:
+  static bool JoysticksStarted();
+
+  // The handle of a removed pad is closed, so SDL can free the device; its
+  // id stays taken.
+  void CloseDevice(SDL_JoystickID Instance) {
+    for (SDL_Joystick*& Joystick : FJoysticks) {
+      if (Joystick && SDL_JoystickInstanceID(Joystick) == Instance) {
+        SDL_JoystickClose(Joystick);
+        Joystick = nullptr;
+      }
+    }
+  }
+
   void OpenNewDevices() {
     const int Devices = SDL_NumJoysticks();
     for (int Index = 0; Index < Devices; ++Index) {
       const SDL_JoystickID Instance = SDL_JoystickGetDeviceInstanceID(Index);
       const bool Known = std::any_of(FJoysticks.begin(), FJoysticks.end(), [&](SDL_Joystick* J) {
-        return SDL_JoystickInstanceID(J) == Instance;
+        return J && SDL_JoystickInstanceID(J) == Instance;
       });
       if (Known) continue;
       if (SDL_Joystick* Joystick = SDL_JoystickOpen(Index)) FJoysticks.push_back(Joystick);
@@ -104,12 +153,17 @@ class TSdlJoystickApi : public TJoystickApi {
   bool FInPoll = false;
 };
 
-TSdlJoystickApi SdlApi;
-std::atomic<TJoystickApi*> CurrentApi{nullptr};
-
 std::mutex InitLock;
 bool InitTried = false;
 bool InitDone = false;
+
+TSdlJoystickApi SdlApi;
+std::atomic<TJoystickApi*> CurrentApi{nullptr};
+
+bool TSdlJoystickApi::JoysticksStarted() {
+  std::lock_guard Guard(InitLock);
+  return InitDone;
+}
 
 }  // namespace
 
@@ -133,9 +187,14 @@ bool InitJoysticks() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InitDone = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
   if (!InitDone) qCWarning(LogPads) << "no gamepads for this run:" << SDL_GetError();
-  // Nobody drains SDL's event queue here: joystick events would only pile up.
-  // The button states are kept whether or not events are posted.
-  if (InitDone) SDL_JoystickEventState(SDL_IGNORE);
+  // Button and axis events would only pile up: the button states are kept
+  // whether or not events are posted, and the polls read those. Only pads
+  // plugged in and out are queued, for joyUpdateDevices to take.
+  if (InitDone) {
+    SDL_JoystickEventState(SDL_IGNORE);
+    SDL_EventState(SDL_JOYDEVICEADDED, SDL_ENABLE);
+    SDL_EventState(SDL_JOYDEVICEREMOVED, SDL_ENABLE);
+  }
   return InitDone;
 }
 

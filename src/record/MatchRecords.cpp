@@ -31,6 +31,21 @@ QChar LocaleTimeSeparator() {
 
 }  // namespace
 
+// Opens, extends and closes the file for every line, so the record is
+// complete after each event. errno tells why a line was lost.
+bool AppendLineToFile(const QString& Path, const QString& Line) {
+  if (Path.isEmpty()) return false;
+  QDir().mkpath(QFileInfo(Path).path());
+  TASCIIFileReader Writer;
+  Writer.SetFileName(Path);
+  Writer.SetActive(true);
+  const bool Written = Writer.WriteLine(Line);
+  const int Reason = errno;
+  Writer.SetActive(false);
+  errno = Reason;
+  return Written;
+}
+
 QString FormatRecordTime(double DateTime) {
   // Date-times count days from 30 December 1899; split at whole milliseconds.
   const int64_t Ms = std::llround(DateTime * MsPerDay);
@@ -78,13 +93,8 @@ bool TMatchRecords::RecordingNamed() const { return !FConfig.SaveFileName.trimme
 void TMatchRecords::AppendRecordLine(const QString& Line) const {
   const QString Path = FilePath();
   if (Path.isEmpty()) return;
-  QDir().mkpath(QFileInfo(Path).path());
-  TASCIIFileReader Writer;
-  Writer.SetFileName(Path);
-  Writer.SetActive(true);
-  const bool Written = Writer.WriteLine(Line);
+  const bool Written = AppendLineToFile(Path, Line);
   const int Reason = errno;
-  Writer.SetActive(false);
   // The last line was lost too: one report for a row of losses.
   static bool LastLineLost = false;
   if (!Written && !LastLineLost) {

@@ -40,3 +40,7 @@ class TMatchRecords {
 
   const TTKDConfig& FConfig;
 };
+
+// Appends Line to the file at Path (made with its folder when missing);
+// false when Path is empty or the line could not be written.
+bool AppendLineToFile(const QString& Path, const QString& Line);

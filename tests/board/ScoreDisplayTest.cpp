@@ -130,6 +130,7 @@ TEST_F(TBoardFixture, RightClickOnAScoreOpensThePopupMenu) {
                                 "-",
                                 "Configuration",
                                 "Gamepad manager ...",
+                                "Judges' report",
                                 "-",
                                 "Check for updates ...",
                                 "Product news ...",

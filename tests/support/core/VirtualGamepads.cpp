@@ -25,10 +25,16 @@ int DeviceIndexOf(SDL_Joystick* Handle) {
 
 }  // namespace
 
-TVirtualGamepads::TVirtualGamepads(int Count, int Buttons) {
+TVirtualGamepads::TVirtualGamepads(int Count, int Buttons, int Product) {
   Check(InitJoysticks(), "joystick support");
+  SDL_VirtualJoystickDesc Desc{};
+  Desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+  Desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+  Desc.nbuttons = static_cast<Uint16>(Buttons);
+  Desc.vendor_id = static_cast<Uint16>(Product ? 0x1209 : 0);  // pid.codes' test vendor
+  Desc.product_id = static_cast<Uint16>(Product);
   for (int Pad = 0; Pad < Count; ++Pad) {
-    const int Index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, Buttons, 0);
+    const int Index = SDL_JoystickAttachVirtualEx(&Desc);
     Check(Index >= 0, "SDL_JoystickAttachVirtual");
     // The buttons of a virtual pad are set through an open handle.
     SDL_Joystick* Handle = SDL_JoystickOpen(Index);

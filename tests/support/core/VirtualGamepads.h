@@ -9,8 +9,9 @@ struct _SDL_Joystick;
 // API. Attach them before building the list; they are detached on destruction.
 class TVirtualGamepads {
  public:
-  // Attaches Count pads with Buttons buttons each, none pressed.
-  TVirtualGamepads(int Count, int Buttons);
+  // Attaches Count pads with Buttons buttons each, none pressed. Pads of
+  // another Product look like another model (another GUID).
+  TVirtualGamepads(int Count, int Buttons, int Product = 0);
   ~TVirtualGamepads();
   TVirtualGamepads(const TVirtualGamepads&) = delete;
   TVirtualGamepads& operator=(const TVirtualGamepads&) = delete;

@@ -1,0 +1,16 @@
+#include "input/GamepadWatch.h"
+
+#include "input/GamepadDevices.h"
+
+TGamepadWatch::TGamepadWatch(TSysJoySticks& JoySticks, TJudgeList& Judges, const TTKDConfig& Config,
+                             const TJudgeLights& RedLights, const TJudgeLights& BlueLights)
+    : FJoySticks(JoySticks), FConfig(Config), FSlots(Judges, RedLights, BlueLights) {
+  FTimer.setInterval(IntervalMs);
+  connect(&FTimer, &QTimer::timeout, this, [this] { Check(); });
+  FTimer.start();
+}
+
+void TGamepadWatch::Check() {
+  FSlots.Update(FJoySticks.TakeDeviceChanges(), FConfig);
+  if (OnChecked) OnChecked();
+}

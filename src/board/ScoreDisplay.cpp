@@ -125,11 +125,13 @@ void TfrmDorvane::SetStateText(const QString& Text) {
   SetLabelText(lblRoundState, WithUpdateNotice(Text));
 }
 void TfrmDorvane::SetStateColor(TColor Color) { SetLabelColor(lblRoundState, Color); }
-void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) { mniPause->setText(Caption); }
+void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) {
+  SetButtonCaption(mniPause, Caption);
+}
 void TfrmDorvane::SetPauseButtonEnabled(bool Enabled) { mniPause->setEnabled(Enabled); }
 
 void TfrmDorvane::SetInjuryButtonCaption(const QString& Caption) {
-  mniStartInjuryTime->setText(Caption);
+  SetButtonCaption(mniStartInjuryTime, Caption);
   // The menu entry keeps its caption; its tick shows injury time running.
   mniStartInjuryTime2->setChecked(Caption == InjuryCancelCaption());
 }

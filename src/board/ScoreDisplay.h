@@ -174,6 +174,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TBoardShape* AddShape(const char* Name, QRect Design, TColor Color);
   void BuildButtons();
   void FormResizer1PostResize(QWidget* Comp);
+  // Sets the caption and fits it inside the button.
+  void SetButtonCaption(QPushButton* Button, const QString& Caption);
   void ApplyBoardColors();
   void SetLabelColor(QLabel* Label, TColor Color);
   // Commands, keys and the popup menu (BoardCommands.cpp).

@@ -207,7 +207,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
 
   TTKDConfig& FConfig;
   TMatch& FMatch;
-  TFormResizer* FormResizer1 = nullptr;
+  // Scales every element with the window.
+  TFormResizer* FResizer = nullptr;
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;
   bool FShown = false;
@@ -224,10 +225,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QLabel* lblRoundState = nullptr;
   QLabel* lblWinner = nullptr;
   QLabel* lblCountDown = nullptr;
-  QLabel* Label7 = nullptr;
+  QLabel* Label7 = nullptr;  // the caption "Red penalties"
   QLabel* lblRedPenalty = nullptr;
   TBoardShape* shpRedPenalty = nullptr;
-  QLabel* Label8 = nullptr;
+  QLabel* Label8 = nullptr;  // the caption "Blue penalties"
   QLabel* lblBluePenalty = nullptr;
   TBoardShape* shpBluePenalty = nullptr;
   std::array<TBoardShape*, 4> shpR{};
@@ -239,7 +240,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QPushButton* mniStartRound = nullptr;
   QPushButton* mniStartInjuryTime = nullptr;
   QPushButton* mniPause = nullptr;
-  QPushButton* cxButton13 = nullptr;
+  QPushButton* cxButton13 = nullptr;  // "^": opens the popup menu
   QPushButton* btnBlueDeduction = nullptr;
   QPushButton* btnBlueWarning = nullptr;
 

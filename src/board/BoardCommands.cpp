@@ -252,18 +252,18 @@ void TfrmDorvane::BuildPopupMenu() {
 
 void TfrmDorvane::SetCaptionsFromLabels() {
   // One read of the file per caption, in the order the board has always used.
-  mniStartRound->setText(StartText());
-  mniPause->setText(PauseText());
-  mniStartInjuryTime->setText(InjuryText());
+  SetButtonCaption(mniStartRound, StartText());
+  SetButtonCaption(mniPause, PauseText());
+  SetButtonCaption(mniStartInjuryTime, InjuryText());
   SetEntryCaption(mniStartRound1, StartText());
   SetEntryCaption(mniPause2, PauseText());
   SetEntryCaption(mniStartInjuryTime2, InjuryText());
-  btnRedDeduction->setText(DeductionText());
-  btnBlueDeduction->setText(DeductionText());
+  SetButtonCaption(btnRedDeduction, DeductionText());
+  SetButtonCaption(btnBlueDeduction, DeductionText());
   SetEntryCaption(mniBlue1Penalty, DeductionText());
   SetEntryCaption(mniRed1Penalty, DeductionText());
-  btnRedWarning->setText(WarningText());
-  btnBlueWarning->setText(WarningText());
+  SetButtonCaption(btnRedWarning, WarningText());
+  SetButtonCaption(btnBlueWarning, WarningText());
   SetEntryCaption(mniBlueHalfPoint, WarningText());
   SetEntryCaption(mniRedHalfPoint, WarningText());
   SetEntryCaption(mniStopRound, StopText());

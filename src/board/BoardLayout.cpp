@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "board/BoardText.h"
 #include "board/BoardTextLayout.h"
 #include "board/ButtonColors.h"
 #include "board/FormResizer.h"
@@ -44,19 +45,42 @@ constexpr char kDesignPointsProperty[] = "designPoints";
 constexpr char kTextBoxProperty[] = "textBox";
 constexpr char kMaxPixelsProperty[] = "maxPixels";
 
+// Below this a text is cut with an ellipsis rather than shrunk further: a
+// forty-letter name in the smallest window would be dots.
+constexpr int MinLegiblePixels = 8;
+
 // The largest size that fits the label's box, never above the size the
 // layout gives it: a long name or a two-digit score shrinks instead of
 // running into its neighbour or off the screen.
 void FitTextToBox(QLabel* Label) {
   const QVariant Box = Label->property(kTextBoxProperty);
-  if (!Box.isValid()) return;
-  const int Pixels = FittingPixelSize(
+  auto* Text = dynamic_cast<TBoardText*>(Label);
+  if (!Box.isValid() || !Text) return;
+  const TFittedText Fitted = FitText(
       Label->font(), Label->text(), Label->contentsRect().translated(Label->pos()), Box.toRect(),
-      Label->alignment(), Label->property(kMaxPixelsProperty).toInt());
-  if (Label->font().pixelSize() == Pixels) return;
+      Label->alignment(), Label->property(kMaxPixelsProperty).toInt(), MinLegiblePixels);
+  Text->SetShownText(Fitted.Text);
+  if (Label->font().pixelSize() == Fitted.Pixels) return;
   QFont Font = Label->font();
-  Font.setPixelSize(Pixels);
+  Font.setPixelSize(Fitted.Pixels);
   Label->setFont(Font);
+}
+
+// A button's caption at the largest size, at most the one the resizer gave
+// the button, that fits inside its border: the font follows the board's
+// height and the button's width its width, so on a screen narrower than 16:9
+// a long caption ("KYONGGO") would be cut at both ends.
+void FitCaptionToButton(QPushButton* Button) {
+  const QVariant MaxPixels = Button->property(kMaxPixelsProperty);
+  if (!MaxPixels.isValid()) return;
+  const QRect Inside =
+      Button->rect().adjusted(ButtonBorder, ButtonBorder, -ButtonBorder, -ButtonBorder);
+  const int Pixels = FittingPixelSize(Button->font(), Button->text(), Inside, Inside,
+                                      Qt::AlignCenter, MaxPixels.toInt());
+  if (Button->font().pixelSize() == Pixels) return;
+  QFont Font = Button->font();
+  Font.setPixelSize(Pixels);
+  Button->setFont(Font);
 }
 
 // Puts a text label in its place for the board's client size; its largest
@@ -77,7 +101,7 @@ void PlaceText(QLabel* Label, QSize Client) {
 
 QLabel* TfrmDorvane::AddLabel(const char* Name, QRect Design, const QString& Text, int PixelSize,
                               Qt::Alignment Alignment, bool OwnBlackBox) {
-  auto* Result = new QLabel(Text, this);
+  auto* Result = new TBoardText(Text, this);
   Result->setObjectName(QLatin1String(Name));
   Result->setFont(BoardFont(PixelSize));
   Result->setProperty(kDesignPointsProperty, PixelsToPoints(PixelSize));
@@ -101,16 +125,17 @@ void TfrmDorvane::BuildBoard() {
   const auto Centre = Qt::AlignHCenter | Qt::AlignTop;
   lblDivision =
       AddLabel("lblDivision", {290, 9, 217, 24}, QString(), PointsToPixels(16), Centre, false);
-  lblRoundHeader = AddLabel("lblRoundHeader", {290, 33, 217, 24}, QCoreApplication::translate("Board", "ROUND"),
-                            PointsToPixels(16), Centre, false);
+  lblRoundHeader =
+      AddLabel("lblRoundHeader", {290, 33, 217, 24}, QCoreApplication::translate("Board", "ROUND"),
+               PointsToPixels(16), Centre, false);
   lblRound = AddLabel("lblRound", {347, 54, 99, 87}, QStringLiteral("3"), PointsToPixels(64),
                       Centre, true);
-  lblRedPlayerName =
-      AddLabel("lblRedPlayerName", {19, 32, 0, 24}, QCoreApplication::translate("Board", "Red player name"),
-               PointsToPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
-  lblBluePlayerName =
-      AddLabel("lblBluePlayerName", {766, 32, 0, 24}, QCoreApplication::translate("Board", "Blue player name"),
-               PointsToPixels(16), Qt::AlignRight | Qt::AlignTop, true);
+  lblRedPlayerName = AddLabel("lblRedPlayerName", {19, 32, 0, 24},
+                              QCoreApplication::translate("Board", "Red player name"),
+                              PointsToPixels(16), Qt::AlignLeft | Qt::AlignTop, true);
+  lblBluePlayerName = AddLabel("lblBluePlayerName", {766, 32, 0, 24},
+                               QCoreApplication::translate("Board", "Blue player name"),
+                               PointsToPixels(16), Qt::AlignRight | Qt::AlignTop, true);
   lblRedScore = AddLabel("lblRedScore", {4, 60, 379, 353}, QStringLiteral("00"),
                          PointsToPixels(260), Centre, false);
   lblBlueScore = AddLabel("lblBlueScore", {420, 60, 379, 353}, QStringLiteral("00"),
@@ -123,8 +148,9 @@ void TfrmDorvane::BuildBoard() {
   lblWinner->hide();
   lblCountDown = AddLabel("lblCountDown", {182, 394, 417, 134}, QStringLiteral("3:00"),
                           PointsToPixels(90), Qt::AlignCenter, false);
-  Label7 = AddLabel("Label7", {1, 401, 170, 18}, QCoreApplication::translate("Board", "Red penalties"),
-                    PointsToPixels(10), Centre, true);
+  Label7 =
+      AddLabel("Label7", {1, 401, 170, 18}, QCoreApplication::translate("Board", "Red penalties"),
+               PointsToPixels(10), Centre, true);
   lblRedPenalty = AddLabel("lblRedPenalty", {2, 429, 150, 105}, QStringLiteral("0"),
                            PointsToPixels(72), Centre, false);
   shpRedPenalty = AddShape("shpRedPenalty", {137, 485, 34, 32}, clYellow);
@@ -166,7 +192,8 @@ void TfrmDorvane::BuildButtons() {
       {10, 69, QT_TRANSLATE_NOOP("Board", "+ Hong"), F2, &RedButtonColors, nullptr},
       {81, 17, "-", ShiftF2, &RedButtonColors, nullptr},
       {100, 72, "", F3, &RedButtonColors, nullptr},
-      {174, 17, "-", ShiftF3, &RedButtonColors, QT_TRANSLATE_NOOP("Board", "Red 1 point penalty -")},
+      {174, 17, "-", ShiftF3, &RedButtonColors,
+       QT_TRANSLATE_NOOP("Board", "Red 1 point penalty -")},
       {193, 72, "", F4, &RedButtonColors, nullptr},
       {267, 17, "-", ShiftF4, &RedButtonColors, nullptr},
       {290, 56, "", CtrlG, &ClockButtonColors, nullptr},
@@ -259,6 +286,16 @@ void TfrmDorvane::SetLabelText(QLabel* Label, const QString& Text) {
   if (OnMatchChanged) OnMatchChanged();
 }
 
+void TfrmDorvane::SetButtonCaption(QPushButton* Button, const QString& Caption) {
+  Button->setText(Caption);
+  FitCaptionToButton(Button);
+}
+
 void TfrmDorvane::FormResizer1PostResize(QWidget* Comp) {
   if (auto* Label = qobject_cast<QLabel*>(Comp)) PlaceText(Label, size());
+  if (auto* Button = qobject_cast<QPushButton*>(Comp)) {
+    // The resizer has just given the button its font for this size.
+    Button->setProperty(kMaxPixelsProperty, Button->font().pixelSize());
+    FitCaptionToButton(Button);
+  }
 }

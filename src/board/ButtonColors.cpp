@@ -42,8 +42,9 @@ double RelativeLuminance(const QColor& Color) {
 
 QString ButtonStyle(const TButtonGroupColors& Colors) {
   return QStringLiteral(
-             "QPushButton { border: 1px solid rgb(64, 64, 64); border-radius: 3px; padding: 0px; "
-             "}") +
+             "QPushButton { border: %1px solid rgb(64, 64, 64); border-radius: 3px; padding: 0px; "
+             "}")
+             .arg(ButtonBorder) +
          StateRule("", Colors.Normal) + StateRule(":hover", Colors.Hover) +
          StateRule(":pressed", Colors.Pressed) + StateRule(":disabled", Colors.Disabled);
 }

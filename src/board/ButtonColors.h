@@ -24,6 +24,9 @@ extern const TButtonGroupColors RedButtonColors;
 extern const TButtonGroupColors ClockButtonColors;
 extern const TButtonGroupColors BlueButtonColors;
 
+// The width of a button's border in pixels; its caption lies inside.
+constexpr int ButtonBorder = 1;
+
 // The style sheet of a button of the group.
 QString ButtonStyle(const TButtonGroupColors& Colors);
 

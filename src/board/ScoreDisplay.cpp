@@ -46,16 +46,16 @@ void TfrmDorvane::FormCreate() {
 
   ApplyBoardColors();
   SetLabelText(lblDivision, FConfig.Division);
-  FormResizer1 = new TFormResizer(this);
-  FormResizer1->ResizeFonts = true;
-  FormResizer1->MinFontSize = 8;
-  FormResizer1->MaxFontSize = 480;
-  FormResizer1->OnPostResize = [this](TFormResizer&, QWidget* Comp, double, double) {
+  FResizer = new TFormResizer(this);
+  FResizer->ResizeFonts = true;
+  FResizer->MinFontSize = 8;
+  FResizer->MaxFontSize = 480;
+  FResizer->OnPostResize = [this](TFormResizer&, QWidget* Comp, double, double) {
     FormResizer1PostResize(Comp);
   };
-  FormResizer1->InitializeForm();
+  FResizer->InitializeForm();
   // Places and fits the texts at once, also when the window keeps its design size.
-  FormResizer1->ResizeAll();
+  FResizer->ResizeAll();
   ApplyPlayerColors();
   SetCaptionsFromLabels();
 }
@@ -76,7 +76,7 @@ void TfrmDorvane::FormShow() {
 
 void TfrmDorvane::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
-  if (FormResizer1) FormResizer1->ResizeAll();
+  if (FResizer) FResizer->ResizeAll();
 }
 
 // The match outlives its board: from here on it draws on no part of it.
@@ -111,7 +111,7 @@ bool TfrmDorvane::ListenForAppMessages(const QString& Name) {
 
 void TfrmDorvane::AppMessage(uint32_t Message, int64_t WParam) {
   if (Message == WM_APP_RESIZE) {
-    FormResizer1->ResizeAll();
+    FResizer->ResizeAll();
   } else if (Message == WM_APP_POINT_CUE) {
     if (WParam == 2) PlayCue(QStringLiteral("BluePoint"));
     if (WParam == 7) PlayCue(QStringLiteral("RedPoint"));
@@ -127,11 +127,13 @@ void TfrmDorvane::SetStateText(const QString& Text) {
   SetLabelText(lblRoundState, WithUpdateNotice(Text.isEmpty() ? FJudgesNotice : Text));
 }
 void TfrmDorvane::SetStateColor(TColor Color) { SetLabelColor(lblRoundState, Color); }
-void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) { mniPause->setText(Caption); }
+void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) {
+  SetButtonCaption(mniPause, Caption);
+}
 void TfrmDorvane::SetPauseButtonEnabled(bool Enabled) { mniPause->setEnabled(Enabled); }
 
 void TfrmDorvane::SetInjuryButtonCaption(const QString& Caption) {
-  mniStartInjuryTime->setText(Caption);
+  SetButtonCaption(mniStartInjuryTime, Caption);
   // The menu entry keeps its caption; its tick shows injury time running.
   mniStartInjuryTime2->setChecked(Caption == InjuryCancelCaption());
 }

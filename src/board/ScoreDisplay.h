@@ -178,6 +178,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TBoardShape* AddShape(const char* Name, QRect Design, TColor Color);
   void BuildButtons();
   void FormResizer1PostResize(QWidget* Comp);
+  // Sets the caption and fits it inside the button.
+  void SetButtonCaption(QPushButton* Button, const QString& Caption);
   void ApplyBoardColors();
   void SetLabelColor(QLabel* Label, TColor Color);
   // Commands, keys and the popup menu (BoardCommands.cpp).
@@ -216,7 +218,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   // The round flow's state text; the judges' notice stands in while it is empty.
   QString FRoundStateText;
   QString FJudgesNotice;
-  TFormResizer* FormResizer1 = nullptr;
+  // Scales every element with the window.
+  TFormResizer* FResizer = nullptr;
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;
   bool FShown = false;
@@ -233,10 +236,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QLabel* lblRoundState = nullptr;
   QLabel* lblWinner = nullptr;
   QLabel* lblCountDown = nullptr;
-  QLabel* Label7 = nullptr;
+  QLabel* Label7 = nullptr;  // the caption "Red penalties"
   QLabel* lblRedPenalty = nullptr;
   TBoardShape* shpRedPenalty = nullptr;
-  QLabel* Label8 = nullptr;
+  QLabel* Label8 = nullptr;  // the caption "Blue penalties"
   QLabel* lblBluePenalty = nullptr;
   TBoardShape* shpBluePenalty = nullptr;
   std::array<TBoardShape*, 4> shpR{};
@@ -248,7 +251,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QPushButton* mniStartRound = nullptr;
   QPushButton* mniStartInjuryTime = nullptr;
   QPushButton* mniPause = nullptr;
-  QPushButton* cxButton13 = nullptr;
+  QPushButton* cxButton13 = nullptr;  // "^": opens the popup menu
   QPushButton* btnBlueDeduction = nullptr;
   QPushButton* btnBlueWarning = nullptr;
 

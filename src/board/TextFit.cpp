@@ -39,3 +39,19 @@ int FittingPixelSize(QFont Font, const QString& Text, const QRect& Rect, const Q
   }
   return std::max(1, Pixels);
 }
+
+TFittedText FitText(QFont Font, const QString& Text, const QRect& Rect, const QRect& Box,
+                    Qt::Alignment Alignment, int MaxPixels, int MinPixels) {
+  const int Whole = FittingPixelSize(Font, Text, Rect, Box, Alignment, MaxPixels);
+  if (Whole >= MinPixels) return {Whole, Text};
+  const qreal Width = Rect.intersected(Box).width();
+  // A size the box's height cuts down lets more of the text in at that size.
+  int Pixels = std::max(1, std::min(MinPixels, MaxPixels));
+  for (;;) {
+    Font.setPixelSize(Pixels);
+    const QString Shown = QFontMetricsF(Font).elidedText(Text, Qt::ElideRight, Width);
+    const int Fitted = FittingPixelSize(Font, Shown, Rect, Box, Alignment, Pixels);
+    if (Fitted == Pixels || Fitted <= 1) return {Fitted, Shown};
+    Pixels = Fitted;
+  }
+}

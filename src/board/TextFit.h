@@ -16,3 +16,17 @@ QRectF TextInkRect(const QFont& Font, const QString& Text, const QRect& Rect,
 // the anti-aliased edges in the box too.
 int FittingPixelSize(QFont Font, const QString& Text, const QRect& Rect, const QRect& Box,
                      Qt::Alignment Alignment, int MaxPixels);
+
+// What a text box shows: the text, or its start with an ellipsis, and the
+// pixel size to draw it at.
+struct TFittedText {
+  int Pixels;
+  QString Text;
+};
+
+// Text at the largest size that fits (FittingPixelSize). Where that size is
+// below MinPixels the text could no longer be read: it is cut with an
+// ellipsis instead, so that it fits at MinPixels, or at the largest size the
+// box's height allows when that is smaller.
+TFittedText FitText(QFont Font, const QString& Text, const QRect& Rect, const QRect& Box,
+                    Qt::Alignment Alignment, int MaxPixels, int MinPixels);

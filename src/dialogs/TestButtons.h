@@ -44,7 +44,7 @@ class TfrmTestButtons : public QDialog {
   QPushButton* btnClear;
   QPushButton* btnApply;
   QPushButton* btnClose;
-  QTimer* Timer1;
+  QTimer* Timer1;  // polls the gamepads while the dialog is shown
   QTimer* tmrHandset;
 
   void lstJudgeClick();

@@ -6,13 +6,16 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QTextLayout>
 
-#include "widgets/BoardFont.h"
+#include "board/BoardText.h"
 #include "board/BoardTextLayout.h"
+#include "board/ButtonColors.h"
 #include "board/FormResizer.h"
 #include "model/ScoreManager.h"
 #include "support/ui/BoardFixture.h"
+#include "widgets/BoardFont.h"
 
 namespace {
 
@@ -49,10 +52,15 @@ const QSize Sizes[] = {{800, 600},  {1024, 768},  {1280, 1024},
 
 // Where the ink of the label's text falls on the board, the text drawn
 // without the label's clipping so that a cut glyph shows as overflow.
+QString ShownText(const QLabel* Label) {
+  const auto* Text = dynamic_cast<const TBoardText*>(Label);
+  return Text ? Text->ShownText() : Label->text();
+}
+
 QRect DrawnInk(const QLabel* Label) {
   const QRect Rect = Label->geometry();
   const QFontMetrics Metrics(Label->font());
-  const int Margin = Metrics.horizontalAdvance(Label->text()) + Metrics.height();
+  const int Margin = Metrics.horizontalAdvance(ShownText(Label)) + Metrics.height();
   const QRect Area = Rect.adjusted(-Margin, -Margin, Margin, Margin);
   QImage Image(Area.size(), QImage::Format_ARGB32_Premultiplied);
   Image.fill(Qt::transparent);
@@ -61,7 +69,7 @@ QRect DrawnInk(const QLabel* Label) {
     Painter.translate(-Area.topLeft());
     Painter.setFont(Label->font());
     Painter.setPen(Qt::white);
-    Painter.drawText(Rect, int(Label->alignment()) | Qt::TextDontClip, Label->text());
+    Painter.drawText(Rect, int(Label->alignment()) | Qt::TextDontClip, ShownText(Label));
   }
   int Left = Image.width(), Top = Image.height(), Right = -1, Bottom = -1;
   for (int Y = 0; Y < Image.height(); ++Y) {
@@ -118,6 +126,13 @@ TEST_P(BoardTextFitTest, EveryTextInsideItsBoxAndClearOfTheOthers) {
     SCOPED_TRACE(Name.toStdString());
     const QRect Ink = DrawnInk(Label);
     ASSERT_FALSE(Ink.isNull()) << "nothing drawn";
+    // A text too long to read at the size that fits shows its start.
+    const QString Shown = ShownText(Label);
+    if (Shown != Label->text()) {
+      EXPECT_TRUE(Shown.endsWith(QChar(0x2026)) && Label->text().startsWith(Shown.chopped(1)) &&
+                  Shown.size() > 1)
+          << Shown.toStdString();
+    }
     const QRect Box = BoardTextPlace(Name, Size).Box;
     EXPECT_TRUE(Box.contains(Ink))
         << "ink " << Repr(Ink).toStdString() << " box " << Repr(Box).toStdString();
@@ -143,12 +158,67 @@ INSTANTIATE_TEST_SUITE_P(SizesAndContents, BoardTextFitTest,
                          testing::Combine(testing::ValuesIn(Sizes), testing::ValuesIn(Contents)),
                          CaseName);
 
-// The smallest window the board is used in: the scores and the short texts.
-// (Forty-character names have no legible size in a box six pixels high.)
+// The smallest window the board is used in, also with long names and divisions.
 INSTANTIATE_TEST_SUITE_P(SmallestWindow, BoardTextFitTest,
                          testing::Combine(testing::Values(QSize(200, 150)),
-                                          testing::ValuesIn(Contents, Contents + 4)),
+                                          testing::ValuesIn(Contents)),
                          CaseName);
+
+// The smallest window cuts what it cannot show legibly; the board still
+// holds the whole text (the live feed and the winner's line read it), and a
+// window with room for it shows it whole again.
+TEST_F(TBoardFixture, TextsTooLongForTheSmallestWindowShowTheirStart) {
+  const QString Division = QString::fromUtf8(kDivision60);
+  const QString RedName = QStringLiteral("Maximilian Alexander Wolfgang Oberhausen");
+  Board().SetDivision(Division);
+  Board().SetPlayerNames(RedName, QStringLiteral("Blue"));
+  const auto* DivisionText =
+      dynamic_cast<TBoardText*>(Board().Label(QStringLiteral("lblDivision")));
+  const auto* NameText =
+      dynamic_cast<TBoardText*>(Board().Label(QStringLiteral("lblRedPlayerName")));
+  ASSERT_TRUE(DivisionText && NameText);
+
+  Board().resize(200, 150);
+  EXPECT_TRUE(DivisionText->ShownText().startsWith(QStringLiteral("Sen")));
+  EXPECT_TRUE(DivisionText->ShownText().endsWith(QChar(0x2026)));
+  EXPECT_TRUE(NameText->ShownText().startsWith(QStringLiteral("Max")));
+  EXPECT_TRUE(NameText->ShownText().endsWith(QChar(0x2026)));
+  EXPECT_GE(NameText->font().pixelSize(), 4);
+  EXPECT_EQ(DivisionText->text(), Division);
+  EXPECT_EQ(NameText->text(), RedName);
+
+  Board().resize(1920, 1080);
+  EXPECT_EQ(DivisionText->ShownText(), Division);
+  EXPECT_EQ(NameText->ShownText(), RedName);
+}
+
+// The operator's captions follow the board's height and the buttons its
+// width: on 5:4 and 4:3 screens and in the smallest window the long ones
+// shrink until they fit inside the border; the short ones keep their size.
+TEST_F(TBoardFixture, ButtonCaptionsFitTheirButtons) {
+  const QSize Sizes[] = {{1280, 1024}, {1024, 768}, {800, 600}, {1920, 1080}, {200, 150}};
+  for (const QSize& Size : Sizes) {
+    Board().resize(Size);
+    // A caption changed at this size fits too.
+    Board().SetPauseButtonCaption(QStringLiteral("Continue"));
+    const double HeightRatio = Size.height() / double(TfrmDorvane::DesignHeight);
+    const int ResizerPixels = PointsToPixels(ScaledFontSize(10, HeightRatio, 8, 480));
+    for (const QPushButton* Button : Board().findChildren<QPushButton*>()) {
+      const QString Caption = Button->text();
+      SCOPED_TRACE(Size.width() * 10000 + Size.height());
+      SCOPED_TRACE(Caption.toStdString());
+      const QFontMetrics Metrics(Button->font());
+      const QRect Ink = Metrics.tightBoundingRect(Caption);
+      EXPECT_LE(Metrics.horizontalAdvance(Caption), Button->width() - 2 * ButtonBorder);
+      EXPECT_LE(Ink.width(), Button->width() - 2 * ButtonBorder);
+      EXPECT_LE(Ink.height(), Button->height() - 2 * ButtonBorder);
+      EXPECT_LE(Button->font().pixelSize(), ResizerPixels);
+      if (Caption == QLatin1String("+ Hong") && Size.width() >= 800) {
+        EXPECT_EQ(Button->font().pixelSize(), ResizerPixels) << "shrunk with room to spare";
+      }
+    }
+  }
+}
 
 // Where a text fits, it keeps the size the layout gives it: at 1080 lines the
 // score is at the 480 pt limit, and a 2160-line screen doubles it.

@@ -27,6 +27,7 @@
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "support/AllocationCounter.h"
+#include "support/core/FakeSoundPlayer.h"
 #include "support/core/VirtualGamepads.h"
 
 namespace {

@@ -28,6 +28,8 @@
 #include "platform/TimeSource.h"
 #include "record/MatchRecords.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/FakeSoundPlayer.h"
+#include "support/core/FakeTimeSource.h"
 
 // What the board shows right now.
 struct TBoardState {

@@ -14,6 +14,7 @@
 #include "platform/UserFolders.h"
 #include "record/ASCIIFileReader.h"
 #include "record/MatchRecords.h"
+#include "support/core/FakeTimeSource.h"
 
 namespace {
 

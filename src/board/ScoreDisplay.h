@@ -127,6 +127,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void ShowScore(TSide Side, const TDorvaneMgr& ScoreMgr) override;
   void ShowPenalty(TSide Side, const TDorvaneMgr& ScoreMgr) override;
   void ShowAllScores(const TDorvaneMgr& ScoreMgr) override;
+  void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) override;
   void ShowPlayers(const QString& RedName, const QString& BlueName,
                    const QString& Division) override;
 

@@ -111,7 +111,7 @@ void TElectronicScoring::CheckJudgeVotes() {
   }
 }
 
-void TElectronicScoring::JudgeButtonClick(TMyJoyStick&, TJoyButton&, int32_t, double, bool&) {
+void TElectronicScoring::PressReleased() {
   if (!tmrHandSet.isActive()) tmrHandSet.start();
 }
 

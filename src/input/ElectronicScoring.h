@@ -6,10 +6,8 @@
 class QTimer;
 class TBoardLight;
 class TDorvaneMgr;
-class TJoyButton;
 class TJudge;
 class TJudgeList;
-class TMyJoyStick;
 class TTKDConfig;
 
 // How long a judge's light shows a press, from the press's start.
@@ -40,10 +38,9 @@ class TElectronicScoring {
   // After every poll of the gamepads: refreshes the lights, then, while the
   // clock runs, awards each category whose votes reach NumButtons.
   void CheckJudgeVotes();
-  // A released press: keeps the lights refreshing. Leaves Handled false, so
-  // the press stays a vote until it is consumed or ages out.
-  void JudgeButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
-                        double PressStart, bool& Handled);
+  // A released press: keeps the lights refreshing. The press stays a vote
+  // until it is consumed or ages out.
+  void PressReleased();
   // The lights of the first four judges.
   void tmrHandSetTimer();
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "input/Judges.h"
+#include "match/MatchJudgeLights.h"
 #include "match/MatchViews.h"
 #include "model/Side.h"
 
@@ -32,8 +33,6 @@ class TMatch {
 
   void Attach(TMatchView& View);
   void Detach(TMatchView& View);
-  // Judge n's lights at position n - 1 (null where the view has none).
-  void SetJudgeLights(const TJudgeLights& RedLights, const TJudgeLights& BlueLights);
   // Why the gamepads could not be opened at start; empty when they could.
   const QString& GamepadError() const { return FGamepadError; }
 
@@ -83,6 +82,7 @@ class TMatch {
 
   const TTKDConfig& FConfig;
   TMatchViews FViews;
+  TMatchJudgeLights FJudgeLights{FViews};
   QString FGamepadError;
   QTimer FJudgeLightTimer;
   std::unique_ptr<TMatchRecords> FRecords;

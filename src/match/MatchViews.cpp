@@ -14,6 +14,10 @@ void TMatchViews::ForEach(const std::function<void(TMatchView&)>& Show) const {
   for (TMatchView* View : Views) Show(*View);
 }
 
+void TMatchViews::ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) const {
+  ForEach([&](TMatchView& View) { View.ShowJudgeLight(Side, Judge, Color); });
+}
+
 void TMatchViews::SetClockText(const QString& Text) {
   ForEach([&](TMatchView& View) { View.SetClockText(Text); });
 }

@@ -12,6 +12,7 @@ class TMatchViews : public TBoardView {
   void Attach(TMatchView& View);
   void Detach(TMatchView& View);
   void ForEach(const std::function<void(TMatchView&)>& Show) const;
+  void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) const;
 
   void SetClockText(const QString& Text) override;
   void SetClockColor(TColor Color) override;

@@ -145,7 +145,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void SetInjuryButtonEnabled(bool Enabled) override;
   void SetClockCommandsEnabled(bool ClockExists) override;
   void SetRoundField(int Round) override;
-  void ShowWinner(bool Red, bool Lit) override;
+  void ShowWinner(TSide Winner, bool Lit) override;
   void HideWinner() override;
   void ShowError(const QString& Message) override;
 

@@ -49,8 +49,8 @@ void TMatchViews::SetRoundField(int Round) {
   ForEach([&](TMatchView& View) { View.SetRoundField(Round); });
 }
 
-void TMatchViews::ShowWinner(bool Red, bool Lit) {
-  ForEach([&](TMatchView& View) { View.ShowWinner(Red, Lit); });
+void TMatchViews::ShowWinner(TSide Winner, bool Lit) {
+  ForEach([&](TMatchView& View) { View.ShowWinner(Winner, Lit); });
 }
 
 void TMatchViews::HideWinner() {

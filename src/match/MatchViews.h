@@ -24,7 +24,7 @@ class TMatchViews : public TBoardView {
   void SetInjuryButtonEnabled(bool Enabled) override;
   void SetClockCommandsEnabled(bool ClockExists) override;
   void SetRoundField(int Round) override;
-  void ShowWinner(bool Red, bool Lit) override;
+  void ShowWinner(TSide Winner, bool Lit) override;
   void HideWinner() override;
   // An error is shown once, by the first view, not once per view.
   void ShowError(const QString& Message) override;

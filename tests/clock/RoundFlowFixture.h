@@ -113,9 +113,9 @@ class TFakeBoardView : public TBoardView {
     (Red ? Board.RedScoreText : Board.BlueScoreText) = Text;
     (Red ? RedScoreTexts : BlueScoreTexts) << Text;
   }
-  void ShowWinner(bool Red, bool Lit) override {
+  void ShowWinner(TSide Winner, bool Lit) override {
     Changed();
-    Board.Winner = QLatin1String(Red ? "red" : "blue");
+    Board.Winner = QLatin1String(Winner == TSide::Red ? "red" : "blue");
     Board.WinnerLit = Lit;
     WinnerPhases.push_back(Lit);
   }

@@ -54,7 +54,9 @@ class TRecordingView : public TMatchView {
     Log << QString("clock exists %1").arg(ClockExists);
   }
   void SetRoundField(int Round) override { Log << QString("round field %1").arg(Round); }
-  void ShowWinner(bool Red, bool Lit) override { Log << QString("winner %1 %2").arg(Red).arg(Lit); }
+  void ShowWinner(TSide Winner, bool Lit) override {
+    Log << QString("winner %1 %2").arg(Winner == TSide::Red).arg(Lit);
+  }
   void HideWinner() override { Log << "winner hidden"; }
   void ShowError(const QString& Message) override { Log << "error " + Message; }
 

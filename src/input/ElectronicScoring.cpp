@@ -13,7 +13,6 @@
 #include "model/Settings.h"
 #include "model/Side.h"
 #include "platform/TimeSource.h"
-#include "record/SoundCues.h"
 
 namespace {
 
@@ -59,7 +58,6 @@ void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category) {
   } else {
     ScoreMgr.SetBlueScore(ScoreMgr.BlueScore() + Category.Points);
   }
-  PlayCue(QString::fromLatin1(Category.Cue));
 }
 
 }  // namespace
@@ -79,12 +77,13 @@ void KeepRefreshing(QTimer& Timer, bool AnyLit) {
 
 TElectronicScoring::TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr,
                                        QTimer& HandSetTimer, const TTKDConfig& Config,
-                                       TClockRunning ClockRunning)
+                                       TClockRunning ClockRunning, TCuePlayer CuePlayer)
     : FJudges(Judges),
       FScoreMgr(ScoreMgr),
       tmrHandSet(HandSetTimer),
       FConfig(Config),
-      FClockRunning(std::move(ClockRunning)) {}
+      FClockRunning(std::move(ClockRunning)),
+      FCuePlayer(std::move(CuePlayer)) {}
 
 void TElectronicScoring::CheckJudgeVotes() {
   tmrHandSetTimer();
@@ -106,6 +105,7 @@ void TElectronicScoring::CheckJudgeVotes() {
     }
     if (Counted < Needed) continue;
     Award(FScoreMgr, Category);
+    FCuePlayer(QString::fromLatin1(Category.Cue));
     // Every counted vote is used up by this point, however many were needed.
     for (int32_t Vote = 0; Vote < Counted; ++Vote)
       Votes[static_cast<size_t>(Vote)]->Pending = false;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+class QString;
 class QTimer;
 class TBoardLight;
 class TDorvaneMgr;
@@ -30,10 +31,12 @@ void KeepRefreshing(QTimer& Timer, bool AnyLit);
 class TElectronicScoring {
  public:
   using TClockRunning = std::function<bool()>;
+  using TCuePlayer = std::function<void(const QString& Name)>;
 
-  // ClockRunning tells whether a clock counts round time (csRunning).
+  // ClockRunning tells whether a clock counts round time (csRunning);
+  // CuePlayer plays the sound cue of each award.
   TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr, QTimer& HandSetTimer,
-                     const TTKDConfig& Config, TClockRunning ClockRunning);
+                     const TTKDConfig& Config, TClockRunning ClockRunning, TCuePlayer CuePlayer);
 
   // After every poll of the gamepads: refreshes the lights, then, while the
   // clock runs, awards each category whose votes reach NumButtons.
@@ -50,4 +53,5 @@ class TElectronicScoring {
   QTimer& tmrHandSet;
   const TTKDConfig& FConfig;
   TClockRunning FClockRunning;
+  TCuePlayer FCuePlayer;
 };

@@ -146,9 +146,9 @@ void TMatch::JournalScores() {
 
 // The clock hands each click and the end of each poll to the judges' scoring.
 void TMatch::ConnectElectronicScoring() {
-  FElectronicScoring =
-      std::make_unique<TElectronicScoring>(*FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
-                                           [this] { return FRoundFlow->ClockRunning(); });
+  FElectronicScoring = std::make_unique<TElectronicScoring>(
+      *FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
+      [this] { return FRoundFlow->ClockRunning(); }, PlayCue);
   TElectronicScoring& Scoring = *FElectronicScoring;
   FRoundFlow->ScoreJudgesWith(Scoring);
   QObject::connect(&FJudgeLightTimer, &QTimer::timeout, [&Scoring] { Scoring.tmrHandSetTimer(); });

@@ -20,6 +20,7 @@
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
+#include "record/SoundCues.h"
 #include "support/core/FakeJoystickApi.h"
 #include "support/core/FakeSoundPlayer.h"
 #include "support/core/FakeTimeSource.h"
@@ -68,7 +69,8 @@ class ElectronicScoringTest : public testing::Test {
       Blue[Index] = &BlueLights[Index];
     }
     BuildJudges(JudgeList, *JoySticks, Config, Red, Blue);
-    Scoring.emplace(JudgeList, Mgr, HandSet, Config, [this] { return Running; });
+    Scoring.emplace(
+        JudgeList, Mgr, HandSet, Config, [this] { return Running; }, PlayCue);
     JoySticks->OnPoll = [this](TSysJoySticks&) { Scoring->CheckJudgeVotes(); };
     for (int32_t Pad = 0; Pad < JoySticks->Count(); ++Pad) {
       JoySticks->LockList()[Pad].OnButtonClick = [this](TMyJoyStick&, TJoyButton&, int32_t, double,

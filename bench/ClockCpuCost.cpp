@@ -30,6 +30,7 @@
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
+#include "support/core/FakeSoundPlayer.h"
 #include "support/core/VirtualGamepads.h"
 
 namespace {

@@ -26,7 +26,9 @@
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
+#include "record/SoundCues.h"
 #include "support/AllocationCounter.h"
+#include "support/core/FakeSoundPlayer.h"
 #include "support/core/VirtualGamepads.h"
 
 namespace {
@@ -97,7 +99,8 @@ void MeasureCheckWithoutAward(const TTKDConfig& Config, TVirtualGamepads& Pads, 
   BuildJudges(Judges, JoySticks, Config, {}, {});
   TDorvaneMgr Mgr;
   QTimer HandSet;
-  TElectronicScoring Scoring(Judges, Mgr, HandSet, Config, [] { return true; });
+  TElectronicScoring Scoring(
+      Judges, Mgr, HandSet, Config, [] { return true; }, PlayCue);
   if (LightsLit) {
     for (int Pad = 0; Pad < 4; ++Pad) Pads.Press(Pad, RedOne);
     JoySticks.Poll();

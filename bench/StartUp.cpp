@@ -24,6 +24,7 @@
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
+#include "support/core/FakeSoundPlayer.h"
 
 namespace {
 

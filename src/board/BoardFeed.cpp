@@ -56,8 +56,9 @@ TColor TextColor(const QWidget* Widget) {
   return FromQColor(Widget->palette().color(QPalette::WindowText));
 }
 
-TSideSnapshot Side(TfrmDorvane& Board, TMatch& Match, bool Red) {
+TSideSnapshot SideSnapshot(TfrmDorvane& Board, TMatch& Match, TSide Side) {
   const TDorvaneMgr& Mgr = Match.ScoreMgr();
+  const bool Red = Side == TSide::Red;
   const QString Colour = Red ? QStringLiteral("Red") : QStringLiteral("Blue");
   TSideSnapshot Result;
   Result.Name = Board.Label(QStringLiteral("lbl%1PlayerName").arg(Colour))->text();
@@ -87,8 +88,8 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, d
   const TDorvaneMgr& Mgr = Match.ScoreMgr();
   TMatchSnapshot Result;
   Result.Division = Board.Label(QStringLiteral("lblDivision"))->text();
-  Result.Red = Side(Board, Match, true);
-  Result.Blue = Side(Board, Match, false);
+  Result.Red = SideSnapshot(Board, Match, TSide::Red);
+  Result.Blue = SideSnapshot(Board, Match, TSide::Blue);
   Result.Round = Mgr.Round();
   Result.Rounds = Match.Config().Rounds;
   Result.SuddenDeath = Match.RoundFlow().SuddenDeathActive();

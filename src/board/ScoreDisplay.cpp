@@ -40,7 +40,6 @@ void TfrmDorvane::FormCreate() {
   new TBoardFocusKeeper(this);
   // Without a joystick driver the match is still kept by hand.
   if (!FMatch.GamepadError().isEmpty()) ShowErrorBox(this, FMatch.GamepadError());
-  FMatch.SetJudgeLights({shpR[0], shpR[1], shpR[2], shpR[3]}, {shpB[0], shpB[1], shpB[2], shpB[3]});
   FMatch.Attach(*this);
   WatchJudgePads();
 
@@ -80,15 +79,16 @@ void TfrmDorvane::resizeEvent(QResizeEvent* Event) {
 }
 
 // The match outlives its board: from here on it draws on no part of it.
-void TfrmDorvane::FormDestroy() {
-  FMatch.Detach(*this);
-  FMatch.SetJudgeLights({}, {});
-}
+void TfrmDorvane::FormDestroy() { FMatch.Detach(*this); }
 
 TJudgeList& TfrmDorvane::Judges() { return FMatch.Judges(); }
 TSysJoySticks& TfrmDorvane::JoySticks() { return FMatch.JoySticks(); }
 TDorvaneMgr& TfrmDorvane::ScoreMgr() { return FMatch.ScoreMgr(); }
 TRoundFlow& TfrmDorvane::RoundFlow() { return FMatch.RoundFlow(); }
+
+void TfrmDorvane::ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) {
+  (Side == TSide::Red ? shpR : shpB).at(static_cast<size_t>(Judge))->SetLightColor(Color);
+}
 
 TBoardLight& TfrmDorvane::RedLight(int Judge) { return *shpR.at(Judge - 1); }
 TBoardLight& TfrmDorvane::BlueLight(int Judge) { return *shpB.at(Judge - 1); }

@@ -128,6 +128,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void ShowScore(TSide Side, const TDorvaneMgr& ScoreMgr) override;
   void ShowPenalty(TSide Side, const TDorvaneMgr& ScoreMgr) override;
   void ShowAllScores(const TDorvaneMgr& ScoreMgr) override;
+  void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) override;
   void ShowPlayers(const QString& RedName, const QString& BlueName,
                    const QString& Division) override;
   // A mark on the lights of a judge whose pad is missing, and the state
@@ -148,7 +149,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void SetInjuryButtonEnabled(bool Enabled) override;
   void SetClockCommandsEnabled(bool ClockExists) override;
   void SetRoundField(int Round) override;
-  void ShowWinner(bool Red, bool Lit) override;
+  void ShowWinner(TSide Winner, bool Lit) override;
   void HideWinner() override;
   void ShowError(const QString& Message) override;
 

@@ -15,7 +15,8 @@ TColor TextColor(const QLabel* Label) {
 
 }  // namespace
 
-void TfrmDorvane::ShowWinner(bool Red, bool Lit) {
+void TfrmDorvane::ShowWinner(TSide Winner, bool Lit) {
+  const bool Red = Winner == TSide::Red;
   const QLabel* Name = Red ? lblRedPlayerName : lblBluePlayerName;
   SetLabelText(lblWinner, Name->text() + QStringLiteral(" wins"));
   lblRoundState->hide();

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "model/Colors.h"
+#include "model/Side.h"
 
 // What the round flow and the winner rules change on the board. The
 // scoreboard window implements it; tests use a fake.
@@ -31,7 +32,7 @@ class TBoardView {
 
   // The winner: named in the state line's place, the winner's score blinking
   // in two colours (Lit is the phase) while both scores keep their numbers.
-  virtual void ShowWinner(bool Red, bool Lit) = 0;
+  virtual void ShowWinner(TSide Winner, bool Lit) = 0;
   virtual void HideWinner() = 0;
 
   // An error of a clock run, shown in the "Dorvane" error box.

@@ -9,6 +9,7 @@
 
 #include "clock/BoardView.h"
 #include "clock/TimerThread.h"
+#include "input/ElectronicScoring.h"
 #include "model/DorvaneError.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"
@@ -103,8 +104,13 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   Clock.OnStateChange = [this](TTimerThread& Sender, TClockState State) {
     ClockStateChanged(Sender, State);
   };
-  if (OnJudgeButtonClick) Clock.OnButtonClick = OnJudgeButtonClick;
-  if (OnCheckJudgeVotes) Clock.OnPoll = OnCheckJudgeVotes;
+  if (FScoring) {
+    TElectronicScoring& Scoring = *FScoring;
+    Clock.OnButtonClick = [&Scoring](TMyJoyStick&, TJoyButton&, int32_t, double, bool&) {
+      Scoring.PressReleased();
+    };
+    Clock.OnPoll = [&Scoring](TSysJoySticks&) { Scoring.CheckJudgeVotes(); };
+  }
   Clock.OnError = [this](TTimerThread&, const QString& Message) { FView.ShowError(Message); };
   Clock.OnTerminate = [this](TTimerThread& Sender) { RoundEnded(Sender); };
 }

@@ -8,10 +8,9 @@
 class QTimer;
 class TBoardView;
 class TDorvaneMgr;
+class TElectronicScoring;
 class TSysJoySticks;
 class TMatchRecords;
-class TMyJoyStick;
-class TJoyButton;
 class TTKDConfig;
 class TTimerThread;
 enum TClockState : uint8_t;
@@ -22,11 +21,6 @@ enum TClockState : uint8_t;
 // views are changed only through TBoardView.
 class TRoundFlow {
  public:
-  using TJudgeClickEvent =
-      std::function<void(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
-                         double PressStart, bool& Handled)>;
-  using TJudgePollEvent = std::function<void(TSysJoySticks& Sender)>;
-
   TRoundFlow(TBoardView& View, TDorvaneMgr& ScoreMgr, TSysJoySticks& JoySticks,
              const TTKDConfig& Config, const TMatchRecords& Records);
   // Ends a running clock and returns once its thread can no longer call back.
@@ -86,10 +80,10 @@ class TRoundFlow {
   // (held in a pause or injury); csEnded once the run has ended.
   std::function<void(TClockState State, double RoundLeft)> OnClockChange;
 
-  // Electronic scoring's handlers, forwarded from the clock thread to the
-  // main thread while the clock waits. Set by the match before a start.
-  TJudgeClickEvent OnJudgeButtonClick;
-  TJudgePollEvent OnCheckJudgeVotes;
+  // The judges' scoring gets each released press and the end of each poll
+  // of the clocks started from now on (on the main thread, while the clock
+  // waits). Set by the match before a start.
+  void ScoreJudgesWith(TElectronicScoring& Scoring) { FScoring = &Scoring; }
 
  private:
   // The clock's notifications, run on the main thread while the clock waits.
@@ -121,6 +115,7 @@ class TRoundFlow {
   TSysJoySticks& FJoySticks;
   const TTKDConfig& FConfig;
   const TMatchRecords& FRecords;
+  TElectronicScoring* FScoring = nullptr;
   bool FSuddenDeathActive = false;
   std::unique_ptr<TTimerThread> FTimerThread;
   // The remaining time last written to the clock display.

@@ -119,7 +119,7 @@ void TRoundFlow::WinnerChanged() {
   if (Winner != RedWins && Winner != BlueWins) return;
   const bool RedWon = Winner == RedWins;
   FWinnerLit = true;
-  FView.ShowWinner(RedWon, FWinnerLit);
+  FView.ShowWinner(RedWon ? TSide::Red : TSide::Blue, FWinnerLit);
   tmrWinner->start();
   if (FConfig.SaveScores) {
     FRecords.WriteScoreRecord(QStringLiteral("WINNER,") +
@@ -133,7 +133,7 @@ void TRoundFlow::tmrWinnerTimer() {
   const uint8_t Winner = FScoreMgr.Winner();
   if (Winner == RedWins || Winner == BlueWins) {
     FWinnerLit = !FWinnerLit;
-    FView.ShowWinner(Winner == RedWins, FWinnerLit);
+    FView.ShowWinner(Winner == RedWins ? TSide::Red : TSide::Blue, FWinnerLit);
   }
   if (FScoreMgr.Winner() != NoWinner) tmrWinner->start();
 }

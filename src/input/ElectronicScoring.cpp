@@ -12,8 +12,8 @@
 #include "model/BoardLight.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
+#include "model/Side.h"
 #include "platform/TimeSource.h"
-#include "record/SoundCues.h"
 
 namespace {
 
@@ -21,18 +21,18 @@ namespace {
 // button shared by two categories counts first in the earlier one.
 struct TVoteCategory {
   TJoyButton* TJudge::*Button;
-  bool Red;
+  TSide Side;
   int32_t Points;
   const char* Cue;
 };
 
 constexpr TVoteCategory VoteCategories[] = {
-    {&TJudge::RedOnePoint, true, 1, "RedPoint"},
-    {&TJudge::RedTwoPoint, true, 2, "Red2Point"},
-    {&TJudge::RedThreePoint, true, 3, "Red3Point"},
-    {&TJudge::BlueOnePoint, false, 1, "BluePoint"},
-    {&TJudge::BlueTwoPoint, false, 2, "Blue2Point"},
-    {&TJudge::BlueThreePoint, false, 3, "Blue3Point"},
+    {&TJudge::RedOnePoint, TSide::Red, 1, "RedPoint"},
+    {&TJudge::RedTwoPoint, TSide::Red, 2, "Red2Point"},
+    {&TJudge::RedThreePoint, TSide::Red, 3, "Red3Point"},
+    {&TJudge::BlueOnePoint, TSide::Blue, 1, "BluePoint"},
+    {&TJudge::BlueTwoPoint, TSide::Blue, 2, "Blue2Point"},
+    {&TJudge::BlueThreePoint, TSide::Blue, 3, "Blue3Point"},
 };
 
 // The colour of the lowest value pressed within the light's time; none when
@@ -54,12 +54,11 @@ int32_t ShowSideLight(TBoardLight* Light, std::optional<TColor> Color) {
 int32_t JudgesOnBoard(const TJudgeList& Judges) { return std::min(Judges.Count(), MaxJudges); }
 
 void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category) {
-  if (Category.Red) {
+  if (Category.Side == TSide::Red) {
     ScoreMgr.SetRedScore(ScoreMgr.RedScore() + Category.Points);
   } else {
     ScoreMgr.SetBlueScore(ScoreMgr.BlueScore() + Category.Points);
   }
-  PlayCue(QString::fromLatin1(Category.Cue));
 }
 
 }  // namespace
@@ -79,12 +78,13 @@ void KeepRefreshing(QTimer& Timer, bool AnyLit) {
 
 TElectronicScoring::TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr,
                                        QTimer& HandSetTimer, const TTKDConfig& Config,
-                                       TClockRunning ClockRunning)
+                                       TClockRunning ClockRunning, TCuePlayer CuePlayer)
     : FJudges(Judges),
       FScoreMgr(ScoreMgr),
       tmrHandSet(HandSetTimer),
       FConfig(Config),
-      FClockRunning(std::move(ClockRunning)) {
+      FClockRunning(std::move(ClockRunning)),
+      FCuePlayer(std::move(CuePlayer)) {
   FPressLog.OnLine = [this](const TJudgeAuditLine& Line) { WriteJudgesAuditLine(FConfig, Line); };
 }
 
@@ -115,13 +115,14 @@ void TElectronicScoring::CheckJudgeVotes() {
     if (Counted < Needed) continue;
     FPressLog.Scored({Votes.begin(), Votes.begin() + Counted}, CheckTime);
     Award(FScoreMgr, Category);
+    FCuePlayer(QString::fromLatin1(Category.Cue));
     // Every counted vote is used up by this point, however many were needed.
     for (int32_t Vote = 0; Vote < Counted; ++Vote)
       Votes[static_cast<size_t>(Vote)]->Pending = false;
   }
 }
 
-void TElectronicScoring::JudgeButtonClick(TMyJoyStick&, TJoyButton&, int32_t, double, bool&) {
+void TElectronicScoring::PressReleased() {
   if (!tmrHandSet.isActive()) tmrHandSet.start();
 }
 

@@ -5,13 +5,12 @@
 
 #include "input/JudgePressLog.h"
 
+class QString;
 class QTimer;
 class TBoardLight;
 class TDorvaneMgr;
-class TJoyButton;
 class TJudge;
 class TJudgeList;
-class TMyJoyStick;
 class TTKDConfig;
 
 // How long a judge's light shows a press, from the press's start.
@@ -34,19 +33,20 @@ void KeepRefreshing(QTimer& Timer, bool AnyLit);
 class TElectronicScoring {
  public:
   using TClockRunning = std::function<bool()>;
+  using TCuePlayer = std::function<void(const QString& Name)>;
 
-  // ClockRunning tells whether a clock counts round time (csRunning).
+  // ClockRunning tells whether a clock counts round time (csRunning);
+  // CuePlayer plays the sound cue of each award.
   TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr, QTimer& HandSetTimer,
-                     const TTKDConfig& Config, TClockRunning ClockRunning);
+                     const TTKDConfig& Config, TClockRunning ClockRunning, TCuePlayer CuePlayer);
 
   // After every poll of the gamepads: notes the judges' presses, refreshes
   // the lights, then, while the clock runs, awards each category whose votes
   // reach NumButtons and drops the votes older than Transiency.
   void CheckJudgeVotes();
-  // A released press: keeps the lights refreshing. Leaves Handled false, so
-  // the press stays a vote until it is consumed or ages out.
-  void JudgeButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
-                        double PressStart, bool& Handled);
+  // A released press: keeps the lights refreshing. The press stays a vote
+  // until it is consumed or ages out.
+  void PressReleased();
   // The lights of the first four judges.
   void tmrHandSetTimer();
   // The judges' presses of the current match; every line goes to the audit file.
@@ -59,4 +59,5 @@ class TElectronicScoring {
   QTimer& tmrHandSet;
   const TTKDConfig& FConfig;
   TClockRunning FClockRunning;
+  TCuePlayer FCuePlayer;
 };

@@ -18,10 +18,6 @@ class TGamepadWatch : public QObject {
   TGamepadWatch(TSysJoySticks& JoySticks, TJudgeList& Judges, const TTKDConfig& Config,
                 const TJudgeLights& RedLights, const TJudgeLights& BlueLights);
 
-  // The lights a judge seated from now on gets.
-  void SetLights(const TJudgeLights& RedLights, const TJudgeLights& BlueLights) {
-    FSlots.SetLights(RedLights, BlueLights);
-  }
   // One look now; the timer calls it too.
   void Check();
   // Raised after every look, for views that show the pads' state.

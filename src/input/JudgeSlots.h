@@ -22,10 +22,6 @@ class TJudgeSlots {
   // judge number.
   TJudgeSlots(TJudgeList& Judges, const TJudgeLights& RedLights, const TJudgeLights& BlueLights);
 
-  void SetLights(const TJudgeLights& RedLights, const TJudgeLights& BlueLights) {
-    FRedLights = RedLights;
-    FBlueLights = BlueLights;
-  }
   // Frees the seats of unplugged pads, then seats the Added pads in order.
   // A new judge gets the button numbers of Config.
   void Update(const std::vector<TMyJoyStick*>& Added, const TTKDConfig& Config);

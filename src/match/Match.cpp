@@ -1,7 +1,5 @@
 #include "match/Match.h"
 
-#include <algorithm>
-
 #include "clock/RoundFlow.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
@@ -70,7 +68,8 @@ TMatch::TMatch(const TTKDConfig& Config)
   FJudgeLightTimer.setInterval(1);
   FJudges = std::make_unique<TJudgeList>();
   OpenGamepads();
-  BuildJudges(*FJudges, *FJoySticks, FConfig, {}, {});
+  BuildJudges(*FJudges, *FJoySticks, FConfig, FJudgeLights.Of(TSide::Red),
+              FJudgeLights.Of(TSide::Blue));
   FScoreMgr = std::make_unique<TDorvaneMgr>();
   ConnectScoreEvents();
   FRoundFlow = std::make_unique<TRoundFlow>(FViews, *FScoreMgr, *FJoySticks, FConfig, *FRecords);
@@ -78,8 +77,8 @@ TMatch::TMatch(const TTKDConfig& Config)
     FJournal->ClockChanged(State, RoundLeft);
   };
   ConnectElectronicScoring();
-  FGamepadWatch =
-      std::make_unique<TGamepadWatch>(*FJoySticks, *FJudges, FConfig, FRedLights, FBlueLights);
+  FGamepadWatch = std::make_unique<TGamepadWatch>(
+      *FJoySticks, *FJudges, FConfig, FJudgeLights.Of(TSide::Red), FJudgeLights.Of(TSide::Blue));
   FGamepadWatch->OnChecked = [this] {
     FViews.ForEach([](TMatchView& View) { View.ShowJudgePads(); });
   };
@@ -156,16 +155,11 @@ void TMatch::JournalScores() {
 
 // The clock hands each click and the end of each poll to the judges' scoring.
 void TMatch::ConnectElectronicScoring() {
-  FElectronicScoring =
-      std::make_unique<TElectronicScoring>(*FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
-                                           [this] { return FRoundFlow->ClockRunning(); });
+  FElectronicScoring = std::make_unique<TElectronicScoring>(
+      *FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
+      [this] { return FRoundFlow->ClockRunning(); }, PlayCue);
   TElectronicScoring& Scoring = *FElectronicScoring;
-  FRoundFlow->OnJudgeButtonClick = [&Scoring](TMyJoyStick& Sender, TJoyButton& Button,
-                                              int32_t ButtonNumber, double PressStart,
-                                              bool& Handled) {
-    Scoring.JudgeButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
-  };
-  FRoundFlow->OnCheckJudgeVotes = [&Scoring](TSysJoySticks&) { Scoring.CheckJudgeVotes(); };
+  FRoundFlow->ScoreJudgesWith(Scoring);
   QObject::connect(&FJudgeLightTimer, &QTimer::timeout, [&Scoring] { Scoring.tmrHandSetTimer(); });
 }
 
@@ -178,17 +172,6 @@ std::vector<TJudgeSummary> TMatch::JudgesReport() {
 void TMatch::Attach(TMatchView& View) { FViews.Attach(View); }
 
 void TMatch::Detach(TMatchView& View) { FViews.Detach(View); }
-
-void TMatch::SetJudgeLights(const TJudgeLights& RedLights, const TJudgeLights& BlueLights) {
-  FRedLights = RedLights;
-  FBlueLights = BlueLights;
-  FGamepadWatch->SetLights(RedLights, BlueLights);
-  for (int32_t Index = 0; Index < std::min(FJudges->Count(), MaxJudges); ++Index) {
-    TJudge& Judge = FJudges->Items(Index);
-    Judge.RedIndicator = RedLights[static_cast<size_t>(Index)];
-    Judge.BlueIndicator = BlueLights[static_cast<size_t>(Index)];
-  }
-}
 
 // ---- Score entry ----
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "input/Judges.h"
+#include "match/MatchJudgeLights.h"
 #include "match/MatchViews.h"
 #include "model/Side.h"
 
@@ -35,8 +36,6 @@ class TMatch {
 
   void Attach(TMatchView& View);
   void Detach(TMatchView& View);
-  // Judge n's lights at position n - 1 (null where the view has none).
-  void SetJudgeLights(const TJudgeLights& RedLights, const TJudgeLights& BlueLights);
   // Why the gamepads could not be opened at start; empty when they could.
   const QString& GamepadError() const { return FGamepadError; }
 
@@ -89,6 +88,7 @@ class TMatch {
 
   const TTKDConfig& FConfig;
   TMatchViews FViews;
+  TMatchJudgeLights FJudgeLights{FViews};
   QString FGamepadError;
   QTimer FJudgeLightTimer;
   std::unique_ptr<TMatchRecords> FRecords;
@@ -98,8 +98,6 @@ class TMatch {
   std::unique_ptr<TDorvaneMgr> FScoreMgr;
   std::unique_ptr<TRoundFlow> FRoundFlow;
   std::unique_ptr<TElectronicScoring> FElectronicScoring;
-  // Pads plugged in and out; a judge seated later gets these lights.
-  TJudgeLights FRedLights{};
-  TJudgeLights FBlueLights{};
+  // Pads plugged in and out; a judge seated later gets the match's lights.
   std::unique_ptr<TGamepadWatch> FGamepadWatch;
 };

@@ -20,6 +20,8 @@ class TMatchView : public TBoardView {
   virtual void ShowPenalty(TSide Side, const TDorvaneMgr& ScoreMgr) = 0;
   // Every score and penalty at once, after a reset.
   virtual void ShowAllScores(const TDorvaneMgr& ScoreMgr) = 0;
+  // Judge n's light of Side (Judge n - 1, from 0 to 3) changed its colour.
+  virtual void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) = 0;
   // The players' names and the division of a new game.
   virtual void ShowPlayers(const QString& RedName, const QString& BlueName,
                            const QString& Division) = 0;

@@ -14,6 +14,10 @@ void TMatchViews::ForEach(const std::function<void(TMatchView&)>& Show) const {
   for (TMatchView* View : Views) Show(*View);
 }
 
+void TMatchViews::ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) const {
+  ForEach([&](TMatchView& View) { View.ShowJudgeLight(Side, Judge, Color); });
+}
+
 void TMatchViews::SetClockText(const QString& Text) {
   ForEach([&](TMatchView& View) { View.SetClockText(Text); });
 }
@@ -45,8 +49,8 @@ void TMatchViews::SetRoundField(int Round) {
   ForEach([&](TMatchView& View) { View.SetRoundField(Round); });
 }
 
-void TMatchViews::ShowWinner(bool Red, bool Lit) {
-  ForEach([&](TMatchView& View) { View.ShowWinner(Red, Lit); });
+void TMatchViews::ShowWinner(TSide Winner, bool Lit) {
+  ForEach([&](TMatchView& View) { View.ShowWinner(Winner, Lit); });
 }
 
 void TMatchViews::HideWinner() {

@@ -12,6 +12,7 @@ class TMatchViews : public TBoardView {
   void Attach(TMatchView& View);
   void Detach(TMatchView& View);
   void ForEach(const std::function<void(TMatchView&)>& Show) const;
+  void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) const;
 
   void SetClockText(const QString& Text) override;
   void SetClockColor(TColor Color) override;
@@ -23,7 +24,7 @@ class TMatchViews : public TBoardView {
   void SetInjuryButtonEnabled(bool Enabled) override;
   void SetClockCommandsEnabled(bool ClockExists) override;
   void SetRoundField(int Round) override;
-  void ShowWinner(bool Red, bool Lit) override;
+  void ShowWinner(TSide Winner, bool Lit) override;
   void HideWinner() override;
   // An error is shown once, by the first view, not once per view.
   void ShowError(const QString& Message) override;

@@ -8,4 +8,3 @@ Q_DECLARE_LOGGING_CATEGORY(LogSound)     // dorvane.sound
 Q_DECLARE_LOGGING_CATEGORY(LogRecord)    // dorvane.record
 Q_DECLARE_LOGGING_CATEGORY(LogPads)      // dorvane.pads
 Q_DECLARE_LOGGING_CATEGORY(LogSettings)  // dorvane.settings
-Q_DECLARE_LOGGING_CATEGORY(LogUpdate)    // dorvane.update

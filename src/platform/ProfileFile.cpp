@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QMutex>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -14,7 +13,7 @@
 #include <cstring>
 #include <memory>
 
-Q_LOGGING_CATEGORY(lcProfileFile, "dorvane.profile")
+#include "platform/Logging.h"
 
 namespace {
 
@@ -67,14 +66,15 @@ TProfileRead ReadFile(const QString& Path) {
   const int Fd = open(Name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (Fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return {};
-    qCWarning(lcProfileFile) << "Cannot read" << Path << ":" << strerror(errno);
+    qCWarning(LogSettings).noquote() << "Cannot read" << Path << ":" << strerror(errno)
+                                     << "- the defaults are used and the file is kept";
     return {TProfileRead::TState::Refused, {}, {}};
   }
   struct stat Info {};
   const bool Regular = fstat(Fd, &Info) == 0 && S_ISREG(Info.st_mode);
   if (!Regular || Info.st_size > MaxProfileFileSize) {
     close(Fd);
-    qCWarning(lcProfileFile).noquote()
+    qCWarning(LogSettings).noquote()
         << Path
         << (Regular ? QStringLiteral("is larger than %1 bytes").arg(MaxProfileFileSize)
                     : QStringLiteral("is not a regular file"))
@@ -167,7 +167,7 @@ bool WriteProfileStrings(const QString& Path, const QString& Section,
   if (File.State == TProfileRead::TState::Read && NewBytes == Old.Bytes()) return true;
   QSaveFile Out(Actual);
   if (!Out.open(QIODevice::WriteOnly) || Out.write(NewBytes) != NewBytes.size() || !Out.commit()) {
-    qCWarning(lcProfileFile) << "Cannot write" << Actual << ":" << Out.errorString();
+    qCWarning(LogSettings) << "Cannot write" << Actual << ":" << Out.errorString();
     return false;
   }
   return true;

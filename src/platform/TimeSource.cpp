@@ -1,6 +1,7 @@
 #include "platform/TimeSource.h"
 
 #include <QDateTime>
+#include <atomic>
 #include <chrono>
 #include <thread>
 

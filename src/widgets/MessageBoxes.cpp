@@ -3,24 +3,22 @@
 #include <QMessageBox>
 
 namespace {
-TMessageBoxTestScope* ActiveTestScope = nullptr;
+TMessageBoxSink* ActiveSink = nullptr;
 
 const QString& BoxTitle() {
   static const QString Title = QStringLiteral("Dorvane");
   return Title;
 }
-}  // namespace
 
-// True when a test scope took the box; Answer is then the question's answer.
-bool RecordInsteadOfShowing(TMessageKind Kind, const QString& Text, bool& Answer) {
-  TMessageBoxTestScope* Scope = ActiveTestScope;
-  if (!Scope) return false;
-  Scope->FLast = {Kind, Text};
-  ++Scope->FCount;
-  Answer = Scope->FHasNextAnswer && Scope->FNextAnswer;
-  Scope->FHasNextAnswer = false;
+// True when a sink took the box; Answer is then the question's answer.
+bool GivenToSink(TMessageKind Kind, const QString& Text, bool& Answer) {
+  if (!ActiveSink) return false;
+  Answer = ActiveSink->Take(Kind, Text);
   return true;
 }
+}  // namespace
+
+void SetMessageBoxSink(TMessageBoxSink* Sink) { ActiveSink = Sink; }
 
 QString WithFullStop(const QString& Message) {
   return Message.endsWith(QLatin1Char('.')) ? Message : Message + QLatin1Char('.');
@@ -28,37 +26,20 @@ QString WithFullStop(const QString& Message) {
 
 bool AskYesNo(QWidget* Parent, const QString& Question) {
   bool Answer = false;
-  if (RecordInsteadOfShowing(TMessageKind::Question, Question, Answer)) return Answer;
+  if (GivenToSink(TMessageKind::Question, Question, Answer)) return Answer;
   return QMessageBox::question(Parent, BoxTitle(), Question, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void ShowInformationBox(QWidget* Parent, const QString& Text) {
   bool Ignored = false;
-  if (RecordInsteadOfShowing(TMessageKind::Information, Text, Ignored)) return;
+  if (GivenToSink(TMessageKind::Information, Text, Ignored)) return;
   QMessageBox::information(Parent, BoxTitle(), Text);
 }
 
 void ShowErrorBox(QWidget* Parent, const QString& Message) {
   const QString Text = WithFullStop(Message);
   bool Ignored = false;
-  if (RecordInsteadOfShowing(TMessageKind::Error, Text, Ignored)) return;
+  if (GivenToSink(TMessageKind::Error, Text, Ignored)) return;
   QMessageBox::critical(Parent, BoxTitle(), Text);
-}
-
-TMessageBoxTestScope::TMessageBoxTestScope() { ActiveTestScope = this; }
-
-TMessageBoxTestScope::~TMessageBoxTestScope() {
-  if (ActiveTestScope == this) ActiveTestScope = nullptr;
-}
-
-void TMessageBoxTestScope::SetNextAnswer(bool Yes) {
-  FHasNextAnswer = true;
-  FNextAnswer = Yes;
-}
-
-void TMessageBoxTestScope::Clear() {
-  FLast = {};
-  FCount = 0;
-  FHasNextAnswer = false;
 }

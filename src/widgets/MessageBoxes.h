@@ -16,35 +16,16 @@ void ShowErrorBox(QWidget* Parent, const QString& Message);
 // The message as the error box shows it.
 QString WithFullStop(const QString& Message);
 
-// ---- For tests ----
+enum class TMessageKind { Question, Information, Error };
 
-enum class TMessageKind { None, Question, Information, Error };
-
-struct TShownMessage {
-  TMessageKind Kind = TMessageKind::None;
-  QString Text;
-};
-
-// While one exists, no box is shown: each is recorded instead, and a question
-// takes the next answer given (No when none was given).
-class TMessageBoxTestScope {
+// Takes the boxes instead of the screen while installed (a run without an
+// operator at the screen): it gets each box and gives a question's answer.
+class TMessageBoxSink {
  public:
-  TMessageBoxTestScope();
-  ~TMessageBoxTestScope();
-  TMessageBoxTestScope(const TMessageBoxTestScope&) = delete;
-  TMessageBoxTestScope& operator=(const TMessageBoxTestScope&) = delete;
-
-  // The answer of the next question only.
-  void SetNextAnswer(bool Yes);
-  // The last box that would have been shown; Kind None when none was.
-  const TShownMessage& LastMessage() const { return FLast; }
-  int Count() const { return FCount; }
-  void Clear();
-
- private:
-  friend bool RecordInsteadOfShowing(TMessageKind Kind, const QString& Text, bool& Answer);
-  TShownMessage FLast;
-  int FCount = 0;
-  bool FHasNextAnswer = false;
-  bool FNextAnswer = false;
+  virtual ~TMessageBoxSink() = default;
+  // The answer of a question; ignored for the other kinds.
+  virtual bool Take(TMessageKind Kind, const QString& Text) = 0;
 };
+
+// Boxes go to Sink from now on; nullptr shows them on the screen again.
+void SetMessageBoxSink(TMessageBoxSink* Sink);

@@ -13,6 +13,7 @@
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/TimeSource.h"
+#include "support/core/FakeTimeSource.h"
 
 // A fake clock that runs scripted actions when its sleeps reach their time,
 // so a test can pause, resume, call injury time or stop a run on the calling

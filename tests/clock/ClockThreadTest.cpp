@@ -12,6 +12,7 @@
 #include "model/Settings.h"
 #include "platform/MainThread.h"
 #include "platform/TimeSource.h"
+#include "support/core/FakeTimeSource.h"
 
 using testing::ElementsAre;
 

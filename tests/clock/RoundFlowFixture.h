@@ -28,6 +28,8 @@
 #include "platform/TimeSource.h"
 #include "record/MatchRecords.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/FakeSoundPlayer.h"
+#include "support/core/FakeTimeSource.h"
 #include "support/core/OperatorScript.h"
 
 // What the board shows right now.
@@ -112,9 +114,9 @@ class TFakeBoardView : public TBoardView {
     (Red ? Board.RedScoreText : Board.BlueScoreText) = Text;
     (Red ? RedScoreTexts : BlueScoreTexts) << Text;
   }
-  void ShowWinner(bool Red, bool Lit) override {
+  void ShowWinner(TSide Winner, bool Lit) override {
     Changed();
-    Board.Winner = QLatin1String(Red ? "red" : "blue");
+    Board.Winner = QLatin1String(Winner == TSide::Red ? "red" : "blue");
     Board.WinnerLit = Lit;
     WinnerPhases.push_back(Lit);
   }

@@ -13,6 +13,7 @@
 #include "model/DorvaneError.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
+#include "support/ui/MessageBoxTestScope.h"
 #include "widgets/MessageBoxes.h"
 
 // A settings record loaded from a settings file in a fresh folder, given to

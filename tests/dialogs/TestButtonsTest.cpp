@@ -16,6 +16,7 @@
 #include "input/Judges.h"
 #include "platform/TimeSource.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/FakeTimeSource.h"
 #include "support/ui/BoardFixture.h"
 #include "widgets/BoardShapes.h"
 

@@ -7,6 +7,7 @@
 #include "model/DorvaneError.h"
 #include "platform/TimeSource.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/FakeTimeSource.h"
 
 namespace {
 

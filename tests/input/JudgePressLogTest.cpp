@@ -165,7 +165,7 @@ TEST(MedianTest, MiddleValueOrMeanOfTheTwoMiddleOnes) {
 TEST_F(JudgePressLogTest, SaveInputWritesTheAuditFileBesideAnUnchangedRecord) {
   Config.SaveInput = true;
   Config.SaveFileName = QStringLiteral("cup.log");
-  Scoring.emplace(Judges, Mgr, HandSet, Config, [] { return true; });
+  Scoring.emplace(Judges, Mgr, HandSet, Config, [] { return true; }, PlayCue);
   Play({{0, 1, RedOne}, {50, 2, RedOne}, {400, 3, BlueTwo}}, 700);
 
   QFile Audit(QDir(ProgramDir()).filePath(QStringLiteral("Data/cup.judges.csv")));

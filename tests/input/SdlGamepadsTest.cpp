@@ -4,6 +4,7 @@
 
 #include "input/GamepadDevices.h"
 #include "platform/TimeSource.h"
+#include "support/core/FakeTimeSource.h"
 #include "support/core/VirtualGamepads.h"
 
 namespace {

@@ -3,9 +3,12 @@
 #include <gmock/gmock.h>
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "clock/RoundFlow.h"
+#include "input/ElectronicScoring.h"
+#include "input/GamepadDevices.h"
 #include "match/Match.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
@@ -15,6 +18,8 @@
 #include "platform/TimeSource.h"
 #include "record/MatchRecords.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/FakeSoundPlayer.h"
+#include "support/core/FakeTimeSource.h"
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -49,8 +54,8 @@ class TRecordingView : public TMatchView {
     Log << QString("clock exists %1").arg(ClockExists);
   }
   void SetRoundField(int Round) override { Log << QString("round field %1").arg(Round); }
-  void ShowWinner(bool Red, bool Lit) override {
-    Log << QString("winner %1 %2").arg(Red).arg(Lit);
+  void ShowWinner(TSide Winner, bool Lit) override {
+    Log << QString("winner %1 %2").arg(Winner == TSide::Red).arg(Lit);
   }
   void HideWinner() override { Log << "winner hidden"; }
   void ShowError(const QString& Message) override { Log << "error " + Message; }
@@ -70,6 +75,9 @@ class TRecordingView : public TMatchView {
   }
   void ShowAllScores(const TDorvaneMgr& Mgr) override {
     Log << QString("all %1 %2").arg(Mgr.RedScore()).arg(Mgr.BlueScore());
+  }
+  void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) override {
+    Log << QString("judge light %1 %2 %3").arg(SideName(Side)).arg(Judge + 1).arg(Color);
   }
   void ShowPlayers(const QString& RedName, const QString& BlueName,
                    const QString& Division) override {
@@ -201,6 +209,31 @@ TEST_F(MatchTest, ASecondViewReceivesTheSameRedrawsUntilItDetaches) {
   Match().AddPoint(TSide::Red);
   EXPECT_EQ(Console.Log, Before);
   EXPECT_TRUE(Board.Log.contains("score red 1"));
+}
+
+TEST_F(MatchTest, JudgeLightsReachEveryAttachedView) {
+  Pads.AddPad(12);
+  Pads.AddPad(12);
+  TRecordingView Board;
+  TRecordingView Console;
+  Match().Attach(Board);
+  Match().Attach(Console);
+  Pads.Press(1, Config.B2);
+  Match().JoySticks().Poll();
+  // The match's light refresh, run by its timer as on the board.
+  QTimer& Refresh = Match().JudgeLightTimer();
+  QSignalSpy Refreshed(&Refresh, &QTimer::timeout);
+  Refresh.start();
+  ASSERT_TRUE(Refreshed.wait(5000));
+  EXPECT_THAT(Board.Log, ElementsAre(QString("judge light blue 2 %1").arg(Config.TwoPointColor)));
+  EXPECT_EQ(Console.Log, Board.Log);
+
+  // Half a second after the press the light goes out on both views.
+  Time.AdvanceMs(JudgeLightMs + 1);
+  ASSERT_TRUE(Refreshed.wait(5000));
+  EXPECT_EQ(Board.Log.last(), QString("judge light blue 2 %1").arg(clUnlitLight));
+  EXPECT_EQ(Console.Log, Board.Log);
+  EXPECT_FALSE(Refresh.isActive());
 }
 
 TEST_F(MatchTest, WithoutViewsTheMatchStillKeepsScore) {

@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <functional>
 
 #include "platform/ProfileFile.h"
+#include "support/core/CategoryMessages.h"
 
 namespace {
 
@@ -164,6 +166,28 @@ TEST_F(ProfileFileTest, WriteFailsWhenThePathIsAFolder) {
   EXPECT_FALSE(WriteProfileString(FilePath(), QStringLiteral("Config"), QStringLiteral("A"),
                                   QStringLiteral("2")));
   EXPECT_TRUE(QFileInfo(FilePath() + QStringLiteral("/kept")).isDir());
+}
+
+TEST_F(ProfileFileTest, FailuresAreLoggedOnceWithTheReason) {
+  ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("Dorvane.INI")));
+  // Made long ago: a file changed within the last second is read again.
+  const timespec LongAgo[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(FilePath()).constData(), LongAgo, 0), 0);
+  const QString InsideAFile =
+      Dir.filePath(QStringLiteral("plain")) + QStringLiteral("/Dorvane.INI");
+  QFile Plain(Dir.filePath(QStringLiteral("plain")));
+  ASSERT_TRUE(Plain.open(QIODevice::WriteOnly));
+  Plain.close();
+  const TCategoryMessages Log("dorvane.settings");
+  EXPECT_EQ(Read("Config", "A"), QStringLiteral("<default>"));
+  EXPECT_EQ(Read("Config", "B"), QStringLiteral("<default>"));
+  EXPECT_FALSE(WriteProfileString(InsideAFile, QStringLiteral("Config"), QStringLiteral("A"),
+                                  QStringLiteral("2")));
+  ASSERT_EQ(Log.Texts().size(), 2) << Log.Texts().join('\n').toStdString();
+  EXPECT_TRUE(Log.Texts()[0].contains(FilePath()));
+  EXPECT_TRUE(Log.Texts()[0].contains(QStringLiteral("is not a regular file")));
+  EXPECT_TRUE(Log.Texts()[1].contains(InsideAFile));
+  EXPECT_TRUE(Log.Texts()[1].contains(qt_error_string(ENOTDIR))) << Log.Texts()[1].toStdString();
 }
 
 TEST_F(ProfileFileTest, WriteInAReadOnlyFolderKeepsTheOldFile) {

@@ -14,6 +14,8 @@
 #include "platform/UserFolders.h"
 #include "record/ASCIIFileReader.h"
 #include "record/MatchRecords.h"
+#include "support/core/CategoryMessages.h"
+#include "support/core/FakeTimeSource.h"
 
 namespace {
 
@@ -187,17 +189,10 @@ TEST_F(MatchRecordsTest, LineIsLostWhileAnotherOpenerHoldsTheFile) {
   EXPECT_EQ(Content(), "ROUND 1 OF 3\r\nROUND 2 OF 3\r\n");
 }
 
-// The record's warnings, caught while the test runs.
-QStringList RecordWarnings;
-void CatchRecordWarning(QtMsgType, const QMessageLogContext& Context, const QString& Text) {
-  if (QLatin1String(Context.category) == QLatin1String("dorvane.record")) RecordWarnings << Text;
-}
-
 TEST_F(MatchRecordsTest, ARowOfLostLinesIsLoggedOnceWithTheReason) {
   FConfig.SaveScores = true;
   WriteScoreRecord("ROUND 1 OF 3");
-  RecordWarnings.clear();
-  const QtMessageHandler Previous = qInstallMessageHandler(CatchRecordWarning);
+  const TCategoryMessages Log("dorvane.record");
   for (int Row = 0; Row < 2; ++Row) {
     TASCIIFileReader Holder;
     Holder.SetFileName(RecordFilePath());
@@ -208,7 +203,7 @@ TEST_F(MatchRecordsTest, ARowOfLostLinesIsLoggedOnceWithTheReason) {
     Holder.SetActive(false);
     WriteScoreRecord("ROUND 2 OF 3");
   }
-  qInstallMessageHandler(Previous);
+  const QStringList& RecordWarnings = Log.Texts();
   ASSERT_EQ(RecordWarnings.size(), 2) << RecordWarnings.join('\n').toStdString();
   EXPECT_TRUE(RecordWarnings[0].contains(RecordFilePath()));
   EXPECT_TRUE(RecordWarnings[0].contains(qt_error_string(EWOULDBLOCK)))

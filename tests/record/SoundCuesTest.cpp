@@ -7,6 +7,7 @@
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "record/SoundCues.h"
+#include "support/core/FakeSoundPlayer.h"
 
 namespace {
 

@@ -25,6 +25,6 @@ TJudgeLights TJudgesFixture::BlueLightsOfJudges() {
 void TJudgesFixture::BuildJudgesAndScoring() {
   JoySticks.emplace();
   BuildJudges(Judges, *JoySticks, Config, RedLightsOfJudges(), BlueLightsOfJudges());
-  Scoring.emplace(Judges, Mgr, HandSet, Config, [] { return true; });
+  Scoring.emplace(Judges, Mgr, HandSet, Config, [] { return true; }, PlayCue);
   JoySticks->OnPoll = [this](TSysJoySticks&) { Scoring->CheckJudgeVotes(); };
 }

@@ -14,6 +14,9 @@
 #include "model/Settings.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
+#include "record/SoundCues.h"
+#include "support/core/FakeSoundPlayer.h"
+#include "support/core/FakeTimeSource.h"
 #include "support/core/TestLight.h"
 
 // Default settings in a fresh program folder, a fake time source and sound

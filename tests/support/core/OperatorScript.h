@@ -6,7 +6,7 @@
 #include <mutex>
 
 #include "platform/MainThread.h"
-#include "platform/TimeSource.h"
+#include "support/core/FakeTimeSource.h"
 
 // Operator commands that arrive when the clock's sleeps reach their fake time:
 // each runs on the main thread while the clock waits, like a key pressed

@@ -9,6 +9,7 @@
 
 #include "platform/ProgramDir.h"
 #include "record/MatchRecords.h"
+#include "support/core/FakeTimeSource.h"
 
 TBoardFixture::TBoardFixture() {
   EXPECT_TRUE(FDir.isValid());

@@ -12,7 +12,10 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/FakeSoundPlayer.h"
+#include "support/core/FakeTimeSource.h"
 #include "support/core/OperatorScript.h"
+#include "support/ui/MessageBoxTestScope.h"
 #include "widgets/MessageBoxes.h"
 
 // The real scoreboard window and its match over a fresh program folder: its

@@ -8,7 +8,9 @@
 
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
+#include "model/BestOfThree.h"
 #include "model/BoardLight.h"
+#include "model/RuleSet.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/TimeSource.h"
@@ -32,7 +34,14 @@ constexpr TVoteCategory VoteCategories[] = {
     {&TJudge::BlueOnePoint, false, 1, "BluePoint"},
     {&TJudge::BlueTwoPoint, false, 2, "Blue2Point"},
     {&TJudge::BlueThreePoint, false, 3, "Blue3Point"},
+    // Only the best-of-three rules score 4 and 5; the cues of 3 stand in.
+    {&TJudge::RedFourPoint, true, 4, "Red3Point"},
+    {&TJudge::RedFivePoint, true, 5, "Red3Point"},
+    {&TJudge::BlueFourPoint, false, 4, "Blue3Point"},
+    {&TJudge::BlueFivePoint, false, 5, "Blue3Point"},
 };
+
+constexpr int32_t ClassicMaxPoints = 3;
 
 // The colour of the lowest value pressed within the light's time; none when
 // the side had no press.
@@ -52,7 +61,9 @@ int32_t ShowSideLight(TBoardLight* Light, std::optional<TColor> Color) {
 
 int32_t JudgesOnBoard(const TJudgeList& Judges) { return std::min(Judges.Count(), MaxJudges); }
 
-void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category) {
+void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category,
+           const TElectronicScoring::TTechniqueEvent& OnTechnique) {
+  if (OnTechnique) OnTechnique(Category.Red ? TSide::Red : TSide::Blue, Category.Points);
   if (Category.Red) {
     ScoreMgr.SetRedScore(ScoreMgr.RedScore() + Category.Points);
   } else {
@@ -93,7 +104,10 @@ void TElectronicScoring::CheckJudgeVotes() {
   // Below 1 every category would score at every check, votes or not.
   const int32_t Needed = std::max(FConfig.NumButtons, 1);
   const int32_t Judges = JudgesOnBoard(FJudges);
+  const int32_t MaxPoints =
+      RulesOf(FConfig) == TRules::BestOfThree ? TBestOfThree::MaxTechniquePoints : ClassicMaxPoints;
   for (const TVoteCategory& Category : VoteCategories) {
+    if (Category.Points > MaxPoints) continue;
     // One vote per judge: each judge has one button per category.
     std::array<TJoyButton*, MaxJudges> Votes{};
     int32_t Counted = 0;
@@ -104,7 +118,7 @@ void TElectronicScoring::CheckJudgeVotes() {
       }
     }
     if (Counted < Needed) continue;
-    Award(FScoreMgr, Category);
+    Award(FScoreMgr, Category, OnTechnique);
     // Every counted vote is used up by this point, however many were needed.
     for (int32_t Vote = 0; Vote < Counted; ++Vote)
       Votes[static_cast<size_t>(Vote)]->Pending = false;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "model/Side.h"
+
 class QTimer;
 class TBoardLight;
 class TDorvaneMgr;
@@ -32,6 +34,7 @@ void KeepRefreshing(QTimer& Timer, bool AnyLit);
 class TElectronicScoring {
  public:
   using TClockRunning = std::function<bool()>;
+  using TTechniqueEvent = std::function<void(TSide Side, int32_t Points)>;
 
   // ClockRunning tells whether a clock counts round time (csRunning).
   TElectronicScoring(TJudgeList& Judges, TDorvaneMgr& ScoreMgr, QTimer& HandSetTimer,
@@ -46,6 +49,9 @@ class TElectronicScoring {
                         double PressStart, bool& Handled);
   // The lights of the first four judges.
   void tmrHandSetTimer();
+
+  // Each technique the votes award, just before its points are added.
+  TTechniqueEvent OnTechnique;
 
  private:
   TJudgeList& FJudges;

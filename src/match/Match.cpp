@@ -151,6 +151,9 @@ void TMatch::ConnectElectronicScoring() {
       std::make_unique<TElectronicScoring>(*FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
                                            [this] { return FRoundFlow->ClockRunning(); });
   TElectronicScoring& Scoring = *FElectronicScoring;
+  Scoring.OnTechnique = [this](TSide Side, int32_t Points) {
+    if (FRoundFlow->BestOfThreeRules()) FRoundFlow->BestOfThree().AddTechnique(Side, Points);
+  };
   FRoundFlow->OnJudgeButtonClick = [&Scoring](TMyJoyStick& Sender, TJoyButton& Button,
                                               int32_t ButtonNumber, double PressStart,
                                               bool& Handled) {
@@ -175,6 +178,10 @@ void TMatch::SetJudgeLights(const TJudgeLights& RedLights, const TJudgeLights& B
 // ---- Score entry ----
 
 void TMatch::AddPoint(TSide Side) {
+  if (FRoundFlow->BestOfThreeRules()) {
+    AddTechnique(Side, 1);
+    return;
+  }
   const TSideEntry& Entry = EntryOf(Side);
   FRecords->RecordInput(Entry.PointKind, 1);
   TDorvaneMgr& Mgr = *FScoreMgr;
@@ -182,10 +189,28 @@ void TMatch::AddPoint(TSide Side) {
   PlayCue(QLatin1String(Entry.PointCue));
 }
 
+void TMatch::AddTechnique(TSide Side, int32_t Points) {
+  if (!FRoundFlow->BestOfThreeRules() || Points < 1 || Points > TBestOfThree::MaxTechniquePoints)
+    return;
+  const TSideEntry& Entry = EntryOf(Side);
+  FRecords->RecordInput(Entry.PointKind, Points);
+  FRoundFlow->BestOfThree().AddTechnique(Side, Points);
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  (Mgr.*Entry.SetScore)((Mgr.*Entry.Score)() + Points);
+  PlayCue(QLatin1String(Entry.PointCue));
+}
+
 void TMatch::TakeBackPoint(TSide Side) {
   const TSideEntry& Entry = EntryOf(Side);
   TDorvaneMgr& Mgr = *FScoreMgr;
   const int32_t Score = (Mgr.*Entry.Score)();
+  if (FRoundFlow->BestOfThreeRules()) {
+    const int32_t Points = FRoundFlow->BestOfThree().TakeBackTechnique(Side);
+    if (Points == 0) return;
+    FRecords->RecordInput(Entry.PointKind, -Points);
+    (Mgr.*Entry.SetScore)(std::max(0, Score - Points));
+    return;
+  }
   if (Score > 0) FRecords->RecordInput(Entry.PointKind, -1);
   // Written also at 0: the views redraw and the rules run again.
   (Mgr.*Entry.SetScore)(std::max(0, Score - 1));
@@ -213,8 +238,12 @@ void TMatch::TakeBackPenalty(TSide Side, double Amount) {
 
 void TMatch::AddDeduction(TSide Side) { AddPenalty(Side, DeductionAmount); }
 void TMatch::TakeBackDeduction(TSide Side) { TakeBackPenalty(Side, DeductionAmount); }
-void TMatch::AddWarning(TSide Side) { AddPenalty(Side, WarningAmount); }
-void TMatch::TakeBackWarning(TSide Side) { TakeBackPenalty(Side, WarningAmount); }
+void TMatch::AddWarning(TSide Side) {
+  if (!FRoundFlow->BestOfThreeRules()) AddPenalty(Side, WarningAmount);
+}
+void TMatch::TakeBackWarning(TSide Side) {
+  if (!FRoundFlow->BestOfThreeRules()) TakeBackPenalty(Side, WarningAmount);
+}
 
 // ---- The round ----
 

@@ -28,6 +28,8 @@
 #include "platform/TimeSource.h"
 #include "record/MatchRecords.h"
 #include "support/core/FakeJoystickApi.h"
+#include "support/core/OperatorScript.h"
+#include "support/core/RunUntil.h"
 
 // What the board shows right now.
 struct TBoardState {
@@ -143,35 +145,6 @@ class TFakeBoardView : public TBoardView {
   TFakeTimeSource& FTime;
 };
 
-// Operator commands that arrive when the clock's sleeps reach their fake time:
-// each runs on the main thread while the clock waits, like a key pressed
-// between two passes of the clock.
-class TOperatorScript : public TFakeTimeSource {
- public:
-  void Sleep(int Ms) override {
-    TFakeTimeSource::Sleep(Ms);
-    while (std::function<void()> Action = TakeDue()) RunOnMainThread(Action);
-  }
-  // Ms fake milliseconds from now.
-  void After(int64_t Ms, std::function<void()> Action) {
-    std::lock_guard Lock(FLock);
-    FActions.emplace(NowMs() + Ms, std::move(Action));
-  }
-  int64_t NowMs() { return std::llround(Now() * MsPerDay); }
-
- private:
-  std::function<void()> TakeDue() {
-    std::lock_guard Lock(FLock);
-    if (FActions.empty() || FActions.begin()->first > NowMs()) return nullptr;
-    auto Action = std::move(FActions.begin()->second);
-    FActions.erase(FActions.begin());
-    return Action;
-  }
-
-  std::mutex FLock;
-  std::multimap<int64_t, std::function<void()>> FActions;
-};
-
 // A round flow on a fake board, wired to a real score manager the way the
 // scoreboard window wires it, with fake time, sound and gamepads (none
 // plugged in) and a temporary program folder for the records. Rounds last 2 s, breaks and injury
@@ -219,18 +192,6 @@ class RoundFlowTest : public testing::Test {
       View.SetScoreText(false, QString::number(Mgr.BlueScore()));
     };
     Mgr.OnWinnerChange = [this](TDorvaneMgr&) { Flow->WinnerChanged(); };
-  }
-
-  // Turns the event loop until Done holds; false after TimeoutMs.
-  static bool RunUntil(const std::function<bool()>& Done, int TimeoutMs = 60000) {
-    QDeadlineTimer Deadline(TimeoutMs);
-    QTimer Watchdog;  // wakes the wait below when nothing else does
-    Watchdog.start(100);
-    while (!Done()) {
-      if (Deadline.hasExpired()) return false;
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
   }
 
   // Starts a round and turns the event loop until its end has been handled.

@@ -42,6 +42,7 @@ void TfrmDorvane::FormCreate() {
   if (!FMatch.GamepadError().isEmpty()) ShowErrorBox(this, FMatch.GamepadError());
   FMatch.SetJudgeLights({shpR[0], shpR[1], shpR[2], shpR[3]}, {shpB[0], shpB[1], shpB[2], shpB[3]});
   FMatch.Attach(*this);
+  ApplyRuleSet();
 
   ApplyBoardColors();
   SetLabelText(lblDivision, FConfig.Division);
@@ -81,6 +82,7 @@ void TfrmDorvane::resizeEvent(QResizeEvent* Event) {
 // The match outlives its board: from here on it draws on no part of it.
 void TfrmDorvane::FormDestroy() {
   FMatch.Detach(*this);
+  FMatch.RoundFlow().OnRefereeDecision = nullptr;
   FMatch.SetJudgeLights({}, {});
 }
 

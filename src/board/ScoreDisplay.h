@@ -129,6 +129,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void ShowAllScores(const TDorvaneMgr& ScoreMgr) override;
   void ShowPlayers(const QString& RedName, const QString& BlueName,
                    const QString& Division) override;
+  void ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) override;
 
   // Runs a command; an error it raises is shown in the "Dorvane" error box.
   void RunCommand(const std::function<void()>& Command);
@@ -193,6 +194,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QString WithUpdateNotice(const QString& StateText) const;
   // The clock has gone: a waiting update may ask its question now.
   void OfferWaitingUpdate();
+  // The best-of-three rules on the board (BestOfThreeBoard.cpp).
+  void BuildBestOfThree();
+  void ApplyRuleSet();
+  TSide AskRefereeDecision(int32_t Round);
   // The score display (ScoreEntry.cpp).
   void WriteShownScore(TSide Side, const TDorvaneMgr& ScoreMgr);
   void WritePenaltyCount(TSide Side, const TDorvaneMgr& ScoreMgr, bool Whole);
@@ -230,6 +235,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TBoardShape* shpBluePenalty = nullptr;
   std::array<TBoardShape*, 4> shpR{};
   std::array<TBoardShape*, 4> shpB{};
+  // Each side's rounds won under best of three: red's two, then blue's two.
+  std::array<TBoardShape*, 4> shpRoundsWon{};
 
   // The button row.
   QPushButton* btnRedDeduction = nullptr;
@@ -240,6 +247,9 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QPushButton* cxButton13 = nullptr;
   QPushButton* btnBlueDeduction = nullptr;
   QPushButton* btnBlueWarning = nullptr;
+  // The warnings' take-back buttons ("-").
+  QPushButton* btnRedWarningMinus = nullptr;
+  QPushButton* btnBlueWarningMinus = nullptr;
 
   std::array<QAction*, CommandCount> FCommands{};
   QMenu* mnuPopUp = nullptr;

@@ -13,8 +13,9 @@ namespace {
 class BestOfThreeBoardTest : public TBoardFixture {
  protected:
   BestOfThreeBoardTest() {
-    WriteSettingsFile(QStringLiteral("[Config]\r\nRules=BestOfThree\r\nRoundTime=2\r\n"
-                                     "CoachTime=1\r\nSaveScores=1\r\nSaveFileName=bo3\r\n"));
+    WriteSettingsFile(
+        QStringLiteral("[Config]\r\nRules=BestOfThree\r\nRoundTime=2\r\n"
+                       "CoachTime=1\r\nSaveScores=1\r\nSaveFileName=bo3\r\n"));
   }
 
   TColor MarkerColor(const char* Name) {

@@ -106,6 +106,15 @@ void TRoundFlow::MoveBestOfThreeOn() {
   FScoreMgr.SetRound(FScoreMgr.Round() + 1);
 }
 
+void TRoundFlow::ResumeRounds(const std::vector<TBestOfThree::TRoundRecord>& Rounds,
+                              bool RoundDecided) {
+  if (!BestOfThreeRules()) return;
+  FBestOfThree.Restore(Rounds, RoundDecided);
+  FScoreMgr.SetPenaltyIncrement(true);
+  FScoreMgr.SetShowPenaltyTotal(true);
+  FView.ShowRoundsWon(FBestOfThree.RoundsWon(TSide::Red), FBestOfThree.RoundsWon(TSide::Blue));
+}
+
 // A gam-jeom shows as the opponent's point and as the side's count.
 void TRoundFlow::StartBestOfThreeRound() {
   FScoreMgr.SetPenaltyIncrement(true);

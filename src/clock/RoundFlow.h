@@ -100,6 +100,8 @@ class TRoundFlow {
   void ResumeAfterBreak(bool SuddenDeathRound);
   // No clock ran: RoundLeft is shown as a stopped round leaves it.
   void ResumeStopped(double RoundLeft, bool SuddenDeathRound);
+  // The best-of-three rounds decided before the interruption.
+  void ResumeRounds(const std::vector<TBestOfThree::TRoundRecord>& Rounds, bool RoundDecided);
 
   // Each change of the clock's state, with the round time left at that moment
   // (held in a pause or injury); csEnded once the run has ended.

@@ -74,6 +74,7 @@ TMatch::TMatch(const TTKDConfig& Config)
   FRoundFlow->OnClockChange = [this](TClockState State, double RoundLeft) {
     FJournal->ClockChanged(State, RoundLeft);
   };
+  FRoundFlow->OnRoundDecided = [this] { JournalScores(); };
   ConnectElectronicScoring();
 }
 
@@ -142,6 +143,7 @@ void TMatch::ConnectScoreEvents() {
 }
 
 void TMatch::JournalScores() {
+  if (FRoundFlow) FJournal->SetRounds(FRoundFlow->BestOfThree());
   FJournal->ScoresChanged(*FScoreMgr, FRoundFlow && FRoundFlow->SuddenDeathActive());
 }
 
@@ -290,6 +292,8 @@ void TMatch::UpdateCommands() { FRoundFlow->UpdateCommands(); }
 void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
   if (FRoundFlow->ClockExists()) return;
   FJournal->Resume(State);
+  // The decided rounds first: the scores written next must not decide again.
+  FRoundFlow->ResumeRounds(State.DecidedRounds, State.RoundDecided);
   TDorvaneMgr& Mgr = *FScoreMgr;
   Mgr.SetRound(State.Round);
   Mgr.SetRedScore(State.RedScore);

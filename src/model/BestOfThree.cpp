@@ -36,6 +36,14 @@ QString RoundReasonWord(TRoundReason Reason) {
   return QString();
 }
 
+std::optional<TRoundReason> RoundReasonOf(const QString& Word) {
+  for (int Value = 0; Value <= static_cast<int>(TRoundReason::Referee); ++Value) {
+    const auto Reason = static_cast<TRoundReason>(Value);
+    if (RoundReasonWord(Reason) == Word) return Reason;
+  }
+  return std::nullopt;
+}
+
 void TBestOfThree::NewMatch() {
   StartNextRound();
   FRounds.clear();
@@ -108,6 +116,12 @@ void TBestOfThree::RecordRound(int32_t Round, const TRoundResult& Result) {
   if (Result.Winner == TWinner::None || FRoundDecided) return;
   FRounds.push_back({Round, Result});
   FRoundDecided = true;
+}
+
+void TBestOfThree::Restore(const std::vector<TRoundRecord>& Rounds, bool RoundDecided) {
+  StartNextRound();
+  FRounds = Rounds;
+  FRoundDecided = RoundDecided;
 }
 
 void TBestOfThree::StartNextRound() {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/Side.h"
@@ -23,6 +24,8 @@ enum class TRoundReason : uint8_t {
 
 // The word the record file and the board carry for a reason ("score", ...).
 QString RoundReasonWord(TRoundReason Reason);
+// The reason a word stands for; none for any other text.
+std::optional<TRoundReason> RoundReasonOf(const QString& Word);
 
 // One round's totals as the best-of-three rules read them: each side's
 // technique points and its own gam-jeoms (each worth a point to the other).
@@ -86,6 +89,8 @@ class TBestOfThree {
   int32_t RoundsWon(TSide Side) const;
   TWinner MatchWinner() const;
   const std::vector<TRoundRecord>& Rounds() const { return FRounds; }
+  // Takes up an interrupted match's decided rounds (its techniques are lost).
+  void Restore(const std::vector<TRoundRecord>& Rounds, bool RoundDecided);
 
  private:
   struct TTally {

@@ -14,6 +14,7 @@
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
+#include "record/MatchJournal.h"
 #include "record/MatchRecords.h"
 #include "support/core/FakeJoystickApi.h"
 #include "support/core/OperatorScript.h"
@@ -185,6 +186,21 @@ TEST_P(BestOfThreeMatchTest, PlaysTheWholeMatch) {
   // The match is over: a start does nothing until a new game.
   Match->StartRound();
   EXPECT_FALSE(Match->RoundFlow().ClockExists());
+}
+
+TEST_F(BestOfThreeMatchTest, AnInterruptedMatchKeepsItsRoundsWon) {
+  PlayRound({R3, B2});
+  ASSERT_EQ(Match->ScoreMgr().Round(), 2);
+  Match.reset();  // the program goes down between the rounds
+  const TJournalRead Read = ReadJournal(JournalPath());
+  ASSERT_TRUE(Read.State.has_value()) << qPrintable(Read.Error);
+
+  Match = std::make_unique<TMatch>(Config);
+  Match->Resume(*Read.State, Read.AliveMs);
+  EXPECT_EQ(Match->RoundFlow().BestOfThree().RoundsWon(TSide::Red), 1);
+  EXPECT_EQ(Match->ScoreMgr().Round(), 2);
+  PlayRound({R2});
+  EXPECT_EQ(Match->ScoreMgr().Winner(), static_cast<uint8_t>(TWinner::Red)) << "2-0";
 }
 
 INSTANTIATE_TEST_SUITE_P(Matches, BestOfThreeMatchTest, testing::ValuesIn(Cases),

@@ -71,6 +71,7 @@ TSideSnapshot Side(TfrmDorvane& Board, TMatch& Match, bool Red) {
   Result.ShownPenalties = Board.Label(QStringLiteral("lbl%1Penalty").arg(Colour))->text();
   Result.HalfPenaltyShown = !Board.Element(QStringLiteral("shp%1Penalty").arg(Colour))->isHidden();
   Result.Color = TextColor(Board.Label(QStringLiteral("lbl%1Score").arg(Colour)));
+  Result.RoundsWon = Match.RoundFlow().BestOfThree().RoundsWon(Red ? TSide::Red : TSide::Blue);
   return Result;
 }
 
@@ -90,7 +91,7 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, d
   Result.Red = Side(Board, Match, true);
   Result.Blue = Side(Board, Match, false);
   Result.Round = Mgr.Round();
-  Result.Rounds = Match.Config().Rounds;
+  Result.Rounds = Match.RoundFlow().RoundCount();
   Result.SuddenDeath = Match.RoundFlow().SuddenDeathActive();
   Result.Winner = Mgr.Winner();
 

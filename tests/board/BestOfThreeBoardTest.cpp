@@ -2,6 +2,9 @@
 // opponent, no warnings, the rounds-won markers and the referee's prompt.
 #include <gtest/gtest.h>
 
+#include <QJsonObject>
+
+#include "board/BoardFeed.h"
 #include "clock/RoundFlow.h"
 #include "model/ScoreManager.h"
 #include "support/core/RunUntil.h"
@@ -65,6 +68,14 @@ TEST_F(BestOfThreeBoardTest, MarkersLightForRoundsWonAndTheRefereeDecidesATie) {
   EXPECT_EQ(Text("lblRound"), "3");
   EXPECT_TRUE(RecordFileText().contains("ROUND 1 WINNER,Red player,point gap\r\n"));
   EXPECT_TRUE(RecordFileText().contains("ROUND 2 WINNER,Blue player,referee\r\n"));
+
+  // The live feed carries the rounds won and the three rounds of the match.
+  const std::optional<TMatchSnapshot> Snapshot = BoardSnapshot(Board(), Match(), 0);
+  ASSERT_TRUE(Snapshot.has_value());
+  EXPECT_EQ(Snapshot->Rounds, 3);
+  const QJsonObject Json = Snapshot->ToJson();
+  EXPECT_EQ(Json["red"].toObject()["roundsWon"].toInt(), 1);
+  EXPECT_EQ(Json["blue"].toObject()["roundsWon"].toInt(), 1);
 }
 
 }  // namespace

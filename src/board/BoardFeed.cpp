@@ -72,6 +72,7 @@ TSideSnapshot SideSnapshot(TfrmDorvane& Board, TMatch& Match, TSide Side) {
   Result.ShownPenalties = Board.Label(QStringLiteral("lbl%1Penalty").arg(Colour))->text();
   Result.HalfPenaltyShown = !Board.Element(QStringLiteral("shp%1Penalty").arg(Colour))->isHidden();
   Result.Color = TextColor(Board.Label(QStringLiteral("lbl%1Score").arg(Colour)));
+  Result.RoundsWon = Match.RoundFlow().BestOfThree().RoundsWon(Red ? TSide::Red : TSide::Blue);
   return Result;
 }
 
@@ -91,7 +92,7 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, d
   Result.Red = SideSnapshot(Board, Match, TSide::Red);
   Result.Blue = SideSnapshot(Board, Match, TSide::Blue);
   Result.Round = Mgr.Round();
-  Result.Rounds = Match.Config().Rounds;
+  Result.Rounds = Match.RoundFlow().RoundCount();
   Result.SuddenDeath = Match.RoundFlow().SuddenDeathActive();
   Result.Winner = Mgr.Winner();
 

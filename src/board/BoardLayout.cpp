@@ -176,6 +176,7 @@ void TfrmDorvane::BuildBoard() {
   imgSuddenDeath->setGeometry(374, 144, 44, 44);
   imgSuddenDeath->hide();
   BuildButtons();
+  BuildBestOfThree();
 }
 
 void TfrmDorvane::BuildButtons() {
@@ -231,11 +232,17 @@ void TfrmDorvane::BuildButtons() {
       case F4:
         btnRedWarning = Button;
         break;
+      case ShiftF4:
+        btnRedWarningMinus = Button;
+        break;
       case F6:
         btnBlueDeduction = Button;
         break;
       case F7:
         btnBlueWarning = Button;
+        break;
+      case ShiftF7:
+        btnBlueWarningMinus = Button;
         break;
       case CtrlG:
         mniStartRound = Button;

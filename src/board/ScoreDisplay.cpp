@@ -42,6 +42,7 @@ void TfrmDorvane::FormCreate() {
   if (!FMatch.GamepadError().isEmpty()) ShowErrorBox(this, FMatch.GamepadError());
   FMatch.Attach(*this);
   WatchJudgePads();
+  ApplyRuleSet();
 
   ApplyBoardColors();
   SetLabelText(lblDivision, FConfig.Division);
@@ -79,7 +80,10 @@ void TfrmDorvane::resizeEvent(QResizeEvent* Event) {
 }
 
 // The match outlives its board: from here on it draws on no part of it.
-void TfrmDorvane::FormDestroy() { FMatch.Detach(*this); }
+void TfrmDorvane::FormDestroy() {
+  FMatch.Detach(*this);
+  FMatch.RoundFlow().OnRefereeDecision = nullptr;
+}
 
 TJudgeList& TfrmDorvane::Judges() { return FMatch.Judges(); }
 TSysJoySticks& TfrmDorvane::JoySticks() { return FMatch.JoySticks(); }

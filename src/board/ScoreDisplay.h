@@ -134,6 +134,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   // A mark on the lights of a judge whose pad is missing, and the state
   // line's notice while too few pads are connected (JudgePadView.cpp).
   void ShowJudgePads() override;
+  void ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) override;
 
   // Runs a command; an error it raises is shown in the "Dorvane" error box.
   void RunCommand(const std::function<void()>& Command);
@@ -200,6 +201,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QString WithUpdateNotice(const QString& StateText) const;
   // The clock has gone: a waiting update may ask its question now.
   void OfferWaitingUpdate();
+  // The best-of-three rules on the board (BestOfThreeBoard.cpp).
+  void BuildBestOfThree();
+  void ApplyRuleSet();
+  TSide AskRefereeDecision(int32_t Round);
   // The score display (ScoreEntry.cpp).
   void WriteShownScore(TSide Side, const TDorvaneMgr& ScoreMgr);
   void WritePenaltyCount(TSide Side, const TDorvaneMgr& ScoreMgr, bool Whole);
@@ -245,6 +250,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TBoardShape* shpBluePenalty = nullptr;
   std::array<TBoardShape*, 4> shpR{};
   std::array<TBoardShape*, 4> shpB{};
+  // Each side's rounds won under best of three: red's two, then blue's two.
+  std::array<TBoardShape*, 4> shpRoundsWon{};
 
   // The button row.
   QPushButton* btnRedDeduction = nullptr;
@@ -255,6 +262,9 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QPushButton* cxButton13 = nullptr;  // "^": opens the popup menu
   QPushButton* btnBlueDeduction = nullptr;
   QPushButton* btnBlueWarning = nullptr;
+  // The warnings' take-back buttons ("-").
+  QPushButton* btnRedWarningMinus = nullptr;
+  QPushButton* btnBlueWarningMinus = nullptr;
 
   std::array<QAction*, CommandCount> FCommands{};
   QMenu* mnuPopUp = nullptr;

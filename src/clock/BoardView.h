@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 #include "model/Colors.h"
 #include "model/Side.h"
@@ -34,6 +35,13 @@ class TBoardView {
   // in two colours (Lit is the phase) while both scores keep their numbers.
   virtual void ShowWinner(TSide Winner, bool Lit) = 0;
   virtual void HideWinner() = 0;
+
+  // Each side's rounds won under the best-of-three rules; the classic
+  // rules never call it, so a view without markers may ignore it.
+  virtual void ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) {
+    (void)RedRounds;
+    (void)BlueRounds;
+  }
 
   // An error of a clock run, shown in the "Dorvane" error box.
   virtual void ShowError(const QString& Message) = 0;

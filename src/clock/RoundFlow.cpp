@@ -71,15 +71,19 @@ void TRoundFlow::StopClock() {
 
 void TRoundFlow::mniStartRoundClick() {
   if (FTimerThread) return;
+  const bool BestOfThree = BestOfThreeRules();
+  // A decided best-of-three match starts again only with a new game.
+  if (BestOfThree && FBestOfThree.MatchWinner() != TWinner::None) return;
   FScoreMgr.SetPenaltyIncrement(FConfig.UsePenaltyIncrement);
   FScoreMgr.SetShowPenaltyTotal(FConfig.ShowTotalPenalty);
+  if (BestOfThree) StartBestOfThreeRound();
   FScoreMgr.SetRoundColor(FConfig.RoundColor);
   FScoreMgr.SetBreakColor(FConfig.BreakColor);
   FScoreMgr.SetInjuryColor(FConfig.InjuryColor);
   FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
   FScoreMgr.SetWinner(0);
   FRecords.WriteScoreRecord(
-      QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(FConfig.Rounds));
+      QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(RoundCount()));
   CreateClock();
   FTimerThread->Start();
   UpdateCommands();
@@ -89,6 +93,11 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   TClockRun Run = TClockRun::Of(FConfig, FScoreMgr.Round(), FSuddenDeathActive);
   Run.UsedRoundTime = UsedRoundTime;
   Run.StartPaused = StartPaused;
+  if (BestOfThreeRules()) {
+    // Three rounds at most, and no golden round after them.
+    Run.Rounds = TBestOfThree::MaxRounds;
+    Run.UseSuddenDeath = false;
+  }
   FRoundLeft = Run.RoundTime - UsedRoundTime;
   FTimerThread = std::make_unique<TTimerThread>(FScoreMgr, Run);
   // Until its first tick the new clock stands where this run starts.
@@ -167,13 +176,19 @@ void TRoundFlow::mniSetRoundChange(const QString& Text) {
     throw TDorvaneError(
         QCoreApplication::translate("Clock", "'%1' is not a valid integer value").arg(Text));
   FScoreMgr.SetRound(*Round);
-  FSuddenDeathActive = FScoreMgr.Round() > FConfig.Rounds && FConfig.UseSuddenDeath;
+  FSuddenDeathActive =
+      FScoreMgr.Round() > FConfig.Rounds && FConfig.UseSuddenDeath && !BestOfThreeRules();
   if (FSuddenDeathActive && FConfig.ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
 }
 
 void TRoundFlow::ResetForNewGame() {
   FSuddenDeathActive = false;
   FShownRemaining = 0;
+  if (!BestOfThreeRules()) return;
+  FBestOfThree.NewMatch();
+  FScoreMgr.SetPenaltyIncrement(true);
+  FScoreMgr.SetShowPenaltyTotal(true);
+  FView.ShowRoundsWon(0, 0);
 }
 
 void TRoundFlow::ResumePausedRound(double RoundLeft, bool SuddenDeathRound) {
@@ -270,6 +285,11 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
     case csBreak:
       FView.SetStateText(QCoreApplication::translate("Clock", "Between rounds"));
       FView.SetStateColor(FScoreMgr.BreakColor());
+      if (BestOfThreeRules()) {
+        EndRoundOnTime();
+        // Two rounds won: no break, the match is over.
+        if (FBestOfThree.MatchWinner() != TWinner::None) StopClock();
+      }
       break;
     case csPaused:
       FView.SetStateText(PauseText());
@@ -298,7 +318,9 @@ void TRoundFlow::ReportClockChange(TClockState State) {
 
 void TRoundFlow::RoundEnded(TTimerThread& Sender) {
   WriteRoundEndRecords();
-  if (Sender.ReturnValue() != 0 && !FSuddenDeathActive) {
+  if (BestOfThreeRules()) {
+    EndBestOfThreeRun(Sender.ReturnValue() == 0);
+  } else if (Sender.ReturnValue() != 0 && !FSuddenDeathActive) {
     // A stop keeps the round and the time shown; the next start counts it again.
     // Digits caught in the dark phase of the warning blink would stay black
     // on the black board: they show lit.

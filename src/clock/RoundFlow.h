@@ -5,6 +5,9 @@
 #include <functional>
 #include <memory>
 
+#include "model/BestOfThree.h"
+#include "model/Side.h"
+
 class QTimer;
 class TBoardView;
 class TDorvaneMgr;
@@ -65,8 +68,24 @@ class TRoundFlow {
   void WinnerChanged();   // the manager's OnWinnerChange: blink and record
   // The winner blink period, from the configuration dialog (400 ms until then).
   void SetWinnerBlinkInterval(int Ms);
-  // New game's share: leaves the sudden-death round, forgets the shown time.
+  // New game's share: leaves the sudden-death round, forgets the shown time,
+  // and under the best-of-three rules forgets the rounds won.
   void ResetForNewGame();
+
+  // ---- The best-of-three rules ----
+  // The rules chosen in the settings are the best-of-three ones.
+  bool BestOfThreeRules() const;
+  // The rounds of this match: Rounds, or three under best of three.
+  int32_t RoundCount() const;
+  // The techniques of the round under way and the rounds decided so far.
+  TBestOfThree& BestOfThree() { return FBestOfThree; }
+  const TBestOfThree& BestOfThree() const { return FBestOfThree; }
+  // The referee's superiority decision on a round still tied after every
+  // tie-break: the side the operator names. Without it such a round stays
+  // undecided.
+  std::function<TSide(int32_t Round)> OnRefereeDecision;
+  // A round has been decided (its winner is in BestOfThree()).
+  std::function<void()> OnRoundDecided;
 
   // ---- An interrupted match taken up again ----
   // A clock run of the current round, paused with RoundLeft seconds to go.
@@ -75,6 +94,8 @@ class TRoundFlow {
   void ResumeAfterBreak(bool SuddenDeathRound);
   // No clock ran: RoundLeft is shown as a stopped round leaves it.
   void ResumeStopped(double RoundLeft, bool SuddenDeathRound);
+  // The best-of-three rounds decided before the interruption.
+  void ResumeRounds(const std::vector<TBestOfThree::TRoundRecord>& Rounds, bool RoundDecided);
 
   // Each change of the clock's state, with the round time left at that moment
   // (held in a pause or injury); csEnded once the run has ended.
@@ -110,6 +131,15 @@ class TRoundFlow {
   void DecideByLimit(TClockState DecidedState, uint8_t Winner);
   void tmrWinnerTimer();
 
+  // The best-of-three rules (BestOfThreeFlow.cpp).
+  TRoundScores RoundScores() const;
+  void CheckRoundLimits();
+  void EndRoundOnTime();
+  void DecideRound(const TRoundResult& Result);
+  void EndBestOfThreeRun(bool TimeUp);
+  void MoveBestOfThreeOn();
+  void StartBestOfThreeRound();
+
   TBoardView& FView;
   TDorvaneMgr& FScoreMgr;
   TSysJoySticks& FJoySticks;
@@ -131,6 +161,7 @@ class TRoundFlow {
   std::unique_ptr<QTimer> tmrWinner;
   // The phase of the winner's blink.
   bool FWinnerLit = false;
+  TBestOfThree FBestOfThree;
 };
 
 // The injury button's caption while injury time runs (it then cancels it).

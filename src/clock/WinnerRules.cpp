@@ -21,6 +21,10 @@ constexpr uint8_t RedWins = 2;
 }  // namespace
 
 void TRoundFlow::ScoreChanged() {
+  if (BestOfThreeRules()) {
+    CheckRoundLimits();
+    return;
+  }
   CheckPointGap();
   CheckPointCeiling();
   CheckFirstToScore();
@@ -29,6 +33,10 @@ void TRoundFlow::ScoreChanged() {
 // Disqualification always writes the winner, so the gap and ceiling rules
 // after it decide again.
 void TRoundFlow::PenaltyChanged() {
+  if (BestOfThreeRules()) {
+    CheckRoundLimits();
+    return;
+  }
   CheckDisqualification();
   ScoreChanged();
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QToolButton>
+#include <algorithm>
 
 #include "dialogs/ConfigRows.h"
 
@@ -62,9 +63,11 @@ QWidget* TConfigRowDelegate::createEditor(QWidget* Parent, const QStyleOptionVie
   const std::optional<TRowKind> Kind = KindOf(Index);
   if (!Kind) return nullptr;  // captions and categories are not edited
   switch (*Kind) {
-    case TRowKind::Check: {
+    case TRowKind::Check:
+    case TRowKind::Choice: {
       auto* Combo = new QComboBox(Parent);
-      Combo->addItems({TrueText(), FalseText()});
+      Combo->addItems(*Kind == TRowKind::Check ? QStringList{TrueText(), FalseText()}
+                                               : Index.data(ChoicesRole).toStringList());
       connect(Combo, &QComboBox::activated, this, [this, Combo] { CommitAtOnce(Combo); });
       return Combo;
     }
@@ -90,7 +93,12 @@ void TConfigRowDelegate::setEditorData(QWidget* Editor, const QModelIndex& Index
   if (auto* Swatch = dynamic_cast<TColorSwatchEditor*>(Editor)) {
     Swatch->SetColor(Index.data(WorkingColorRole).value<QColor>());
   } else if (auto* Combo = qobject_cast<QComboBox*>(Editor)) {
-    Combo->setCurrentIndex(Text.compare(TrueText(), Qt::CaseInsensitive) == 0 ? 0 : 1);
+    if (KindOf(Index) == TRowKind::Choice) {
+      // A stored text that is none of the choices reads as the first one.
+      Combo->setCurrentIndex(std::max(0, Combo->findText(Text, Qt::MatchFixedString)));
+    } else {
+      Combo->setCurrentIndex(Text.compare(TrueText(), Qt::CaseInsensitive) == 0 ? 0 : 1);
+    }
   } else if (auto* Edit = qobject_cast<QLineEdit*>(Editor)) {
     // The model echoes every keystroke back; setting the same text again
     // would move the cursor to the end.

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "model/RuleSet.h"
+
 namespace {
 
 using enum TConfigRow;
@@ -84,6 +86,19 @@ const TConfigRowDef Defs[] = {
     {Transiency, QT_TRANSLATE_NOOP("Configuration", "Scoring"),
      QT_TRANSLATE_NOOP("Configuration", "Electronic scoring"),
      QT_TRANSLATE_NOOP("Configuration", "Transiency (msec)"), &C::Transiency, false, ""},
+    {Rules, QT_TRANSLATE_NOOP("Configuration", "Scoring"), "",
+     QT_TRANSLATE_NOOP("Configuration", "Rule set"), &C::Rules, false,
+     QT_TRANSLATE_NOOP("Configuration",
+                       "Classic: one score over all rounds. BestOfThree: each round scored on its "
+                       "own, the first to win two rounds wins (start a new game after a change)")},
+    {GamJeomLimit, QT_TRANSLATE_NOOP("Configuration", "Scoring"),
+     QT_TRANSLATE_NOOP("Configuration", "Best of three"),
+     QT_TRANSLATE_NOOP("Configuration", "Gam-jeoms that lose the round"), &C::GamJeomLimit, false,
+     QT_TRANSLATE_NOOP("Configuration", "0 turns the limit off")},
+    {RoundPointGap, QT_TRANSLATE_NOOP("Configuration", "Scoring"),
+     QT_TRANSLATE_NOOP("Configuration", "Best of three"),
+     QT_TRANSLATE_NOOP("Configuration", "Point gap that wins the round"), &C::RoundPointGap, false,
+     QT_TRANSLATE_NOOP("Configuration", "0 turns the gap off")},
     {CommPortNo, "", "", QT_TRANSLATE_NOOP("Configuration", "Comm port"), &C::CommPortNo, true, ""},
     {UsePointGap, QT_TRANSLATE_NOOP("Configuration", "Point Gap"), "",
      QT_TRANSLATE_NOOP("Configuration", "Use point gap"), &C::UsePointGap, true, ""},
@@ -99,7 +114,13 @@ const TConfigRowDef Defs[] = {
 
 std::span<const TConfigRowDef> ConfigRowDefs() { return Defs; }
 
+QStringList TConfigRowDef::Choices() const {
+  if (Row != TConfigRow::Rules) return {};
+  return {RulesText(TRules::Classic), RulesText(TRules::BestOfThree)};
+}
+
 TRowKind TConfigRowDef::Kind() const {
+  if (!Choices().isEmpty()) return TRowKind::Choice;
   switch (Setting().Kind) {
     case TSettingKind::Flag:
       return TRowKind::Check;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <span>
 
 #include "model/SettingsDefs.h"
@@ -43,10 +44,13 @@ enum class TConfigRow {
   PointGap,
   UsePointCeiling,
   PointCeiling,
+  Rules,
+  GamJeomLimit,
+  RoundPointGap,
 };
 
 // What a row's text holds and how it is edited.
-enum class TRowKind { Text, Check, Number, Integer, Colour };
+enum class TRowKind { Text, Check, Number, Integer, Colour, Choice };
 
 struct TConfigRowDef {
   TConfigRow Row;
@@ -59,6 +63,8 @@ struct TConfigRowDef {
 
   const TSettingDef& Setting() const { return SettingDefOf(Field); }
   TRowKind Kind() const;
+  // The texts a choice row may hold; empty for the other kinds.
+  QStringList Choices() const;
 };
 
 // Every row in display order; the hidden ones come last.

@@ -192,6 +192,7 @@ void TfrmTKDConfig::BuildRows() {
         new QTreeWidgetItem(Parent, {QCoreApplication::translate("Configuration", Def.Caption)});
     Item->setData(0, RowRole, static_cast<int>(Def.Row));
     Item->setData(1, TConfigRowDelegate::KindRole, static_cast<int>(Def.Kind()));
+    Item->setData(1, TConfigRowDelegate::ChoicesRole, Def.Choices());
     Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     if (*Def.Hint) Item->setToolTip(0, QCoreApplication::translate("Configuration", Def.Hint));
     Item->setHidden(Def.Hidden);
@@ -251,6 +252,7 @@ void TfrmTKDConfig::StoreRows(TTKDConfig& Config) const {
     const QString Text = RowText(Def.Row);
     switch (Def.Kind()) {
       case TRowKind::Text:
+      case TRowKind::Choice:
         Stores.push_back({&Setting, 0, Text});
         break;
       case TRowKind::Check:

@@ -9,7 +9,9 @@
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
 #include "input/JudgesAudit.h"
+#include "model/BestOfThree.h"
 #include "model/BoardLight.h"
+#include "model/RuleSet.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "model/Side.h"
@@ -33,7 +35,14 @@ constexpr TVoteCategory VoteCategories[] = {
     {&TJudge::BlueOnePoint, TSide::Blue, 1, "BluePoint"},
     {&TJudge::BlueTwoPoint, TSide::Blue, 2, "Blue2Point"},
     {&TJudge::BlueThreePoint, TSide::Blue, 3, "Blue3Point"},
+    // Only the best-of-three rules score 4 and 5; the cues of 3 stand in.
+    {&TJudge::RedFourPoint, TSide::Red, 4, "Red3Point"},
+    {&TJudge::RedFivePoint, TSide::Red, 5, "Red3Point"},
+    {&TJudge::BlueFourPoint, TSide::Blue, 4, "Blue3Point"},
+    {&TJudge::BlueFivePoint, TSide::Blue, 5, "Blue3Point"},
 };
+
+constexpr int32_t ClassicMaxPoints = 3;
 
 // The colour of the lowest value pressed within the light's time; none when
 // the side had no press.
@@ -53,7 +62,9 @@ int32_t ShowSideLight(TBoardLight* Light, std::optional<TColor> Color) {
 
 int32_t JudgesOnBoard(const TJudgeList& Judges) { return std::min(Judges.Count(), MaxJudges); }
 
-void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category) {
+void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category,
+           const TElectronicScoring::TTechniqueEvent& OnTechnique) {
+  if (OnTechnique) OnTechnique(Category.Side, Category.Points);
   if (Category.Side == TSide::Red) {
     ScoreMgr.SetRedScore(ScoreMgr.RedScore() + Category.Points);
   } else {
@@ -97,7 +108,10 @@ void TElectronicScoring::CheckJudgeVotes() {
   // Below 1 every category would score at every check, votes or not.
   const int32_t Needed = std::max(FConfig.NumButtons, 1);
   const int32_t Judges = JudgesOnBoard(FJudges);
+  const int32_t MaxPoints =
+      RulesOf(FConfig) == TRules::BestOfThree ? TBestOfThree::MaxTechniquePoints : ClassicMaxPoints;
   for (const TVoteCategory& Category : VoteCategories) {
+    if (Category.Points > MaxPoints) continue;
     // One vote per judge: each judge has one button per category.
     std::array<TJoyButton*, MaxJudges> Votes{};
     int32_t Counted = 0;
@@ -114,7 +128,7 @@ void TElectronicScoring::CheckJudgeVotes() {
     }
     if (Counted < Needed) continue;
     FPressLog.Scored({Votes.begin(), Votes.begin() + Counted}, CheckTime);
-    Award(FScoreMgr, Category);
+    Award(FScoreMgr, Category, OnTechnique);
     FCuePlayer(QString::fromLatin1(Category.Cue));
     // Every counted vote is used up by this point, however many were needed.
     for (int32_t Vote = 0; Vote < Counted; ++Vote)

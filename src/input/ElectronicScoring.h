@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "input/JudgePressLog.h"
+#include "model/Side.h"
 
 class QString;
 class QTimer;
@@ -34,6 +35,7 @@ class TElectronicScoring {
  public:
   using TClockRunning = std::function<bool()>;
   using TCuePlayer = std::function<void(const QString& Name)>;
+  using TTechniqueEvent = std::function<void(TSide Side, int32_t Points)>;
 
   // ClockRunning tells whether a clock counts round time (csRunning);
   // CuePlayer plays the sound cue of each award.
@@ -51,6 +53,9 @@ class TElectronicScoring {
   void tmrHandSetTimer();
   // The judges' presses of the current match; every line goes to the audit file.
   TJudgePressLog& PressLog() { return FPressLog; }
+
+  // Each technique the votes award, just before its points are added.
+  TTechniqueEvent OnTechnique;
 
  private:
   TJudgePressLog FPressLog;

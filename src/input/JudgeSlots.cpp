@@ -9,8 +9,10 @@
 
 namespace {
 
-std::array<int32_t, 6> ConfiguredNumbers(const TTKDConfig& Config) {
-  return {Config.R1, Config.R2, Config.R3, Config.B1, Config.B2, Config.B3};
+// In the order of JudgeVoteButtons.
+TVoteNumbers ConfiguredNumbers(const TTKDConfig& Config) {
+  return {Config.R1, Config.R2, Config.R3, Config.B1, Config.B2,
+          Config.B3, Config.R4, Config.R5, Config.B4, Config.B5};
 }
 
 }  // namespace
@@ -65,7 +67,7 @@ void TJudgeSlots::Seat(TMyJoyStick& Pad, const TTKDConfig& Config) {
   Bind(Judge, Pad, ConfiguredNumbers(Config));
 }
 
-void TJudgeSlots::Bind(TJudge& Judge, TMyJoyStick& Pad, const std::array<int32_t, 6>& Numbers) {
+void TJudgeSlots::Bind(TJudge& Judge, TMyJoyStick& Pad, const TVoteNumbers& Numbers) {
   Judge.JoyStick = &Pad;
   for (int Vote = 0; Vote < JudgeVoteButtonCount; ++Vote) {
     Judge.*JudgeVoteButtons[Vote].Button =

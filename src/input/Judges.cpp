@@ -24,6 +24,10 @@ void BuildJudges(TJudgeList& Judges, TSysJoySticks& JoySticks, const TTKDConfig&
     Judge.BlueTwoPoint = Pad.Buttons.FindButton(Config.B2);
     Judge.RedThreePoint = Pad.Buttons.FindButton(Config.R3);
     Judge.BlueThreePoint = Pad.Buttons.FindButton(Config.B3);
+    Judge.RedFourPoint = Pad.Buttons.FindButton(Config.R4);
+    Judge.RedFivePoint = Pad.Buttons.FindButton(Config.R5);
+    Judge.BlueFourPoint = Pad.Buttons.FindButton(Config.B4);
+    Judge.BlueFivePoint = Pad.Buttons.FindButton(Config.B5);
     Judge.RedIndicator = RedLights[static_cast<size_t>(Index)];
     Judge.BlueIndicator = BlueLights[static_cast<size_t>(Index)];
   }

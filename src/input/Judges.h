@@ -11,7 +11,8 @@ class TMyJoyStick;
 class TSysJoySticks;
 class TTKDConfig;
 
-// A corner judge: a gamepad, its six vote buttons and the judge's two lights
+// A corner judge: a gamepad, its vote buttons (six, and four more for the
+// 4- and 5-point techniques of the best-of-three rules) and the judge's two lights
 // on the board. Owns none of them; a button is null where the gamepad has no
 // button with the configured number.
 class TJudge {
@@ -23,6 +24,10 @@ class TJudge {
   TJoyButton* BlueOnePoint = nullptr;
   TJoyButton* BlueTwoPoint = nullptr;
   TJoyButton* BlueThreePoint = nullptr;
+  TJoyButton* RedFourPoint = nullptr;
+  TJoyButton* RedFivePoint = nullptr;
+  TJoyButton* BlueFourPoint = nullptr;
+  TJoyButton* BlueFivePoint = nullptr;
   TBoardLight* RedIndicator = nullptr;
   TBoardLight* BlueIndicator = nullptr;
 };
@@ -50,6 +55,6 @@ constexpr int32_t MaxJudges = 4;
 using TJudgeLights = std::array<TBoardLight*, MaxJudges>;
 
 // Appends one judge for each of the first four gamepads, with the vote
-// buttons numbered R1..B3 in Config and the lights of its judge number.
+// buttons numbered R1..B5 in Config and the lights of its judge number.
 void BuildJudges(TJudgeList& Judges, TSysJoySticks& JoySticks, const TTKDConfig& Config,
                  const TJudgeLights& RedLights, const TJudgeLights& BlueLights);

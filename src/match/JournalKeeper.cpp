@@ -46,6 +46,11 @@ void TJournalKeeper::ScoresChanged(const TDorvaneMgr& ScoreMgr, bool SuddenDeath
   Write();
 }
 
+void TJournalKeeper::SetRounds(const TBestOfThree& Rounds) {
+  FState.DecidedRounds = Rounds.Rounds();
+  FState.RoundDecided = Rounds.RoundDecided();
+}
+
 void TJournalKeeper::NewGame(const QString& RedName, const QString& BlueName,
                              const QString& Division, double RoundTime) {
   FState = TJournalState{};

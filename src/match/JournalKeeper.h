@@ -19,6 +19,8 @@ class TJournalKeeper {
   TJournalKeeper& operator=(const TJournalKeeper&) = delete;
 
   void ScoresChanged(const TDorvaneMgr& ScoreMgr, bool SuddenDeath);
+  // The best-of-three rounds, written with the next change of the scores.
+  void SetRounds(const TBestOfThree& Rounds);
   void NewGame(const QString& RedName, const QString& BlueName, const QString& Division,
                double RoundTime);
   void ClockChanged(TClockState State, double RoundLeft);

@@ -76,6 +76,7 @@ TMatch::TMatch(const TTKDConfig& Config)
   FRoundFlow->OnClockChange = [this](TClockState State, double RoundLeft) {
     FJournal->ClockChanged(State, RoundLeft);
   };
+  FRoundFlow->OnRoundDecided = [this] { JournalScores(); };
   ConnectElectronicScoring();
   FGamepadWatch = std::make_unique<TGamepadWatch>(
       *FJoySticks, *FJudges, FConfig, FJudgeLights.Of(TSide::Red), FJudgeLights.Of(TSide::Blue));
@@ -150,6 +151,7 @@ void TMatch::ConnectScoreEvents() {
 }
 
 void TMatch::JournalScores() {
+  if (FRoundFlow) FJournal->SetRounds(FRoundFlow->BestOfThree());
   FJournal->ScoresChanged(*FScoreMgr, FRoundFlow && FRoundFlow->SuddenDeathActive());
 }
 
@@ -159,6 +161,9 @@ void TMatch::ConnectElectronicScoring() {
       *FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
       [this] { return FRoundFlow->ClockRunning(); }, PlayCue);
   TElectronicScoring& Scoring = *FElectronicScoring;
+  Scoring.OnTechnique = [this](TSide Side, int32_t Points) {
+    if (FRoundFlow->BestOfThreeRules()) FRoundFlow->BestOfThree().AddTechnique(Side, Points);
+  };
   FRoundFlow->ScoreJudgesWith(Scoring);
   QObject::connect(&FJudgeLightTimer, &QTimer::timeout, [&Scoring] { Scoring.tmrHandSetTimer(); });
 }
@@ -176,6 +181,10 @@ void TMatch::Detach(TMatchView& View) { FViews.Detach(View); }
 // ---- Score entry ----
 
 void TMatch::AddPoint(TSide Side) {
+  if (FRoundFlow->BestOfThreeRules()) {
+    AddTechnique(Side, 1);
+    return;
+  }
   const TSideEntry& Entry = EntryOf(Side);
   FRecords->RecordInput(Entry.PointKind, 1);
   TDorvaneMgr& Mgr = *FScoreMgr;
@@ -183,10 +192,28 @@ void TMatch::AddPoint(TSide Side) {
   PlayCue(QLatin1String(Entry.PointCue));
 }
 
+void TMatch::AddTechnique(TSide Side, int32_t Points) {
+  if (!FRoundFlow->BestOfThreeRules() || Points < 1 || Points > TBestOfThree::MaxTechniquePoints)
+    return;
+  const TSideEntry& Entry = EntryOf(Side);
+  FRecords->RecordInput(Entry.PointKind, Points);
+  FRoundFlow->BestOfThree().AddTechnique(Side, Points);
+  TDorvaneMgr& Mgr = *FScoreMgr;
+  (Mgr.*Entry.SetScore)((Mgr.*Entry.Score)() + Points);
+  PlayCue(QLatin1String(Entry.PointCue));
+}
+
 void TMatch::TakeBackPoint(TSide Side) {
   const TSideEntry& Entry = EntryOf(Side);
   TDorvaneMgr& Mgr = *FScoreMgr;
   const int32_t Score = (Mgr.*Entry.Score)();
+  if (FRoundFlow->BestOfThreeRules()) {
+    const int32_t Points = FRoundFlow->BestOfThree().TakeBackTechnique(Side);
+    if (Points == 0) return;
+    FRecords->RecordInput(Entry.PointKind, -Points);
+    (Mgr.*Entry.SetScore)(std::max(0, Score - Points));
+    return;
+  }
   if (Score > 0) FRecords->RecordInput(Entry.PointKind, -1);
   // Written also at 0: the views redraw and the rules run again.
   (Mgr.*Entry.SetScore)(std::max(0, Score - 1));
@@ -214,8 +241,12 @@ void TMatch::TakeBackPenalty(TSide Side, double Amount) {
 
 void TMatch::AddDeduction(TSide Side) { AddPenalty(Side, DeductionAmount); }
 void TMatch::TakeBackDeduction(TSide Side) { TakeBackPenalty(Side, DeductionAmount); }
-void TMatch::AddWarning(TSide Side) { AddPenalty(Side, WarningAmount); }
-void TMatch::TakeBackWarning(TSide Side) { TakeBackPenalty(Side, WarningAmount); }
+void TMatch::AddWarning(TSide Side) {
+  if (!FRoundFlow->BestOfThreeRules()) AddPenalty(Side, WarningAmount);
+}
+void TMatch::TakeBackWarning(TSide Side) {
+  if (!FRoundFlow->BestOfThreeRules()) TakeBackPenalty(Side, WarningAmount);
+}
 
 // ---- The round ----
 
@@ -263,6 +294,8 @@ void TMatch::UpdateCommands() { FRoundFlow->UpdateCommands(); }
 void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
   if (FRoundFlow->ClockExists()) return;
   FJournal->Resume(State);
+  // The decided rounds first: the scores written next must not decide again.
+  FRoundFlow->ResumeRounds(State.DecidedRounds, State.RoundDecided);
   TDorvaneMgr& Mgr = *FScoreMgr;
   Mgr.SetRound(State.Round);
   Mgr.SetRedScore(State.RedScore);

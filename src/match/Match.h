@@ -52,10 +52,16 @@ class TMatch {
   std::vector<TJudgeSummary> JudgesReport();
 
   // ---- The operator's score entry ----
+  // One point; under the best-of-three rules a punch.
   void AddPoint(TSide Side);
+  // Under the best-of-three rules the side's last technique of the round.
   void TakeBackPoint(TSide Side);
+  // A technique of Points (1 to 5) under the best-of-three rules; nothing
+  // under the classic ones.
+  void AddTechnique(TSide Side, int32_t Points);
   void AddDeduction(TSide Side);
   void TakeBackDeduction(TSide Side);
+  // Warnings are half penalties, which the best-of-three rules do not have.
   void AddWarning(TSide Side);
   void TakeBackWarning(TSide Side);
 

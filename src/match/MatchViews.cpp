@@ -57,6 +57,10 @@ void TMatchViews::HideWinner() {
   ForEach([](TMatchView& View) { View.HideWinner(); });
 }
 
+void TMatchViews::ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) {
+  ForEach([=](TMatchView& View) { View.ShowRoundsWon(RedRounds, BlueRounds); });
+}
+
 void TMatchViews::ShowError(const QString& Message) {
   if (!FViews.empty()) FViews.front()->ShowError(Message);
 }

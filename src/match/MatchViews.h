@@ -26,6 +26,7 @@ class TMatchViews : public TBoardView {
   void SetRoundField(int Round) override;
   void ShowWinner(TSide Winner, bool Lit) override;
   void HideWinner() override;
+  void ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) override;
   // An error is shown once, by the first view, not once per view.
   void ShowError(const QString& Message) override;
 

@@ -42,7 +42,8 @@ QJsonObject SideJson(const TSideSnapshot& Side) {
           {QStringLiteral("penaltyHalves"), static_cast<int>(std::lround(Side.Penalties * 2))},
           {QStringLiteral("shownPenalties"), Side.ShownPenalties},
           {QStringLiteral("halfPenaltyShown"), Side.HalfPenaltyShown},
-          {QStringLiteral("color"), HtmlColor(Side.Color)}};
+          {QStringLiteral("color"), HtmlColor(Side.Color)},
+          {QStringLiteral("roundsWon"), Side.RoundsWon}};
 }
 
 QJsonValue LightJson(TColor Light) {

@@ -20,6 +20,8 @@ struct TSideSnapshot {
   QString ShownPenalties;
   bool HalfPenaltyShown = false;
   TColor Color = 0;
+  // Rounds won under the best-of-three rules; 0 under the classic ones.
+  int32_t RoundsWon = 0;
 
   bool operator==(const TSideSnapshot&) const = default;
 };

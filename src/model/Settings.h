@@ -55,6 +55,15 @@ class TTKDConfig {
   int32_t B1 = 0;
   int32_t B2 = 0;
   int32_t B3 = 0;
+  // The rule set by name (see RuleSet.h) and its numbers for best of three.
+  QString Rules;
+  int32_t GamJeomLimit = 0;
+  int32_t RoundPointGap = 0;
+  // The pads' buttons for 4 and 5 points, used by the best-of-three rules.
+  int32_t R4 = 0;
+  int32_t R5 = 0;
+  int32_t B4 = 0;
+  int32_t B5 = 0;
 
   // Fills every field from one reading of SettingsFilePath(), defaults where
   // a key is missing, does not parse or lies outside its range. Never fails.

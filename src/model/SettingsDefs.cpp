@@ -68,6 +68,13 @@ const TSettingDef Defs[] = {
     {"B1", &C::B1, K::Integer, 6, "", Count},
     {"B2", &C::B2, K::Integer, 8, "", Count},
     {"B3", &C::B3, K::Integer, 10, "", Count},
+    {"Rules", &C::Rules, K::Text, 0, "Classic", {}},
+    {"GamJeomLimit", &C::GamJeomLimit, K::Integer, 5, "", Count},
+    {"RoundPointGap", &C::RoundPointGap, K::Integer, 12, "", Count},
+    {"R4", &C::R4, K::Integer, 11, "", Count},
+    {"R5", &C::R5, K::Integer, 13, "", Count},
+    {"B4", &C::B4, K::Integer, 12, "", Count},
+    {"B5", &C::B5, K::Integer, 14, "", Count},
 };
 
 }  // namespace

@@ -8,3 +8,4 @@ Q_DECLARE_LOGGING_CATEGORY(LogSound)     // dorvane.sound
 Q_DECLARE_LOGGING_CATEGORY(LogRecord)    // dorvane.record
 Q_DECLARE_LOGGING_CATEGORY(LogPads)      // dorvane.pads
 Q_DECLARE_LOGGING_CATEGORY(LogSettings)  // dorvane.settings
+Q_DECLARE_LOGGING_CATEGORY(LogRules)     // dorvane.rules

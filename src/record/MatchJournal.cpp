@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
@@ -67,22 +68,60 @@ double TJournalState::RoundLeftAt(int64_t AliveMs) const {
 
 QString JournalPath() { return QDir(DataDir()).filePath(QStringLiteral("current-match")); }
 
+namespace {
+
+// The decided rounds as [{"round":1,"winner":2,"reason":"score"}, ...].
+QJsonArray RoundsJson(const std::vector<TBestOfThree::TRoundRecord>& Rounds) {
+  QJsonArray Array;
+  for (const TBestOfThree::TRoundRecord& Record : Rounds) {
+    Array.append(QJsonObject{{"round", Record.Round},
+                             {"winner", static_cast<int>(Record.Result.Winner)},
+                             {"reason", RoundReasonWord(Record.Result.Reason)}});
+  }
+  return Array;
+}
+
+std::optional<std::vector<TBestOfThree::TRoundRecord>> RoundsOf(const QJsonValue& Value) {
+  std::vector<TBestOfThree::TRoundRecord> Rounds;
+  if (Value.isUndefined()) return Rounds;
+  if (!Value.isArray()) return std::nullopt;
+  for (const QJsonValue& Item : Value.toArray()) {
+    const QJsonObject Object = Item.toObject();
+    const int Winner = Object.value("winner").toInt();
+    const std::optional<TRoundReason> Reason = RoundReasonOf(Object.value("reason").toString());
+    if (!IsWhole(Object.value("round")) ||
+        (Winner != static_cast<int>(TWinner::Red) && Winner != static_cast<int>(TWinner::Blue)) ||
+        !Reason) {
+      return std::nullopt;
+    }
+    Rounds.push_back({Object.value("round").toInt(), {static_cast<TWinner>(Winner), *Reason}});
+  }
+  return Rounds;
+}
+
+}  // namespace
+
 bool WriteJournal(const QString& Path, const TJournalState& State) {
-  const QJsonObject Object{{"version", JournalVersion},
-                           {"redScore", State.RedScore},
-                           {"blueScore", State.BlueScore},
-                           {"redPenalty", State.RedPenalty},
-                           {"bluePenalty", State.BluePenalty},
-                           {"round", State.Round},
-                           {"winner", State.Winner},
-                           {"suddenDeath", State.SuddenDeath},
-                           {"started", State.Started},
-                           {"redName", State.RedName},
-                           {"blueName", State.BlueName},
-                           {"division", State.Division},
-                           {"segment", QLatin1String(SegmentName(State.Segment))},
-                           {"roundLeft", State.RoundLeft},
-                           {"segmentStartMs", static_cast<double>(State.SegmentStartMs)}};
+  QJsonObject Object{{"version", JournalVersion},
+                     {"redScore", State.RedScore},
+                     {"blueScore", State.BlueScore},
+                     {"redPenalty", State.RedPenalty},
+                     {"bluePenalty", State.BluePenalty},
+                     {"round", State.Round},
+                     {"winner", State.Winner},
+                     {"suddenDeath", State.SuddenDeath},
+                     {"started", State.Started},
+                     {"redName", State.RedName},
+                     {"blueName", State.BlueName},
+                     {"division", State.Division},
+                     {"segment", QLatin1String(SegmentName(State.Segment))},
+                     {"roundLeft", State.RoundLeft},
+                     {"segmentStartMs", static_cast<double>(State.SegmentStartMs)}};
+  // Added keys: earlier versions read such a journal and pass over them.
+  if (!State.DecidedRounds.empty() || State.RoundDecided) {
+    Object.insert("rounds", RoundsJson(State.DecidedRounds));
+    Object.insert("roundDecided", State.RoundDecided);
+  }
   QDir().mkpath(QFileInfo(Path).path());
   QSaveFile File(Path);
   if (!File.open(QIODevice::WriteOnly) ||
@@ -130,6 +169,8 @@ TJournalRead ReadJournal(const QString& Path) {
   }
   const auto Segment = SegmentOf(Object.value("segment").toString());
   if (!Segment) return Fail(QStringLiteral("it is damaged"));
+  const auto DecidedRounds = RoundsOf(Object.value("rounds"));
+  if (!DecidedRounds) return Fail(QStringLiteral("it is damaged"));
   TJournalState State;
   State.RedScore = Object.value("redScore").toInt();
   State.BlueScore = Object.value("blueScore").toInt();
@@ -145,6 +186,8 @@ TJournalRead ReadJournal(const QString& Path) {
   State.Segment = *Segment;
   State.RoundLeft = Object.value("roundLeft").toDouble();
   State.SegmentStartMs = static_cast<int64_t>(Object.value("segmentStartMs").toDouble());
+  State.DecidedRounds = *DecidedRounds;
+  State.RoundDecided = Object.value("roundDecided").toBool();
   Result.State = State;
   return Result;
 }

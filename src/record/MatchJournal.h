@@ -3,6 +3,9 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
+
+#include "model/BestOfThree.h"
 
 // The live match as Data/current-match keeps it, so a crash, a kill or a
 // power cut does not lose it. One small JSON object with a "version" field,
@@ -31,6 +34,11 @@ struct TJournalState {
   double RoundLeft = 0;
   // Unix time in milliseconds at which the segment started.
   int64_t SegmentStartMs = 0;
+  // Under the best-of-three rules: the rounds decided so far, and whether
+  // the current one is among them. Absent from journals of the classic rules
+  // and of earlier versions, which read as none.
+  std::vector<TBestOfThree::TRoundRecord> DecidedRounds;
+  bool RoundDecided = false;
 
   // A round has started and no winner is known.
   bool InProgress() const { return Started && Winner == 0; }

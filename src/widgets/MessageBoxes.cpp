@@ -1,6 +1,7 @@
 #include "widgets/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 TMessageBoxSink* ActiveSink = nullptr;
@@ -29,6 +30,18 @@ bool AskYesNo(QWidget* Parent, const QString& Question) {
   if (GivenToSink(TMessageKind::Question, Question, Answer)) return Answer;
   return QMessageBox::question(Parent, BoxTitle(), Question, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool AskChoice(QWidget* Parent, const QString& Question, const QString& First,
+               const QString& Second) {
+  bool Answer = false;
+  if (GivenToSink(TMessageKind::Question, Question, Answer)) return Answer;
+  QMessageBox Box(QMessageBox::Question, BoxTitle(), Question, QMessageBox::NoButton, Parent);
+  QPushButton* FirstButton = Box.addButton(First, QMessageBox::AcceptRole);
+  Box.addButton(Second, QMessageBox::RejectRole);
+  Box.setDefaultButton(FirstButton);
+  Box.exec();
+  return Box.clickedButton() == FirstButton;
 }
 
 void ShowInformationBox(QWidget* Parent, const QString& Text) {

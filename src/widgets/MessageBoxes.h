@@ -9,6 +9,10 @@ class QWidget;
 
 // "Ready to start a new game?" and the like: true only on Yes.
 bool AskYesNo(QWidget* Parent, const QString& Question);
+// A question answered by one of two named buttons: true for First. A test's
+// next answer Yes stands for First, No for Second.
+bool AskChoice(QWidget* Parent, const QString& Question, const QString& First,
+               const QString& Second);
 void ShowInformationBox(QWidget* Parent, const QString& Text);
 // An error for the operator; a full stop is added when the text lacks one.
 void ShowErrorBox(QWidget* Parent, const QString& Message);

@@ -31,6 +31,7 @@
 #include "support/core/FakeSoundPlayer.h"
 #include "support/core/FakeTimeSource.h"
 #include "support/core/OperatorScript.h"
+#include "support/core/RunUntil.h"
 
 // What the board shows right now.
 struct TBoardState {
@@ -193,18 +194,6 @@ class RoundFlowTest : public testing::Test {
       View.SetScoreText(false, QString::number(Mgr.BlueScore()));
     };
     Mgr.OnWinnerChange = [this](TDorvaneMgr&) { Flow->WinnerChanged(); };
-  }
-
-  // Turns the event loop until Done holds; false after TimeoutMs.
-  static bool RunUntil(const std::function<bool()>& Done, int TimeoutMs = 60000) {
-    QDeadlineTimer Deadline(TimeoutMs);
-    QTimer Watchdog;  // wakes the wait below when nothing else does
-    Watchdog.start(100);
-    while (!Done()) {
-      if (Deadline.hasExpired()) return false;
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
   }
 
   // Starts a round and turns the event loop until its end has been handled.

@@ -534,3 +534,32 @@ TEST_F(TKDConfigTest, FitsASmallScreenWithItsButtonsOnIt) {
 }
 
 }  // namespace
+
+TEST_F(TKDConfigTest, RuleSetRowOffersTheTwoRuleSetsAndOkStoresTheChoice) {
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    EXPECT_EQ(Dialog.RowText(Rules), "Classic");
+    const QRect Cell = Dialog.Rows->visualItemRect(Dialog.Row(Rules))
+                           .adjusted(Dialog.Rows->columnWidth(0), 0, 0, 0);
+    QTest::mouseClick(Dialog.Rows->viewport(), Qt::LeftButton, {}, Cell.center());
+    QComboBox* Editor = nullptr;
+    for (QComboBox* Candidate : Dialog.Rows->viewport()->findChildren<QComboBox*>()) {
+      if (Candidate->isVisible()) Editor = Candidate;
+    }
+    ASSERT_NE(Editor, nullptr);
+    ASSERT_EQ(Editor->count(), 2);
+    EXPECT_EQ(Editor->itemText(0), "Classic");
+    EXPECT_EQ(Editor->itemText(1), "BestOfThree");
+    Editor->setCurrentIndex(1);
+    emit Editor->activated(1);
+    Dialog.SetRowText(GamJeomLimit, "4");
+    Dialog.btnOK->click();
+  });
+
+  ASSERT_TRUE(ShowConfigDialog(FConfig));
+  EXPECT_EQ(FConfig.Rules, "BestOfThree");
+  EXPECT_EQ(FConfig.GamJeomLimit, 4);
+  EXPECT_EQ(FConfig.RoundPointGap, 12);
+  TTKDConfig Saved;
+  Saved.LoadConfig();
+  EXPECT_EQ(Saved.Rules, "BestOfThree");
+}

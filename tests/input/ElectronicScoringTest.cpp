@@ -356,3 +356,48 @@ TEST_F(ElectronicScoringTest, ClickRestartsTheRefreshAndLeavesThePressAVote) {
 }
 
 }  // namespace
+
+namespace {
+
+struct TFourFiveCase {
+  const char* Rules;
+  int Button;
+  int32_t RedScore;
+  int32_t BlueScore;
+};
+
+class FourAndFivePointVotes : public ElectronicScoringTest,
+                              public testing::WithParamInterface<TFourFiveCase> {};
+
+// Buttons 4 and 5 score only under the best-of-three rules, and each award
+// is reported as a technique before its points are added.
+TEST_P(FourAndFivePointVotes, ScoreOnlyUnderBestOfThree) {
+  const TFourFiveCase& Case = GetParam();
+  Config.Rules = QLatin1String(Case.Rules);
+  Config.R4 = 11, Config.R5 = 12, Config.B4 = 3, Config.B5 = 4;
+  BuildJudgesAndScoring();
+  std::vector<std::pair<TSide, int32_t>> Techniques;
+  Scoring->OnTechnique = [&](TSide Side, int32_t Points) {
+    EXPECT_EQ(Mgr.RedScore() + Mgr.BlueScore(), 0) << "reported before the points are added";
+    Techniques.emplace_back(Side, Points);
+  };
+  Play({{10, 1, Case.Button}, {20, 2, Case.Button}}, 200);
+  EXPECT_EQ(Mgr.RedScore(), Case.RedScore);
+  EXPECT_EQ(Mgr.BlueScore(), Case.BlueScore);
+  const int32_t Points = Case.RedScore + Case.BlueScore;
+  if (Points == 0) {
+    EXPECT_TRUE(Techniques.empty());
+  } else {
+    ASSERT_EQ(Techniques.size(), 1U);
+    EXPECT_EQ(Techniques[0].first, Case.RedScore > 0 ? TSide::Red : TSide::Blue);
+    EXPECT_EQ(Techniques[0].second, Points);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Votes, FourAndFivePointVotes,
+    testing::Values(TFourFiveCase{"BestOfThree", 11, 4, 0}, TFourFiveCase{"BestOfThree", 12, 5, 0},
+                    TFourFiveCase{"BestOfThree", 3, 0, 4}, TFourFiveCase{"BestOfThree", 4, 0, 5},
+                    TFourFiveCase{"Classic", 12, 0, 0}, TFourFiveCase{"Classic", 3, 0, 0}));
+
+}  // namespace

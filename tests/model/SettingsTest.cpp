@@ -27,7 +27,8 @@ const QByteArray DefaultConfigLines =
     "UseElectronicScoring=0\r\nUsePenaltyIncrement=0\r\nShowTotalPenalty=0\r\nNumButtons=2\r\n"
     "Transiency=200\r\nUsePointGap=0\r\nPointGap=7\r\nUsePointCeiling=0\r\nPointCeiling=12\r\n"
     "UseSuddenDeath=1\r\nFirstToScore=1\r\nResetScoreForSuddenDeath=1\r\nSaveFileName=\r\n"
-    "SaveInput=0\r\nSaveScores=0\r\nR1=5\r\nR2=7\r\nR3=9\r\nB1=6\r\nB2=8\r\nB3=10\r\n";
+    "SaveInput=0\r\nSaveScores=0\r\nR1=5\r\nR2=7\r\nR3=9\r\nB1=6\r\nB2=8\r\nB3=10\r\n"
+    "Rules=Classic\r\nGamJeomLimit=5\r\nRoundPointGap=12\r\nR4=11\r\nR5=13\r\nB4=12\r\nB5=14\r\n";
 
 class SettingsTest : public testing::Test {
  protected:
@@ -170,6 +171,8 @@ void SetEveryField(TTKDConfig& C) {
   C.ResetScoreForSuddenDeath = false, C.SaveFileName = QStringLiteral("finals");
   C.SaveInput = true, C.SaveScores = true;
   C.R1 = 1, C.R2 = 2, C.R3 = 3, C.B1 = 4, C.B2 = 11, C.B3 = 12;
+  C.Rules = QStringLiteral("BestOfThree"), C.GamJeomLimit = 4, C.RoundPointGap = 20;
+  C.R4 = 13, C.R5 = 14, C.B4 = 15, C.B5 = 16;
 }
 
 TEST_F(SettingsTest, SavedValuesReadBackUnchanged) {

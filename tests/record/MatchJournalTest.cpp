@@ -61,6 +61,19 @@ INSTANTIATE_TEST_SUITE_P(
         TBadJournal{"unknownSegment",
                     QByteArray(Good).replace("\"segment\":\"paused\"", "\"segment\":\"nap\""),
                     "it is damaged"},
+        TBadJournal{"roundsNotAList",
+                    QByteArray(Good).replace("\"round\":2", "\"round\":2,\"rounds\":3"),
+                    "it is damaged"},
+        TBadJournal{"roundUnknownReason",
+                    QByteArray(Good).replace(
+                        "\"round\":2",
+                        "\"round\":2,\"rounds\":[{\"round\":1,\"winner\":2,\"reason\":\"luck\"}]"),
+                    "it is damaged"},
+        TBadJournal{"roundWithoutWinner",
+                    QByteArray(Good).replace(
+                        "\"round\":2",
+                        "\"round\":2,\"rounds\":[{\"round\":1,\"winner\":0,\"reason\":\"score\"}]"),
+                    "it is damaged"},
         TBadJournal{"tooLarge", QByteArray(100 * 1024, ' '), "it is too large"}),
     [](const testing::TestParamInfo<TBadJournal>& Info) { return std::string(Info.param.Name); });
 
@@ -89,6 +102,33 @@ TEST(MatchJournal, WrittenStateReadsBackAndCountsOnlyUntilTheLastAliveMark) {
   EXPECT_DOUBLE_EQ(Read.State->RoundLeftAt(1700000100000), 0);
   EXPECT_EQ(JournalSummary(*Read.State, 1700000012500),
             QStringLiteral("Red 5 \u2013 Blue 3, round 2, 1:00 left"));
+}
+
+TEST(MatchJournal, BestOfThreeRoundsReadBackAndOlderJournalsHaveNone) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
+  TJournalState State;
+  State.Started = true;
+  State.DecidedRounds = {{1, {TWinner::Red, TRoundReason::PointGap}},
+                         {2, {TWinner::Blue, TRoundReason::Referee}}};
+  State.RoundDecided = true;
+  ASSERT_TRUE(WriteJournal(Path, State));
+  const TJournalRead Read = ReadJournal(Path);
+  ASSERT_TRUE(Read.State.has_value()) << qPrintable(Read.Error);
+  ASSERT_EQ(Read.State->DecidedRounds.size(), 2U);
+  EXPECT_EQ(Read.State->DecidedRounds[1].Round, 2);
+  EXPECT_EQ(Read.State->DecidedRounds[1].Result.Winner, TWinner::Blue);
+  EXPECT_EQ(Read.State->DecidedRounds[1].Result.Reason, TRoundReason::Referee);
+  EXPECT_TRUE(Read.State->RoundDecided);
+
+  QFile Older(Path);
+  ASSERT_TRUE(Older.open(QIODevice::WriteOnly));
+  Older.write(Good);
+  Older.close();
+  const TJournalRead OlderRead = ReadJournal(Path);
+  ASSERT_TRUE(OlderRead.State.has_value()) << qPrintable(OlderRead.Error);
+  EXPECT_TRUE(OlderRead.State->DecidedRounds.empty());
+  EXPECT_FALSE(OlderRead.State->RoundDecided);
 }
 
 TEST(MatchJournal, JournalOfNoMatchInProgressIsRemovedWithoutAQuestion) {

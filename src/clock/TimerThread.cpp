@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <cmath>
+#include <utility>
 
 #include "clock/MatchTotals.h"
 #include "model/DorvaneError.h"
@@ -43,7 +44,11 @@ TClockRun TClockRun::Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeat
 }
 
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)
-    : CuePlayer(PlayCue), FSegmentStart(Now()), FScoreMgr(ScoreMgr), FRun(Run) {}
+    : CuePlayer(PlayCue),
+      FState(Run.StartPaused ? csPaused : csRunning),
+      FSegmentStart(Now()),
+      FScoreMgr(ScoreMgr),
+      FRun(Run) {}
 
 TTimerThread::~TTimerThread() {
   Terminate();
@@ -99,6 +104,18 @@ bool TTimerThread::ChangeState(TClockState From, TClockState To) {
   }
   Announce();
   return true;
+}
+
+bool TTimerThread::CorrectPausedRound(double Seconds) {
+  std::lock_guard Lock(FStateLock);
+  if (FState != csPaused) return false;
+  FCorrection += Seconds;
+  return true;
+}
+
+double TTimerThread::TakeCorrection() {
+  std::lock_guard Lock(FStateLock);
+  return std::exchange(FCorrection, 0.0);
 }
 
 void TTimerThread::SetStateUnlessDecided(TClockState Value) {
@@ -196,8 +213,10 @@ void TTimerThread::ForwardPoll(TSysJoySticks&) {
 void TTimerThread::CountRun() {
   FElapsed = FRun.UsedRoundTime;
   FSegmentStart = Now();
-  // A winner rule may have decided the run before it started counting.
-  SetStateUnlessDecided(FRun.StartPaused ? csPaused : csRunning);
+  // The run starts in the state it was made with: a pause or a winner rule
+  // the main thread applied before this thread got here stands (a decision
+  // has been announced already).
+  if (!IsDecided(State())) Announce();
   CountRound();
   if (!Terminated() && BreakDue()) CountBreak();
 }
@@ -244,10 +263,13 @@ void TTimerThread::WaitWhilePaused() {
   if (State() != csPaused) return;
   FElapsed += SecondsSinceSegmentStart();
   while (!Terminated() && State() == csPaused) {
+    FElapsed -= TakeCorrection();
     PollIfScoring();
     FSegmentStart = Now();
     TimeSource().Sleep(10);
   }
+  // A correction made just before the resume still counts.
+  FElapsed -= TakeCorrection();
   FSegmentStart = Now();
 }
 

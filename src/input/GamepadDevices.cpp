@@ -108,6 +108,7 @@ uint32_t TMyJoyStick::Poll() {
   const uint32_t Result = JoystickApi().joyGetPos(JoyId, Reading);
   // A pad that stops answering keeps its last reading: held buttons stay down.
   if (Result == JOYERR_NOERROR) JoyInfo = Reading;
+  Answering = Result == JOYERR_NOERROR;
   const int32_t NumButtons = NumButtonsOf(JoyCaps);
   for (int32_t Number = 1; Number <= NumButtons; ++Number) {
     Buttons.SetButtonState(Number, ButtonPressed(Number), PollTime);

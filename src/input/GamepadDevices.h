@@ -69,6 +69,8 @@ class TMyJoyStick {
   const uint32_t JoyId;
   // Written by Refresh, which runs in the list's constructor only.
   bool Attached = true;
+  // The last poll got an answer from the pad (written by the polling thread).
+  std::atomic<bool> Answering = true;
   // The latest reading that succeeded.
   TJoyInfo JoyInfo;
   TJoyCaps JoyCaps;

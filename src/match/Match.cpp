@@ -151,13 +151,20 @@ void TMatch::ConnectElectronicScoring() {
       std::make_unique<TElectronicScoring>(*FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
                                            [this] { return FRoundFlow->ClockRunning(); });
   TElectronicScoring& Scoring = *FElectronicScoring;
-  FRoundFlow->OnJudgeButtonClick = [&Scoring](TMyJoyStick& Sender, TJoyButton& Button,
-                                              int32_t ButtonNumber, double PressStart,
-                                              bool& Handled) {
+  FRoundFlow->OnJudgeButtonClick = [this, &Scoring](TMyJoyStick& Sender, TJoyButton& Button,
+                                                    int32_t ButtonNumber, double PressStart,
+                                                    bool& Handled) {
+    FJudgePresses[&Sender] = {ButtonNumber, PressStart};
     Scoring.JudgeButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
   };
   FRoundFlow->OnCheckJudgeVotes = [&Scoring](TSysJoySticks&) { Scoring.CheckJudgeVotes(); };
   QObject::connect(&FJudgeLightTimer, &QTimer::timeout, [&Scoring] { Scoring.tmrHandSetTimer(); });
+}
+
+std::optional<TMatch::TJudgePress> TMatch::LastJudgePress(const TMyJoyStick& Pad) const {
+  const auto Found = FJudgePresses.find(&Pad);
+  if (Found == FJudgePresses.end()) return std::nullopt;
+  return Found->second;
 }
 
 void TMatch::Attach(TMatchView& View) { FViews.Attach(View); }
@@ -220,6 +227,7 @@ void TMatch::TakeBackWarning(TSide Side) { TakeBackPenalty(Side, WarningAmount);
 
 void TMatch::NewGame() {
   if (FRoundFlow->ClockExists()) return;
+  FRoundStarted = false;
   FRoundFlow->ResetForNewGame();
   TDorvaneMgr& Mgr = *FScoreMgr;
   Mgr.SetWinner(0);
@@ -242,25 +250,29 @@ void TMatch::NewGame() {
   FRoundFlow->UpdateCommands();
 }
 
-void TMatch::StartRound() { FRoundFlow->mniStartRoundClick(); }
-void TMatch::StopRound() { FRoundFlow->mniStopRoundClick(); }
-void TMatch::TogglePause() { FRoundFlow->mniPause2Click(); }
-void TMatch::ToggleInjury() { FRoundFlow->mniStartInjuryTime2Click(); }
-void TMatch::SetRound(const QString& Text) { FRoundFlow->mniSetRoundChange(Text); }
-
-void TMatch::Retire(TSide Side) {
-  if (Side == TSide::Red) {
-    FRoundFlow->mniRedRetiresClick();
-  } else {
-    FRoundFlow->mniBlueRetiresClick();
-  }
+void TMatch::StartRound() {
+  FRoundFlow->StartRound();
+  FRoundStarted = FRoundStarted || FRoundFlow->ClockExists();
 }
+void TMatch::StopRound() { FRoundFlow->StopRound(); }
+void TMatch::TogglePause() { FRoundFlow->TogglePause(); }
+void TMatch::ToggleInjury() { FRoundFlow->ToggleInjury(); }
+void TMatch::SetRound(const QString& Text) { FRoundFlow->SetRound(Text); }
+
+void TMatch::Retire(TSide Side) { FRoundFlow->Retire(Side); }
+
+void TMatch::CorrectClock(int Seconds) {
+  if (FRoundFlow->CorrectClock(Seconds)) FRecords->RecordClockCorrection(Seconds);
+}
+
+bool TMatch::InProgress() const { return FRoundStarted && FScoreMgr->Winner() == 0; }
 
 void TMatch::UpdateCommands() { FRoundFlow->UpdateCommands(); }
 
 void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
   if (FRoundFlow->ClockExists()) return;
   FJournal->Resume(State);
+  FRoundStarted = true;
   TDorvaneMgr& Mgr = *FScoreMgr;
   Mgr.SetRound(State.Round);
   Mgr.SetRedScore(State.RedScore);

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QTimer>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "input/Judges.h"
 #include "match/MatchViews.h"
@@ -15,6 +17,7 @@ class TRoundFlow;
 class TSysJoySticks;
 class TTKDConfig;
 class TJournalKeeper;
+class TMyJoyStick;
 struct TJournalState;
 
 // The live match, without any window: the score manager, the gamepads and
@@ -43,6 +46,13 @@ class TMatch {
   TJudgeList& Judges() { return *FJudges; }
   TRoundFlow& RoundFlow() { return *FRoundFlow; }
   const TMatchRecords& Records() const { return *FRecords; }
+  // A judge's last vote press the match saw (while a round ran): the
+  // gamepad's button number and the press's date-time.
+  struct TJudgePress {
+    int32_t Button = 0;
+    double At = 0;
+  };
+  std::optional<TJudgePress> LastJudgePress(const TMyJoyStick& Pad) const;
   // The judges' light refresh, running while some light is lit.
   QTimer& JudgeLightTimer() { return FJudgeLightTimer; }
 
@@ -66,6 +76,12 @@ class TMatch {
   void SetRound(const QString& Text);
   // Side gives up: the other side wins.
   void Retire(TSide Side);
+  // Moves a paused or stopped round's time left by Seconds (+1 or -1),
+  // within 0 and the round's length, and records it. Never a running clock.
+  void CorrectClock(int Seconds);
+  // A round has started since the new game and no winner is decided yet:
+  // what a new game or the end of the program would throw away.
+  bool InProgress() const;
   // The buttons and menu entries follow the clock's state.
   void UpdateCommands();
   // Takes up an interrupted match: scores, penalties, round, winner, names,
@@ -83,6 +99,8 @@ class TMatch {
 
   const TTKDConfig& FConfig;
   TMatchViews FViews;
+  bool FRoundStarted = false;
+  std::map<const TMyJoyStick*, TJudgePress> FJudgePresses;
   QString FGamepadError;
   QTimer FJudgeLightTimer;
   std::unique_ptr<TMatchRecords> FRecords;

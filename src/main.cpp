@@ -1,15 +1,19 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
+#include "board/BoardFeed.h"
 #include "board/BoardPlacement.h"
 #include "board/InterruptedMatch.h"
+#include "board/OperatorConsole.h"
 #include "board/ScoreDisplay.h"
-#include "match/Match.h"
-#include "board/BoardFeed.h"
 #include "feed/FeedSettings.h"
+#include "match/Match.h"
 #include "model/Settings.h"
 #include "platform/CommandLine.h"
 #include "platform/Joystick.h"
@@ -24,7 +28,6 @@ int main(int argc, char** argv) {
   const TCommandLine Line = ParseCommandLine(CommandLineArguments(argc, argv));
   UseUserFolders(ChooseUserFolders(CurrentFolderSources(Line.SettingsFile, Line.DataDir)));
   if (Line.Action != TCommandLine::TAction::Run) return AnswerCommandLine(argc, argv);
-  ReportWaitingOptions(Line);
   CreateSettingsFolder();
   if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY") && !getenv("QT_QPA_PLATFORM")) {
     std::fputs(
@@ -68,11 +71,19 @@ int main(int argc, char** argv) {
         }
       });
       if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
-      frmDorvane.ShowOn(BoardScreen(Line.Screen), Line.Windowed);
+      frmDorvane.ShowOnScreen(ChosenBoardScreen(Line.Screen), Line.Windowed);
+      // With a second screen the operator works from a console there; on one
+      // screen the board is also the console, as it always was.
+      std::unique_ptr<TfrmConsole> Console;
+      if (Line.Console || QGuiApplication::screens().size() >= 2) {
+        Console = std::make_unique<TfrmConsole>(frmDorvane, Match);
+        Console->ShowOn(ConsoleScreen(frmDorvane.screen()));
+      }
+      QWidget* Operator = frmDorvane.OperatorWindow();
       // Asked once the board stands, with its first game in place.
       if (Interrupted) {
-        QTimer::singleShot(0, &frmDorvane,
-                           [&] { OfferInterruptedMatch(&frmDorvane, Match, *Interrupted); });
+        QTimer::singleShot(0, Operator,
+                           [&] { OfferInterruptedMatch(Operator, Match, *Interrupted); });
       }
       Result = App.exec();
       // The board is closed: a running clock's reports have nowhere to go.

@@ -75,10 +75,19 @@ int main(int argc, char** argv) {
       // With a second screen the operator works from a console there; on one
       // screen the board is also the console, as it always was.
       std::unique_ptr<TfrmConsole> Console;
-      if (Line.Console || QGuiApplication::screens().size() >= 2) {
+      auto OpenConsole = [&] {
         Console = std::make_unique<TfrmConsole>(frmDorvane, Match);
         Console->ShowOn(ConsoleScreen(frmDorvane.screen()));
-      }
+      };
+      if (Line.Console || QGuiApplication::screens().size() >= 2) OpenConsole();
+      // A projector plugged in later takes the board when it is the chosen
+      // screen: the controls then come to the operator's screen, the
+      // primary. Queued after the board's own move.
+      QObject::connect(qApp, &QGuiApplication::screenAdded, &frmDorvane, [&] {
+        QTimer::singleShot(0, &frmDorvane, [&] {
+          if (!Console && frmDorvane.screen() != QGuiApplication::primaryScreen()) OpenConsole();
+        });
+      });
       QWidget* Operator = frmDorvane.OperatorWindow();
       // Asked once the board stands, with its first game in place.
       if (Interrupted) {

@@ -32,4 +32,6 @@ void TfrmDorvane::SetWinnerBlinkInterval(int Milliseconds) {
 
 void TfrmDorvane::ShowIdleClockText(const QString& Text) { SetClockText(Text); }
 
-void TfrmDorvane::mniConfigurationClick() { RunConfigurationCommand(*this, FConfig, this); }
+void TfrmDorvane::mniConfigurationClick() {
+  RunConfigurationCommand(*this, FConfig, OperatorWindow());
+}

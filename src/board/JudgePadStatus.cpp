@@ -13,16 +13,11 @@ namespace {
 
 // The vote a button number stands for with this judge, "button n" otherwise.
 QString VoteName(const TJudge& Judge, int32_t Button) {
-  const struct {
-    TJoyButton* TJudge::*Field;
-    const char* Name;
-  } Votes[] = {{&TJudge::RedOnePoint, "Red 1"},   {&TJudge::RedTwoPoint, "Red 2"},
-               {&TJudge::RedThreePoint, "Red 3"}, {&TJudge::BlueOnePoint, "Blue 1"},
-               {&TJudge::BlueTwoPoint, "Blue 2"}, {&TJudge::BlueThreePoint, "Blue 3"}};
-  for (const auto& Vote : Votes) {
-    const TJoyButton* Known = Judge.*Vote.Field;
-    if (Known && Known->Number == Button) {
-      return QCoreApplication::translate("Console", Vote.Name);
+  static const char* const Names[] = {"Red 1", "Red 2", "Red 3", "Blue 1", "Blue 2", "Blue 3"};
+  const std::array<TJoyButton*, 6> Votes = VoteButtons(Judge);
+  for (size_t Vote = 0; Vote < Votes.size(); ++Vote) {
+    if (Votes[Vote] && Votes[Vote]->Number == Button) {
+      return QCoreApplication::translate("Console", Names[Vote]);
     }
   }
   return QCoreApplication::translate("Console", "button %1").arg(Button);

@@ -94,6 +94,8 @@ TfrmConsole::TfrmConsole(TfrmDorvane& Board, TMatch& Match) : FBoard(Board), FMa
   new TBoardFocusKeeper(this);
   Board.installEventFilter(this);
   Board.SetOperatorWindow(this);
+  // The clock's text until its next change.
+  if (const QLabel* Clock = Board.Label(QStringLiteral("lblCountDown"))) FClockText = Clock->text();
   Match.Attach(*this);
   FRefresh = new QTimer(this);
   FRefresh->setInterval(RefreshMs);

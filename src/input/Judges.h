@@ -27,6 +27,12 @@ class TJudge {
   TBoardLight* BlueIndicator = nullptr;
 };
 
+// A judge's six vote buttons: red 1, 2, 3 points, then blue 1, 2, 3 points.
+inline std::array<TJoyButton*, 6> VoteButtons(const TJudge& Judge) {
+  return {Judge.RedOnePoint,  Judge.RedTwoPoint,  Judge.RedThreePoint,
+          Judge.BlueOnePoint, Judge.BlueTwoPoint, Judge.BlueThreePoint};
+}
+
 // The judges in order: judge n at position n - 1. Used on the main thread only.
 class TJudgeList {
  public:

@@ -151,14 +151,31 @@ void TMatch::ConnectElectronicScoring() {
       std::make_unique<TElectronicScoring>(*FJudges, *FScoreMgr, FJudgeLightTimer, FConfig,
                                            [this] { return FRoundFlow->ClockRunning(); });
   TElectronicScoring& Scoring = *FElectronicScoring;
-  FRoundFlow->OnJudgeButtonClick = [this, &Scoring](TMyJoyStick& Sender, TJoyButton& Button,
-                                                    int32_t ButtonNumber, double PressStart,
-                                                    bool& Handled) {
-    FJudgePresses[&Sender] = {ButtonNumber, PressStart};
+  FRoundFlow->OnJudgeButtonClick = [&Scoring](TMyJoyStick& Sender, TJoyButton& Button,
+                                              int32_t ButtonNumber, double PressStart,
+                                              bool& Handled) {
     Scoring.JudgeButtonClick(Sender, Button, ButtonNumber, PressStart, Handled);
   };
-  FRoundFlow->OnCheckJudgeVotes = [&Scoring](TSysJoySticks&) { Scoring.CheckJudgeVotes(); };
+  FRoundFlow->OnCheckJudgeVotes = [this, &Scoring](TSysJoySticks&) {
+    // Before the check: a vote it counts is no longer pending afterwards.
+    NoteJudgePresses();
+    Scoring.CheckJudgeVotes();
+  };
   QObject::connect(&FJudgeLightTimer, &QTimer::timeout, [&Scoring] { Scoring.tmrHandSetTimer(); });
+}
+
+void TMatch::NoteJudgePresses() {
+  for (int32_t Index = 0; Index < FJudges->Count(); ++Index) {
+    const TJudge& Judge = FJudges->Items(Index);
+    if (!Judge.JoyStick) continue;
+    TJudgePress& Last = FJudgePresses[Judge.JoyStick];
+    for (const TJoyButton* Button : VoteButtons(Judge)) {
+      if (!Button || !(Button->Pending || Button->IsDown())) continue;
+      const double PressStart = Button->PressStart;
+      if (PressStart > Last.At) Last = {Button->Number, PressStart};
+    }
+    if (Last.At == 0) FJudgePresses.erase(Judge.JoyStick);
+  }
 }
 
 std::optional<TMatch::TJudgePress> TMatch::LastJudgePress(const TMyJoyStick& Pad) const {

@@ -94,6 +94,8 @@ class TMatch {
   void ConnectScoreEvents();
   void ConnectElectronicScoring();
   void JournalScores();
+  // Each judge's newest vote press, seen after every poll of a round.
+  void NoteJudgePresses();
   void AddPenalty(TSide Side, double Amount);
   void TakeBackPenalty(TSide Side, double Amount);
 

@@ -10,10 +10,14 @@
 #include <QTest>
 
 #include "board/BoardPreview.h"
+#include "board/JudgePadStatus.h"
 #include "board/OperatorConsole.h"
 #include "clock/RoundFlow.h"
 #include "clock/TimerThread.h"
+#include "input/Judges.h"
 #include "model/ScoreManager.h"
+#include "platform/TimeSource.h"
+#include "support/core/VirtualGamepads.h"
 #include "support/ui/BoardFixture.h"
 
 namespace {
@@ -195,6 +199,31 @@ TEST_F(OperatorConsoleTest, StatusShowsTheClockTheRecordAndThePads) {
       << Console().ClockStatus().toStdString();
   EXPECT_EQ(Console().RecordStatus(), QStringLiteral("Record: cup.txt, writing"));
   EXPECT_EQ(Console().JudgesStatus(), QStringLiteral("Judges: no pads"));
+}
+
+// Two SDL virtual pads seen by a running round with electronic scoring.
+TEST_F(OperatorConsoleTest, JudgesLinesShowThePadsAndTheirLastPress) {
+  SetTimeSource(nullptr);
+  SetJoystickApi(nullptr);
+  TVirtualGamepads Pads(2, 12);
+  FConfig.UseElectronicScoring = true;
+  constexpr int RedOne = 5;  // R1's default
+  EXPECT_EQ(JudgePadStatus(Match(), Match().Judges()[0], 1),
+            QStringLiteral("Judge 1: connected, no press yet"));
+  PressIn(Console(), Qt::Key_G, Qt::ControlModifier);
+  for (int Pad : {0, 1}) Pads.Press(Pad, RedOne);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [this] { return Console().JudgesStatus().count(QStringLiteral("last press Red 1 at")) == 2; },
+      5000))
+      << Console().JudgesStatus().toStdString();
+  for (int Pad : {0, 1}) Pads.Release(Pad, RedOne);
+  Match().StopRound();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !Match().RoundFlow().ClockExists(); }, 10000));
+}
+
+TEST_F(OperatorConsoleTest, ClockStatusShowsTheTimeFromTheStart) {
+  Board();
+  EXPECT_EQ(Console().ClockStatus(), QStringLiteral("Clock: stopped, 3:00"));
 }
 
 TEST_F(OperatorConsoleTest, ClockCorrectionIsRecordedOnlyWhenItMovesTheClock) {

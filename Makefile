@@ -7,7 +7,7 @@ PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mi
             libarchive-dev dpkg-dev qt6-tools-dev qt6-l10n-tools \
             fonts-wqy-microhei fonts-dejavu-core fonts-tlwg-loma-ttf \
             qt6-httpserver-dev qt6-websockets-dev libmosquitto-dev mosquitto chromium \
-            libx11-dev xvfb xdotool python3
+            libx11-dev xvfb xdotool python3 qt6-base-private-dev
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 

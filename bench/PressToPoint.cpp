@@ -69,7 +69,7 @@ std::vector<double> MeasurePressToPoint(TTKDConfig& Config, TVirtualGamepads& Pa
     Waiting.quit();
     Redraw(Sender);
   };
-  Board.RoundFlow().mniStartRoundClick();
+  Board.RoundFlow().StartRound();
 
   std::vector<double> Latencies;
   for (int Press = 0; Press < Presses; ++Press) {
@@ -86,7 +86,7 @@ std::vector<double> MeasurePressToPoint(TTKDConfig& Config, TVirtualGamepads& Pa
     Pads.Release(1, RedOne);
     Spin(10);
   }
-  Board.RoundFlow().mniStopRoundClick();
+  Board.RoundFlow().StopRound();
   while (Board.RoundFlow().ClockExists()) Spin(5);
   return Latencies;
 }

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include "board/BoardFeed.h"
 #include "board/BoardPlacement.h"
 #include "board/InterruptedMatch.h"
+#include "board/OperatorConsole.h"
 #include "board/ScoreDisplay.h"
 #include "feed/FeedSettings.h"
 #include "match/Match.h"
@@ -53,7 +56,6 @@ int main(int argc, char** argv) {
   const TCommandLine Line = ParseCommandLine(CommandLineArguments(argc, argv));
   UseUserFolders(ChooseUserFolders(CurrentFolderSources(Line.SettingsFile, Line.DataDir)));
   if (Line.Action != TCommandLine::TAction::Run) return AnswerCommandLine(argc, argv);
-  ReportWaitingOptions(Line);
   CreateSettingsFolder();
   if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY") && !getenv("QT_QPA_PLATFORM")) {
     std::fputs(
@@ -98,11 +100,28 @@ int main(int argc, char** argv) {
       const TAfterFirstPaint OpenSocket(frmDorvane, [&] {
         if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
       });
-      frmDorvane.ShowOn(BoardScreen(Line.Screen), Line.Windowed);
+      frmDorvane.ShowOnScreen(ChosenBoardScreen(Line.Screen), Line.Windowed);
+      // With a second screen the operator works from a console there; on one
+      // screen the board is also the console, as it always was.
+      std::unique_ptr<TfrmConsole> Console;
+      auto OpenConsole = [&] {
+        Console = std::make_unique<TfrmConsole>(frmDorvane, Match);
+        Console->ShowOn(ConsoleScreen(frmDorvane.screen()));
+      };
+      if (Line.Console || QGuiApplication::screens().size() >= 2) OpenConsole();
+      // A projector plugged in later takes the board when it is the chosen
+      // screen: the controls then come to the operator's screen, the
+      // primary. Queued after the board's own move.
+      QObject::connect(qApp, &QGuiApplication::screenAdded, &frmDorvane, [&] {
+        QTimer::singleShot(0, &frmDorvane, [&] {
+          if (!Console && frmDorvane.screen() != QGuiApplication::primaryScreen()) OpenConsole();
+        });
+      });
+      QWidget* Operator = frmDorvane.OperatorWindow();
       // Asked once the board stands, with its first game in place.
       if (Interrupted) {
-        QTimer::singleShot(0, &frmDorvane,
-                           [&] { OfferInterruptedMatch(&frmDorvane, Match, *Interrupted); });
+        QTimer::singleShot(0, Operator,
+                           [&] { OfferInterruptedMatch(Operator, Match, *Interrupted); });
       }
       Result = App.exec();
       // The board is closed: a running clock's reports have nowhere to go.

@@ -51,9 +51,9 @@ void TfrmDorvane::RunCommand(const std::function<void()>& Command) {
   try {
     Command();
   } catch (const TDorvaneError& Error) {
-    ShowErrorBox(this, Error.Message());
+    ShowErrorBox(OperatorWindow(), Error.Message());
   } catch (const std::exception& Error) {
-    ShowErrorBox(this, QString::fromLocal8Bit(Error.what()));
+    ShowErrorBox(OperatorWindow(), QString::fromLocal8Bit(Error.what()));
   }
 }
 
@@ -76,11 +76,13 @@ void TfrmDorvane::BuildCommands() {
       {ShiftF6, Qt::SHIFT | Qt::Key_F6, &TfrmDorvane::mniBlue1PenaltyMinusClick},
       {F7, Qt::Key_F7, &TfrmDorvane::mniBlueHalfPointClick},
       {ShiftF7, Qt::SHIFT | Qt::Key_F7, &TfrmDorvane::mniBlueHalfPointMinusClick},
-      {CtrlG, Qt::CTRL | Qt::Key_G, nullptr},
-      {CtrlS, Qt::CTRL | Qt::Key_S, nullptr},
-      {CtrlP, Qt::CTRL | Qt::Key_P, nullptr},
-      {CtrlI, Qt::CTRL | Qt::Key_I, nullptr},
+      {CtrlG, Qt::CTRL | Qt::Key_G, &TfrmDorvane::mniStartRoundClick},
+      {CtrlS, Qt::CTRL | Qt::Key_S, &TfrmDorvane::mniStopRoundClick},
+      {CtrlP, Qt::CTRL | Qt::Key_P, &TfrmDorvane::mniPause2Click},
+      {CtrlI, Qt::CTRL | Qt::Key_I, &TfrmDorvane::mniStartInjuryTime2Click},
       {CtrlN, Qt::CTRL | Qt::Key_N, nullptr},
+      {CtrlUp, Qt::CTRL | Qt::Key_Up, &TfrmDorvane::mniClockPlusClick},
+      {CtrlDown, Qt::CTRL | Qt::Key_Down, &TfrmDorvane::mniClockMinusClick},
       {Help, Qt::Key_F1, &TfrmDorvane::HelpExecute},
       {CtrlX, Qt::CTRL | Qt::Key_X, &TfrmDorvane::mniExitClick},
   };
@@ -90,27 +92,11 @@ void TfrmDorvane::BuildCommands() {
     Action->setShortcutContext(Qt::WindowShortcut);
     addAction(Action);
     FCommands[Binding.Command] = Action;
-    std::function<void()> Run;
-    switch (Binding.Command) {
-      case CtrlG:
-        Run = [this] { FMatch.StartRound(); };
-        break;
-      case CtrlS:
-        Run = [this] { FMatch.StopRound(); };
-        break;
-      case CtrlP:
-        Run = [this] { FMatch.TogglePause(); };
-        break;
-      case CtrlI:
-        Run = [this] { FMatch.ToggleInjury(); };
-        break;
-      case CtrlN:
-        Run = [this, Action] { mniNewGameClick(Action); };
-        break;
-      default:
-        Run = [this, Handler = Binding.Handler] { (this->*Handler)(); };
-        break;
-    }
+    // New game asks its questions only when a command asked for it.
+    const std::function<void()> Run =
+        Binding.Handler
+            ? std::function<void()>([this, Handler = Binding.Handler] { (this->*Handler)(); })
+            : std::function<void()>([this, Action] { mniNewGameClick(Action); });
     connect(Action, &QAction::triggered, this, [this, Run] { RunCommand(Run); });
   }
 }
@@ -179,6 +165,12 @@ void TfrmDorvane::BuildPopupMenu() {
   mniStartInjuryTime2->setCheckable(true);
   mniPause2 =
       AddMenuEntry(mnuPopUp, QString(), CtrlP, QCoreApplication::translate("Board", "Pause"));
+  AddMenuEntry(
+      mnuPopUp, QCoreApplication::translate("Board", "Clock +1 s"), CtrlUp,
+      QCoreApplication::translate("Board", "One second more on a stopped or paused clock"));
+  AddMenuEntry(
+      mnuPopUp, QCoreApplication::translate("Board", "Clock -1 s"), CtrlDown,
+      QCoreApplication::translate("Board", "One second less on a stopped or paused clock"));
 
   QMenu* RedGroup = mnuPopUp->addMenu(QCoreApplication::translate("Board", "Red"));
   AddMenuEntry(RedGroup, QCoreApplication::translate("Board", "Hong"), F2,
@@ -208,16 +200,12 @@ void TfrmDorvane::BuildPopupMenu() {
   AddMenuEntry(BlueGroup, QCoreApplication::translate("Board", "Blue half point penalty -"),
                ShiftF7, QCoreApplication::translate("Board", "Blue half point penalty -"));
 
-  auto AddRetireEntry = [this](const QString& Caption, TSide Side) {
-    QAction* Entry = mnuPopUp->addAction(Caption);
-    Entry->setToolTip(Caption);
-    Entry->setStatusTip(Caption);
-    connect(Entry, &QAction::triggered, this,
-            [this, Side] { RunCommand([this, Side] { FMatch.Retire(Side); }); });
-  };
-  AddRetireEntry(QCoreApplication::translate("Board", "Blue retires"), TSide::Blue);
-  AddRetireEntry(QCoreApplication::translate("Board", "Red retires"), TSide::Red);
+  const QString BlueRetires = QCoreApplication::translate("Board", "Blue retires");
+  AddPlainEntry(mnuPopUp, BlueRetires, BlueRetires, &TfrmDorvane::mniBlueRetiresClick);
+  const QString RedRetires = QCoreApplication::translate("Board", "Red retires");
+  AddPlainEntry(mnuPopUp, RedRetires, RedRetires, &TfrmDorvane::mniRedRetiresClick);
   mnuPopUp->addSeparator();
+  AddBoardScreenMenu(mnuPopUp);
   AddPlainEntry(mnuPopUp, QCoreApplication::translate("Board", "Configuration"),
                 QCoreApplication::translate("Board", "Configuration"),
                 &TfrmDorvane::mniConfigurationClick);
@@ -270,8 +258,11 @@ void TfrmDorvane::SetCaptionsFromLabels() {
 }
 
 void TfrmDorvane::mousePressEvent(QMouseEvent* Event) {
-  // Labels, lights and markers pass their presses on to the board.
-  if (Event->button() == Qt::RightButton) ShowPopupMenu(Event->globalPosition().toPoint());
+  // Labels, lights and markers pass their presses on to the board. The
+  // audience never sees the menu while a console drives the board.
+  if (Event->button() == Qt::RightButton && !FOperatorWindow) {
+    ShowPopupMenu(Event->globalPosition().toPoint());
+  }
 }
 
 void TfrmDorvane::cxButton13Click() { ShowPopupMenu(QCursor::pos()); }
@@ -303,14 +294,27 @@ void TfrmDorvane::mniRequestPlayerClick() {
   }
 }
 
-void TfrmDorvane::HelpExecute() { ShowOperatorHelp(this); }
+void TfrmDorvane::mniStartRoundClick() { FMatch.StartRound(); }
+void TfrmDorvane::mniStopRoundClick() { FMatch.StopRound(); }
+void TfrmDorvane::mniPause2Click() { FMatch.TogglePause(); }
+void TfrmDorvane::mniStartInjuryTime2Click() { FMatch.ToggleInjury(); }
+void TfrmDorvane::mniRedRetiresClick() { FMatch.Retire(TSide::Red); }
+void TfrmDorvane::mniBlueRetiresClick() { FMatch.Retire(TSide::Blue); }
+void TfrmDorvane::mniClockPlusClick() { FMatch.CorrectClock(+1); }
+void TfrmDorvane::mniClockMinusClick() { FMatch.CorrectClock(-1); }
 
-void TfrmDorvane::mniExitClick() { close(); }
+void TfrmDorvane::HelpExecute() { ShowOperatorHelp(OperatorWindow()); }
+
+// The board's own Ctrl+X closes at once; asked anywhere else (the console),
+// a running match is asked about first.
+void TfrmDorvane::mniExitClick() {
+  if (isActiveWindow() || ConfirmWhileMatchRuns(ExitQuestion())) close();
+}
 
 // The dialog polls the gamepads itself, so it never opens beside a clock run.
 void TfrmDorvane::mniButtonMgrClick() {
   if (FMatch.RoundFlow().ClockExists()) return;
-  ShowGamepadManager(this, FMatch.JoySticks(), FMatch.Judges(), FConfig);
+  ShowGamepadManager(OperatorWindow(), FMatch.JoySticks(), FMatch.Judges(), FConfig);
 }
 
 void TfrmDorvane::mniJudgesReportClick() {

@@ -33,6 +33,6 @@ void TfrmDorvane::SetWinnerBlinkInterval(int Milliseconds) {
 void TfrmDorvane::ShowIdleClockText(const QString& Text) { SetClockText(Text); }
 
 void TfrmDorvane::mniConfigurationClick() {
-  RunConfigurationCommand(*this, FConfig, this);
+  RunConfigurationCommand(*this, FConfig, OperatorWindow());
   ApplyRuleSet();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "dialogs/ConfigCommand.h"
 #include "match/MatchView.h"
@@ -29,6 +30,10 @@ class TRoundFlow;
 class TSysJoySticks;
 class TTKDConfig;
 class TUpdateCheck;
+
+// The questions before a running match is left (OperatorWindow.cpp).
+QString ExitQuestion();
+QString NewGameQuestion();
 
 // The scoreboard: the board the audience sees, with the operator's keys,
 // buttons and popup menu. A view of the match: it draws what the match says
@@ -59,6 +64,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
     CtrlP,
     CtrlI,
     CtrlN,
+    CtrlUp,
+    CtrlDown,
     Help,
     CtrlX,
     CommandCount
@@ -92,6 +99,21 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   // Shows the board frameless over Screen, or, Windowed, in a normal window
   // of the design size there (to try it out beside other windows).
   void ShowOn(QScreen* Screen, bool Windowed);
+  // Shows the board on screen Number (BoardScreen's choice) and keeps it
+  // there as screens come and go: on the remaining screen while that one is
+  // missing, back on it when it returns.
+  void ShowOnScreen(std::optional<int> Number, bool Windowed);
+  // The screen number the board follows; none for the primary screen.
+  std::optional<int> ChosenScreen() const { return FChosenScreen; }
+
+  // A console drives the board from Window: the board then shows only the
+  // board (no buttons, no popup menu) and its questions and dialogs open
+  // over Window. Its keys stay active.
+  void SetOperatorWindow(QWidget* Window);
+  // Where the operator's questions and dialogs open: the console, or the board.
+  QWidget* OperatorWindow() { return FOperatorWindow ? FOperatorWindow : this; }
+  // True when no match is running, or the operator answers Yes to Question.
+  bool ConfirmWhileMatchRuns(const QString& Question);
 
   // Accepts the application messages on a local socket; main() calls it.
   bool ListenForAppMessages(const QString& Name);
@@ -111,6 +133,15 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void mniBlue1PenaltyMinusClick();
   void mniBlueHalfPointClick();
   void mniBlueHalfPointMinusClick();
+  void mniStartRoundClick();
+  void mniStopRoundClick();
+  void mniPause2Click();
+  void mniStartInjuryTime2Click();
+  void mniRedRetiresClick();
+  void mniBlueRetiresClick();
+  // One second more or less on a stopped or paused clock.
+  void mniClockPlusClick();
+  void mniClockMinusClick();
   // Sender is the command that asked; none at the first show.
   void mniNewGameClick(QObject* Sender);
   void mniRequestPlayerClick();
@@ -189,6 +220,9 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void BuildPopupMenu();
   QAction* AddMenuEntry(QMenu* Menu, const QString& Caption, TCommand Command, const QString& Hint);
   void SetCaptionsFromLabels();
+  // "Board screen": the screens by name and size; the board's is ticked (BoardPlacement.cpp).
+  void AddBoardScreenMenu(QMenu* Menu);
+  void PlaceOnChosenScreen();
   void mnuPopUpPopup();
   void cxButton13Click();
   void ShowPopupMenu(QPoint ScreenPos);
@@ -230,6 +264,9 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TUpdateCheck* FUpdateCheck = nullptr;
   bool FShown = false;
   bool FFillScreen = true;
+  std::optional<int> FChosenScreen;
+  bool FFollowScreens = false;
+  QWidget* FOperatorWindow = nullptr;
 
   QLabel* lblDivision = nullptr;
   QLabel* lblRoundHeader = nullptr;

@@ -110,13 +110,17 @@ void TfrmDorvane::ShowPlayers(const QString& RedName, const QString& BlueName,
 void TfrmDorvane::mniNewGameClick(QObject* Sender) {
   // Ctrl+N reaches here while a round runs although the entry is disabled.
   if (FMatch.RoundFlow().ClockExists()) return;
-  if (Sender && FConfig.QueryB4NewGame &&
-      !AskYesNo(this, QCoreApplication::translate("Board", "Ready to start a new game?"))) {
+  // From a console a running match is asked about, once, in place of the usual question.
+  const bool MatchAsked = Sender && FOperatorWindow && FMatch.InProgress();
+  if (MatchAsked && !ConfirmWhileMatchRuns(NewGameQuestion())) return;
+  if (Sender && !MatchAsked && FConfig.QueryB4NewGame &&
+      !AskYesNo(OperatorWindow(),
+                QCoreApplication::translate("Board", "Ready to start a new game?"))) {
     return;
   }
   if (Sender && mniRequestPlayer->isChecked()) {
     // Cancel keeps the names; the new game goes on either way.
-    AskPlayerNames(this, FConfig.RedPlayer, FConfig.BluePlayer, FConfig.Division);
+    AskPlayerNames(OperatorWindow(), FConfig.RedPlayer, FConfig.BluePlayer, FConfig.Division);
   }
   FMatch.NewGame();
 }

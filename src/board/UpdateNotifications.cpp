@@ -38,12 +38,15 @@ void TfrmDorvane::CreateUpdateCheck() {
   FUpdateCheck = new TUpdateCheck(this);
   FUpdateCheck->OnAskShutdown = [this](TUpdateCheck&, bool& Allowed) {
     Allowed = AskYesNo(
-        this, QCoreApplication::translate(
-                  "Board", "To update the application executable, it must be shutdown. Continue?"));
+        OperatorWindow(),
+        QCoreApplication::translate(
+            "Board", "To update the application executable, it must be shutdown. Continue?"));
   };
   // A running, paused or injury clock, or a break, is a round in progress: the
   // question, whose Yes ends the program, waits until the clock is gone.
-  FUpdateCheck->MayAskShutdown = [this](TUpdateCheck&) { return !FMatch.RoundFlow().ClockExists(); };
+  FUpdateCheck->MayAskShutdown = [this](TUpdateCheck&) {
+    return !FMatch.RoundFlow().ClockExists();
+  };
   FUpdateCheck->OnWaiting = [this](TUpdateCheck&) {
     lblRoundHeader->setText(RoundHeaderText());
     if (lblRoundState->text().isEmpty()) SetStateText(QString());
@@ -52,12 +55,13 @@ void TfrmDorvane::CreateUpdateCheck() {
   FUpdateCheck->OnStatus = [this](TUpdateCheck&, int Code, const QString& Text) {
     if (Code == TUpdateCheck::StatusUpToDate) {
       ShowInformationBox(
-          this,
+          OperatorWindow(),
           QCoreApplication::translate(
               "Board", "You have the latest version. No updates are available at this time."));
     } else if (Code == TUpdateCheck::StatusDiscontinued) {
-      ShowInformationBox(this, Text + QLatin1Char('\n') +
-                                   QCoreApplication::translate("Board", "Update discontinued"));
+      ShowInformationBox(
+          OperatorWindow(),
+          Text + QLatin1Char('\n') + QCoreApplication::translate("Board", "Update discontinued"));
     }
   };
   FUpdateCheck->OnDownloadBegin = [this](TUpdateCheck&) {
@@ -92,4 +96,4 @@ void TfrmDorvane::mniWebUpdateClick() {
   FMatch.UpdateCommands();
 }
 
-void TfrmDorvane::mniProductNewsClick() { ShowProductNews(this); }
+void TfrmDorvane::mniProductNewsClick() { ShowProductNews(OperatorWindow()); }

@@ -69,7 +69,7 @@ void TRoundFlow::StopClock() {
   if (FTimerThread) FTimerThread->Terminate();
 }
 
-void TRoundFlow::mniStartRoundClick() {
+void TRoundFlow::StartRound() {
   if (FTimerThread) return;
   const bool BestOfThree = BestOfThreeRules();
   // A decided best-of-three match starts again only with a new game.
@@ -84,7 +84,8 @@ void TRoundFlow::mniStartRoundClick() {
   FScoreMgr.SetWinner(0);
   FRecords.WriteScoreRecord(
       QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(RoundCount()));
-  CreateClock();
+  CreateClock(FConfig.RoundTime -
+              std::exchange(FStartLeft, std::nullopt).value_or(FConfig.RoundTime));
   FTimerThread->Start();
   UpdateCommands();
 }
@@ -124,12 +125,12 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   Clock.OnTerminate = [this](TTimerThread& Sender) { RoundEnded(Sender); };
 }
 
-void TRoundFlow::mniStopRoundClick() {
+void TRoundFlow::StopRound() {
   StopClock();
   UpdateCommands();
 }
 
-void TRoundFlow::mniPause2Click() {
+void TRoundFlow::TogglePause() {
   if (FTimerThread) {
     switch (FTimerThread->State()) {
       case csRunning:
@@ -149,7 +150,7 @@ void TRoundFlow::mniPause2Click() {
   UpdateCommands();
 }
 
-void TRoundFlow::mniStartInjuryTime2Click() {
+void TRoundFlow::ToggleInjury() {
   if (FTimerThread) {
     switch (FTimerThread->State()) {
       case csRunning:
@@ -170,7 +171,26 @@ void TRoundFlow::mniStartInjuryTime2Click() {
   UpdateCommands();
 }
 
-void TRoundFlow::mniSetRoundChange(const QString& Text) {
+bool TRoundFlow::CorrectClock(double Seconds) {
+  const bool Paused = FTimerThread && FTimerThread->State() == csPaused;
+  if (FTimerThread && !Paused) return false;
+  const double Before = Paused ? FRoundLeft : FStartLeft.value_or(FConfig.RoundTime);
+  const double After = std::clamp(Before + Seconds, 0.0, FConfig.RoundTime);
+  if (After == Before) return false;
+  if (Paused) {
+    if (!FTimerThread->CorrectPausedRound(After - Before)) return false;
+    FRoundLeft = After;
+    FTickRemaining = After;
+  } else {
+    FStartLeft = After;
+  }
+  FView.SetClockText(FormatSecondsMS(After));
+  FShownRemaining = After;
+  if (Paused) ReportClockChange(csPaused);
+  return true;
+}
+
+void TRoundFlow::SetRound(const QString& Text) {
   const std::optional<int32_t> Round = ParseIntegerText(Text);
   if (!Round)
     throw TDorvaneError(
@@ -182,6 +202,7 @@ void TRoundFlow::mniSetRoundChange(const QString& Text) {
 }
 
 void TRoundFlow::ResetForNewGame() {
+  FStartLeft.reset();
   FSuddenDeathActive = false;
   FShownRemaining = 0;
   if (!BestOfThreeRules()) return;

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "model/Side.h"
 
 #include "model/BestOfThree.h"
 #include "model/Side.h"
@@ -31,15 +34,20 @@ class TRoundFlow {
   TRoundFlow(const TRoundFlow&) = delete;
   TRoundFlow& operator=(const TRoundFlow&) = delete;
 
-  // Operator commands.
-  void mniStartRoundClick();        // Ctrl+G
-  void mniStopRoundClick();         // Ctrl+S
-  void mniPause2Click();            // Ctrl+P
-  void mniStartInjuryTime2Click();  // Ctrl+I
-  // "Set round": throws TDorvaneError("'<text>' is not a valid integer value").
-  void mniSetRoundChange(const QString& Text);
-  void mniBlueRetiresClick();
-  void mniRedRetiresClick();
+  // The clock's share of the match's verbs.
+  void StartRound();
+  void StopRound();
+  void TogglePause();
+  void ToggleInjury();
+  // Throws TDorvaneError("'<text>' is not a valid integer value").
+  void SetRound(const QString& Text);
+  // Side gives up: the clock stops and the other side wins.
+  void Retire(TSide Side);
+  // Moves the round time left by Seconds, within 0 and the round's length:
+  // a paused round's, or, with no clock, the time the next start counts
+  // from. A running clock, a break or injury time is never changed. False
+  // when nothing moved.
+  bool CorrectClock(double Seconds);
   void UpdateCommands();
   // Asks a running clock to stop; never waits.
   void StopClock();
@@ -152,6 +160,8 @@ class TRoundFlow {
   double FShownRemaining = 0;
   // The round time left at the last tick of the round.
   double FRoundLeft = 0;
+  // The time the next start counts from, once the operator corrected it.
+  std::optional<double> FStartLeft;
   // The last tick's state, time left and instant.
   TClockState FTickState{};
   double FTickRemaining = 0;

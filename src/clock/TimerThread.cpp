@@ -60,6 +60,7 @@ bool WarningBlinkDark(double Warning, double Remaining) {
 
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)
     : CuePlayer(PlayCue),
+      FState(Run.StartPaused ? csPaused : csRunning),
       FSegmentStartMs(TimeSource().MonotonicMs()),
       FScoreMgr(ScoreMgr),
       FRun(Run) {}
@@ -132,6 +133,18 @@ bool TTimerThread::ChangeState(TClockState From, TClockState To) {
   }
   Announce();
   return true;
+}
+
+bool TTimerThread::CorrectPausedRound(double Seconds) {
+  std::lock_guard Lock(FStateLock);
+  if (FState != csPaused) return false;
+  FCorrection += Seconds;
+  return true;
+}
+
+double TTimerThread::TakeCorrection() {
+  std::lock_guard Lock(FStateLock);
+  return std::exchange(FCorrection, 0.0);
 }
 
 // The clock's own state changes wait for the reports posted before them: a
@@ -298,10 +311,13 @@ void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
 }
 
 void TTimerThread::CountRun() {
-  FElapsedMs = 0;
+  FElapsedMs = FRun.UsedRoundTime * 1000;
   StartSegment();
-  // A winner rule may have decided the run before it started counting.
-  SetStateUnlessDecided(FRun.StartPaused ? csPaused : csRunning);
+  // The run starts in the state it was made with: a pause or a winner rule
+  // the main thread applied before this thread got here stands (a decision
+  // has been announced already).
+  CatchUpWithMainThread();
+  if (!IsDecided(State())) Announce();
   CountRound();
   if (!Terminated() && BreakDue()) CountBreak();
 }
@@ -369,9 +385,12 @@ void TTimerThread::WaitWhilePaused() {
   FElapsedMs += MsSinceSegmentStart();
   while (!Terminated() && State() == csPaused) {
     RaiseReportError();
+    FElapsedMs -= TakeCorrection() * 1000;
     PollIfScoring();
     TimeSource().Sleep(10);
   }
+  // A correction made just before the resume still counts.
+  FElapsedMs -= TakeCorrection() * 1000;
   StartSegment();
 }
 

@@ -121,6 +121,12 @@ class TTimerThread {
   // started the break or ended between the operator's key and this call).
   bool ChangeState(TClockState From, TClockState To);
 
+  // Moves a paused round's remaining time by Seconds (a negative value takes
+  // time off); false, and no change, when the round is not paused. The caller
+  // keeps the result within the round. The count takes it up at its next
+  // pass, so a test stepping Execute sees it before the pause ends.
+  bool CorrectPausedRound(double Seconds);
+
   void Terminate() { FTerminated = true; }
   bool Terminated() const { return FTerminated; }
   // 0 for a run that ended by itself, -1 for one told to terminate.
@@ -161,6 +167,8 @@ class TTimerThread {
   bool BreakDue() const;
   void CountBreak();
   void WaitWhilePaused();
+  // The pending correction, taken once; under FStateLock.
+  double TakeCorrection();
   void RunInjuryTime();
   void PollIfScoring();
   // Hands the tick to the main thread when it changes what the board shows.
@@ -190,6 +198,8 @@ class TTimerThread {
 
   TClockState FState = csRunning;
   mutable std::mutex FStateLock;
+  // Seconds of round time the operator added while paused, not yet counted.
+  double FCorrection = 0;
   double FRemaining = 0;
   // Milliseconds of the round counted before the current segment.
   double FElapsedMs = 0;

@@ -104,15 +104,9 @@ void TRoundFlow::CheckDisqualificationAtStop() {
   }
 }
 
-void TRoundFlow::mniBlueRetiresClick() {
+void TRoundFlow::Retire(TSide Side) {
   StopClock();
-  FScoreMgr.SetWinner(RedWins);
-  UpdateCommands();
-}
-
-void TRoundFlow::mniRedRetiresClick() {
-  StopClock();
-  FScoreMgr.SetWinner(BlueWins);
+  FScoreMgr.SetWinner(Side == TSide::Red ? BlueWins : RedWins);
   UpdateCommands();
 }
 

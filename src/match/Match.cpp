@@ -252,6 +252,7 @@ void TMatch::TakeBackWarning(TSide Side) {
 
 void TMatch::NewGame() {
   if (FRoundFlow->ClockExists()) return;
+  FRoundStarted = false;
   FRoundFlow->ResetForNewGame();
   TDorvaneMgr& Mgr = *FScoreMgr;
   Mgr.SetWinner(0);
@@ -275,19 +276,22 @@ void TMatch::NewGame() {
   FRoundFlow->UpdateCommands();
 }
 
-void TMatch::StartRound() { FRoundFlow->mniStartRoundClick(); }
-void TMatch::StopRound() { FRoundFlow->mniStopRoundClick(); }
-void TMatch::TogglePause() { FRoundFlow->mniPause2Click(); }
-void TMatch::ToggleInjury() { FRoundFlow->mniStartInjuryTime2Click(); }
-void TMatch::SetRound(const QString& Text) { FRoundFlow->mniSetRoundChange(Text); }
-
-void TMatch::Retire(TSide Side) {
-  if (Side == TSide::Red) {
-    FRoundFlow->mniRedRetiresClick();
-  } else {
-    FRoundFlow->mniBlueRetiresClick();
-  }
+void TMatch::StartRound() {
+  FRoundFlow->StartRound();
+  FRoundStarted = FRoundStarted || FRoundFlow->ClockExists();
 }
+void TMatch::StopRound() { FRoundFlow->StopRound(); }
+void TMatch::TogglePause() { FRoundFlow->TogglePause(); }
+void TMatch::ToggleInjury() { FRoundFlow->ToggleInjury(); }
+void TMatch::SetRound(const QString& Text) { FRoundFlow->SetRound(Text); }
+
+void TMatch::Retire(TSide Side) { FRoundFlow->Retire(Side); }
+
+void TMatch::CorrectClock(int Seconds) {
+  if (FRoundFlow->CorrectClock(Seconds)) FRecords->RecordClockCorrection(Seconds);
+}
+
+bool TMatch::InProgress() const { return FRoundStarted && FScoreMgr->Winner() == 0; }
 
 void TMatch::UpdateCommands() { FRoundFlow->UpdateCommands(); }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "input/Judges.h"
@@ -77,6 +78,12 @@ class TMatch {
   void SetRound(const QString& Text);
   // Side gives up: the other side wins.
   void Retire(TSide Side);
+  // Moves a paused or stopped round's time left by Seconds (+1 or -1),
+  // within 0 and the round's length, and records it. Never a running clock.
+  void CorrectClock(int Seconds);
+  // A round has started since the new game and no winner is decided yet:
+  // what a new game or the end of the program would throw away.
+  bool InProgress() const;
   // The buttons and menu entries follow the clock's state.
   void UpdateCommands();
   // Takes up an interrupted match: scores, penalties, round, winner, names,
@@ -89,12 +96,14 @@ class TMatch {
   void ConnectScoreEvents();
   void ConnectElectronicScoring();
   void JournalScores();
+  // Each judge's newest vote press, seen after every poll of a round.
   void AddPenalty(TSide Side, double Amount);
   void TakeBackPenalty(TSide Side, double Amount);
 
   const TTKDConfig& FConfig;
   TMatchViews FViews;
   TMatchJudgeLights FJudgeLights{FViews};
+  bool FRoundStarted = false;
   QString FGamepadError;
   QTimer FJudgeLightTimer;
   std::unique_ptr<TMatchRecords> FRecords;

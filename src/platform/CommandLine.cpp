@@ -115,12 +115,3 @@ int AnswerCommandLine(int argc, char** argv) {
   std::fputs(qPrintable(Line.Text), stdout);
   return 0;
 }
-
-void ReportWaitingOptions(const TCommandLine& Line) {
-  if (!Line.Console) return;
-  std::fprintf(
-      stderr, "dorvane: %s\n",
-      qPrintable(QCoreApplication::translate(
-          "CommandLine",
-          "--console: the operator console is not in this version; the board starts alone.")));
-}

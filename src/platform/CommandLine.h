@@ -13,8 +13,7 @@ struct TCommandLine {
   QString SettingsFile;       // --settings FILE
   QString DataDir;            // --data DIR
   std::optional<int> Screen;  // --screen N: the board full-screen on screen N
-  // --console: the operator console beside the board. Accepted now, so
-  // scripts can pass it; the console window comes with its own work.
+  // --console: the operator console beside the board, also on one screen.
   bool Console = false;
   bool Windowed = false;  // --windowed: the board in a normal window
 };
@@ -28,6 +27,3 @@ QStringList CommandLineArguments(int argc, char** argv);
 // For a command line that does not run the board: prints the help or the
 // version, in the user's language, or the error. Needs no display. The exit code.
 int AnswerCommandLine(int argc, char** argv);
-
-// Tells on stderr which of the given options this version accepts but does not do yet.
-void ReportWaitingOptions(const TCommandLine& Line);

@@ -101,6 +101,7 @@ void TMatchRecords::AppendRecordLine(const QString& Line) const {
     qCWarning(LogRecord) << "record line lost:" << Path << ":" << qt_error_string(Reason);
   }
   LastLineLost = !Written;
+  FWriteState = Written ? TWriteState::Writing : TWriteState::CannotWrite;
 }
 
 void TMatchRecords::WriteScoreRecord(const QString& Line) const {
@@ -121,4 +122,10 @@ void TMatchRecords::RecordInput(TInputKind Kind, double Amount) const {
   if (!FConfig.SaveInput) return;
   WriteInputRecord(FormatRecordTime(TimeSource().WallNow()) + QStringLiteral(",keyboard,") +
                    InputKindText(Kind) + QLatin1Char(',') + FormatOneDecimal(Amount));
+}
+
+void TMatchRecords::RecordClockCorrection(int Seconds) const {
+  if (!FConfig.SaveInput) return;
+  WriteInputRecord(FormatRecordTime(TimeSource().WallNow()) + QStringLiteral(",keyboard,") +
+                   QStringLiteral("clock %1%2 s").arg(Seconds > 0 ? "+" : "").arg(Seconds));
 }

@@ -33,12 +33,18 @@ class TMatchRecords {
   void RecordNewMatch() const;
   // The operator-input line of an input kind and signed amount, when SaveInput is on.
   void RecordInput(TInputKind Kind, double Amount) const;
+  // The operator's clock correction ("clock +1 s"), when SaveInput is on.
+  void RecordClockCorrection(int Seconds) const;
+  // What became of the last line written: none yet, written, or lost.
+  enum class TWriteState { NoneYet, Writing, CannotWrite };
+  TWriteState WriteState() const { return FWriteState; }
 
  private:
   bool RecordingNamed() const;
   void AppendRecordLine(const QString& Line) const;
 
   const TTKDConfig& FConfig;
+  mutable TWriteState FWriteState = TWriteState::NoneYet;
 };
 
 // Appends Line to the file at Path (made with its folder when missing);

@@ -123,11 +123,14 @@ TEST_F(TBoardFixture, RightClickOnAScoreOpensThePopupMenu) {
                                 "-",
                                 "Injury",
                                 "Pause",
+                                "Clock +1 s",
+                                "Clock -1 s",
                                 "Red",
                                 "Blue",
                                 "Blue retires",
                                 "Red retires",
                                 "-",
+                                "Board screen",
                                 "Configuration",
                                 "Gamepad manager ...",
                                 "Judges' report",
@@ -144,7 +147,7 @@ TEST_F(TBoardFixture, RightClickOnAScoreOpensThePopupMenu) {
                            "Red 1 point penalty -",
                            "KYONGGO",
                            "Red half point penalty -"};
-  EXPECT_EQ(EntryCaptions(Menu->actions()[10]->menu()), Red);
+  EXPECT_EQ(EntryCaptions(Menu->actions()[12]->menu()), Red);
   Menu->hide();
 }
 

@@ -6,9 +6,11 @@
 #include "ClockFixture.h"
 #include "model/DorvaneError.h"
 
+using testing::Contains;
 using testing::ElementsAre;
 using testing::ElementsAreArray;
 using testing::IsEmpty;
+using testing::Not;
 
 namespace {
 
@@ -185,6 +187,19 @@ TEST_F(ClockTest, DecisionJustBeforeTheStartStays) {
 
   EXPECT_THAT(StateSequence(), ElementsAre(csPointCeiling));
   EXPECT_EQ(Clock->State(), csPointCeiling);
+}
+
+// The operator pauses before the clock thread has begun to count: the pause
+// holds, and no round time passes.
+TEST_F(ClockTest, PauseJustAfterTheStartStays) {
+  MakeClock(5.0);
+  ASSERT_TRUE(Clock->ChangeState(csRunning, csPaused));
+  TerminateAt(3000);
+  Clock->Execute();
+
+  EXPECT_THAT(StateSequence(), Not(Contains(csRunning)));
+  ASSERT_FALSE(Ticks.empty());
+  EXPECT_EQ(Ticks.back().Remaining, 5.0);
 }
 
 TEST_F(ClockTest, DecisionAsTheRoundRunsOutStaysThroughTheBreak) {

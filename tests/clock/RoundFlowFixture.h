@@ -198,7 +198,7 @@ class RoundFlowTest : public testing::Test {
 
   // Starts a round and turns the event loop until its end has been handled.
   void PlayRound() {
-    Flow->mniStartRoundClick();
+    Flow->StartRound();
     ASSERT_TRUE(RunUntil([this] { return !Flow->ClockExists(); })) << "the clock run never ended";
   }
 

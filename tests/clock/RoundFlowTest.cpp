@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RoundFlowTest, StopInRound2KeepsTheRoundAndTheTimeShown) {
   Config.SaveScores = true;
   Mgr.SetRound(2);
-  Time.After(1000, [this] { Flow->mniStopRoundClick(); });
+  Time.After(1000, [this] { Flow->StopRound(); });
   PlayRound();
   EXPECT_EQ(Mgr.Round(), 2);
   EXPECT_EQ(View.Board.ClockText, "0:01");
@@ -139,7 +139,7 @@ TEST_F(RoundFlowTest, StopInRound2KeepsTheRoundAndTheTimeShown) {
 TEST_F(RoundFlowTest, StopDuringTheBreakKeepsTheRound) {
   Time.After(2500, [this] {
     EXPECT_EQ(View.Board.StateText, Between);
-    Flow->mniStopRoundClick();
+    Flow->StopRound();
   });
   PlayRound();
   EXPECT_EQ(Mgr.Round(), 1);
@@ -153,15 +153,15 @@ TEST_F(RoundFlowTest, PauseAndInjuryCommandsOnlyActWhereTheyApply) {
   const auto Press = [this](int64_t AtMs, void (TRoundFlow::*Command)()) {
     Time.After(AtMs, [this, Command] { (Flow.get()->*Command)(); });
   };
-  Press(500, &TRoundFlow::mniStartInjuryTime2Click);   // injury
-  Press(700, &TRoundFlow::mniPause2Click);             // ignored in injury time
-  Press(900, &TRoundFlow::mniStartInjuryTime2Click);   // cancel: running again
-  Press(1000, &TRoundFlow::mniPause2Click);            // pause
-  Press(1100, &TRoundFlow::mniStartInjuryTime2Click);  // ignored while paused
-  Press(1200, &TRoundFlow::mniPause2Click);            // resume
+  Press(500, &TRoundFlow::ToggleInjury);   // injury
+  Press(700, &TRoundFlow::TogglePause);    // ignored in injury time
+  Press(900, &TRoundFlow::ToggleInjury);   // cancel: running again
+  Press(1000, &TRoundFlow::TogglePause);   // pause
+  Press(1100, &TRoundFlow::ToggleInjury);  // ignored while paused
+  Press(1200, &TRoundFlow::TogglePause);   // resume
   // The round ends at 2.6 s (injury time and the pause hold it); the break follows.
-  Press(3000, &TRoundFlow::mniPause2Click);
-  Press(3100, &TRoundFlow::mniStartInjuryTime2Click);
+  Press(3000, &TRoundFlow::TogglePause);
+  Press(3100, &TRoundFlow::ToggleInjury);
   PlayRound();
 
   EXPECT_THAT(Collapsed(View.StateTexts), ElementsAre("", "Injury", "", "Pause", "", Between, ""));
@@ -173,16 +173,16 @@ TEST_F(RoundFlowTest, CancellingInjuryWithoutAutoRestartLeavesTheClockPaused) {
   TBoardState InInjury;
   TBoardState Cancelled;
   Time.After(500, [this, &InInjury] {
-    Flow->mniStartInjuryTime2Click();
+    Flow->ToggleInjury();
     InInjury = View.Board;
   });
   Time.After(700, [this, &Cancelled] {
-    Flow->mniStartInjuryTime2Click();
+    Flow->ToggleInjury();
     Cancelled = View.Board;
     EXPECT_FALSE(Flow->ClockRunning());
   });
   Time.After(900, [this] {
-    Flow->mniPause2Click();
+    Flow->TogglePause();
     EXPECT_EQ(View.Board.PauseCaption, "Pause");
     EXPECT_TRUE(Flow->ClockRunning());
   });
@@ -251,11 +251,11 @@ TEST_F(RoundFlowTest, PauseInADarkBlinkPhaseShowsTheDigitsLit) {
   TColor DigitsBefore = -1;
   Time.After(1200, [this, &DigitsBefore] {
     DigitsBefore = View.Board.ClockColor;
-    Flow->mniPause2Click();
+    Flow->TogglePause();
     EXPECT_EQ(View.Board.ClockColor, White);
     EXPECT_EQ(View.Board.PauseCaption, "Resume");
   });
-  Time.After(1300, [this] { Flow->mniPause2Click(); });
+  Time.After(1300, [this] { Flow->TogglePause(); });
   PlayRound();
   EXPECT_EQ(DigitsBefore, 0);
 }
@@ -265,7 +265,7 @@ TEST_F(RoundFlowTest, StopInADarkBlinkPhaseLeavesTheDigitsLit) {
   TColor DigitsAtStop = -1;
   Time.After(1200, [this, &DigitsAtStop] {
     DigitsAtStop = View.Board.ClockColor;
-    Flow->mniStopRoundClick();
+    Flow->StopRound();
   });
   PlayRound();
   EXPECT_EQ(DigitsAtStop, 0);
@@ -279,13 +279,13 @@ TEST_F(RoundFlowTest, SetRoundAboveTheRoundsOpensTheSuddenDeathRound) {
   Mgr.SetRedScore(4);
   Mgr.SetBluePenalty(1);
 
-  Flow->mniSetRoundChange(QStringLiteral("4"));
+  Flow->SetRound(QStringLiteral("4"));
   EXPECT_EQ(Mgr.Round(), 4);
   EXPECT_TRUE(Flow->SuddenDeathActive());
   EXPECT_EQ(Mgr.RedScore(), 0);
   EXPECT_EQ(Mgr.BluePenalty(), 0);
 
-  Flow->mniSetRoundChange(QStringLiteral("3"));
+  Flow->SetRound(QStringLiteral("3"));
   EXPECT_EQ(Mgr.Round(), 3);
   EXPECT_FALSE(Flow->SuddenDeathActive());
 }
@@ -293,7 +293,7 @@ TEST_F(RoundFlowTest, SetRoundAboveTheRoundsOpensTheSuddenDeathRound) {
 TEST_F(RoundFlowTest, SetRoundWithoutSuddenDeathKeepsTheScores) {
   Config.UseSuddenDeath = false;
   Mgr.SetRedScore(4);
-  Flow->mniSetRoundChange(QStringLiteral("4"));
+  Flow->SetRound(QStringLiteral("4"));
   EXPECT_EQ(Mgr.Round(), 4);
   EXPECT_FALSE(Flow->SuddenDeathActive());
   EXPECT_EQ(Mgr.RedScore(), 4);
@@ -302,7 +302,7 @@ TEST_F(RoundFlowTest, SetRoundWithoutSuddenDeathKeepsTheScores) {
 TEST_F(RoundFlowTest, SetRoundWithATextThatIsNoNumberChangesNothing) {
   Mgr.SetRound(2);
   try {
-    Flow->mniSetRoundChange(QStringLiteral("abc"));
+    Flow->SetRound(QStringLiteral("abc"));
     FAIL() << "no error";
   } catch (const TDorvaneError& Error) {
     EXPECT_EQ(Error.Message(), "'abc' is not a valid integer value");
@@ -315,14 +315,14 @@ TEST_F(RoundFlowTest, StartAfterADecidedMatchClearsTheWinnerAndCountsTheSameRoun
   Config.SaveScores = true;
   Mgr.SetRound(3);
   Mgr.SetRedScore(7);
-  Flow->mniBlueRetiresClick();
+  Flow->Retire(TSide::Blue);
   ASSERT_EQ(Mgr.Winner(), 2);
   ASSERT_TRUE(RunUntil([this] { return View.Board.Winner == "red" && !View.Board.WinnerLit; }));
 
-  Flow->mniStartRoundClick();
+  Flow->StartRound();
   EXPECT_EQ(Mgr.Winner(), 0);
   EXPECT_EQ(View.Board.RedScoreText, "7");
-  Flow->mniStopRoundClick();
+  Flow->StopRound();
   ASSERT_TRUE(RunUntil([this] { return !Flow->ClockExists(); }));
   EXPECT_EQ(Mgr.Round(), 3);
   EXPECT_EQ(RecordLines().value(1), "ROUND 3 OF 3");
@@ -338,7 +338,7 @@ TEST_F(RoundFlowTest, AnErrorInARunIsShownAndTheRoundCountsAsPlayed) {
 }
 
 TEST_F(RoundFlowTest, ClosingDuringARunReturnsAndNothingCallsBackAfterwards) {
-  Flow->mniStartRoundClick();
+  Flow->StartRound();
   ASSERT_TRUE(RunUntil([this] { return View.Board.ClockText == "0:01"; }));
   ASSERT_TRUE(JoySticks->OnPoll);
   Flow.reset();
@@ -366,7 +366,7 @@ TEST_P(OddSettingsTest, TheRunEndsAndTheMatchMovesAsTheNumbersSay) {
   Config.CoachTime = Case.CoachTime;
   Config.Rounds = Case.Rounds;
   Config.AutoCalcWinner = true;
-  if (Case.StopAtMs >= 0) Time.After(Case.StopAtMs, [this] { Flow->mniStopRoundClick(); });
+  if (Case.StopAtMs >= 0) Time.After(Case.StopAtMs, [this] { Flow->StopRound(); });
   PlayRound();
   EXPECT_EQ(Mgr.Round(), Case.RoundAfter);
   EXPECT_EQ(View.Board.StateText, "");
@@ -384,7 +384,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, OddSettingsTest,
 
 TEST_F(RoundFlowTest, ZeroInjuryTimeEndsAtOnce) {
   Config.InjuryTime = 0;
-  Time.After(500, [this] { Flow->mniStartInjuryTime2Click(); });
+  Time.After(500, [this] { Flow->ToggleInjury(); });
   PlayRound();
   EXPECT_THAT(Collapsed(View.StateTexts), ElementsAre("", "Injury", "", Between, ""));
   EXPECT_EQ(Mgr.Round(), 2);
@@ -393,10 +393,9 @@ TEST_F(RoundFlowTest, ZeroInjuryTimeEndsAtOnce) {
 // A hundred commands a second, each with a point as F2 would give it: every
 // command acts on the state it finds and the board always agrees with it.
 TEST_F(RoundFlowTest, HammeredCommandsLoseNothingAndKeepTheBoardConsistent) {
-  void (TRoundFlow::*const Cycle[])() = {
-      &TRoundFlow::mniPause2Click, &TRoundFlow::mniStartInjuryTime2Click,
-      &TRoundFlow::mniPause2Click, &TRoundFlow::mniStartInjuryTime2Click,
-      &TRoundFlow::mniStartInjuryTime2Click};
+  void (TRoundFlow::*const Cycle[])() = {&TRoundFlow::TogglePause, &TRoundFlow::ToggleInjury,
+                                         &TRoundFlow::TogglePause, &TRoundFlow::ToggleInjury,
+                                         &TRoundFlow::ToggleInjury};
   int Pressed = 0;
   for (int I = 0; I < 800; ++I) {
     Time.After(10 * (I + 1), [this, &Pressed, Command = Cycle[I % 5]] {

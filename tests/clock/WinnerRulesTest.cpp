@@ -74,13 +74,13 @@ TEST_F(WinnerRulesTest, TakingTheDisqualifyingHalfPenaltyBackClearsTheWinner) {
 TEST_F(WinnerRulesTest, APenaltyChangeClearsARetirementUnlessARuleDecidesAgain) {
   Mgr.SetRedScore(10);
   Mgr.SetBlueScore(3);
-  Flow->mniRedRetiresClick();
+  Flow->Retire(TSide::Red);
   EXPECT_EQ(Mgr.Winner(), Blue);
   Mgr.SetRedPenalty(0.5);
   EXPECT_EQ(Mgr.Winner(), None);
 
   Config.UsePointGap = true;
-  Flow->mniRedRetiresClick();
+  Flow->Retire(TSide::Red);
   Mgr.SetRedPenalty(0.5);
   EXPECT_EQ(Mgr.Winner(), Red) << "net 10 against 3 is a gap of 7";
 }
@@ -160,7 +160,7 @@ TEST_F(WinnerRulesTest, TheWinnerBlinksInPhasesWhileBothScoresKeepTheirNumbers) 
   Flow->SetWinnerBlinkInterval(100);
   Mgr.SetRedScore(3);
   Mgr.SetBlueScore(12);
-  Flow->mniRedRetiresClick();
+  Flow->Retire(TSide::Red);
   EXPECT_EQ(View.Board.Winner, "blue");
   View.RedScoreTexts.clear();
   View.BlueScoreTexts.clear();
@@ -220,9 +220,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, DecidingLimitTest,
 TEST_F(WinnerRulesTest, AStopBringsBackADisqualificationThatStartCleared) {
   Mgr.SetBluePenalty(4);
   ASSERT_EQ(Mgr.Winner(), Red);
-  Flow->mniStartRoundClick();
+  Flow->StartRound();
   EXPECT_EQ(Mgr.Winner(), None);
-  Flow->mniStopRoundClick();
+  Flow->StopRound();
   ASSERT_TRUE(RunUntil([this] { return !Flow->ClockExists(); }));
   EXPECT_EQ(Mgr.Winner(), Red);
 }
@@ -241,7 +241,7 @@ TEST_P(FirstToScoreTest, TheFirstWholePointEndsTheSuddenDeathRound) {
   Config.UseSuddenDeath = true;
   Config.FirstToScore = true;
   Config.AutoCalcWinner = true;
-  Flow->mniSetRoundChange(QStringLiteral("4"));
+  Flow->SetRound(QStringLiteral("4"));
   ASSERT_TRUE(Flow->SuddenDeathActive());
   Time.After(500, [this] { GetParam().Change(Mgr); });
   const int64_t Start = Time.NowMs();

@@ -221,10 +221,10 @@ TEST_F(GamepadManagerCommandTest, OpensModallyOnlyWhileNoClockExistsAndCleansUp)
   EXPECT_EQ(RunCommandAndClose(), 2);
   EXPECT_FALSE(Board().JoySticks().OnPoll) << "the dialog is gone with its handlers";
 
-  Board().RoundFlow().mniStartRoundClick();
+  Board().RoundFlow().StartRound();
   ASSERT_TRUE(Board().RoundFlow().ClockExists());
   EXPECT_EQ(RunCommandAndClose(), std::nullopt);
-  Board().RoundFlow().mniStopRoundClick();
+  Board().RoundFlow().StopRound();
   EXPECT_TRUE(QTest::qWaitFor([this] { return !Board().RoundFlow().ClockExists(); }, 10000));
 }
 

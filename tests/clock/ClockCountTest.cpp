@@ -96,6 +96,14 @@ TEST_P(ClockDeadlineTest, RoundEndsAtItsDeadline) {
   EXPECT_EQ(Clock->ReturnValue(), 0);
 }
 
+// An interrupted round taken up again counts only the time it had left.
+TEST_F(ClockTest, ResumedRoundEndsAfterTheTimeItHadLeft) {
+  UsedRoundTime = 1.5;
+  MakeClock(2.0);
+  Clock->Execute();
+  EXPECT_EQ(FirstAnnounced(csEnded), 500);
+}
+
 INSTANTIATE_TEST_SUITE_P(Lengths, ClockDeadlineTest,
                          testing::Values(TDeadlineCase{"WholeSeconds", 2.0, -1, 2000},
                                          TDeadlineCase{"PartOfAMillisecond", 0.0105, -1, 11},

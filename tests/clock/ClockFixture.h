@@ -60,6 +60,7 @@ class ClockTest : public testing::Test {
     Run.BreakTime = BreakTime;
     Run.InjuryTime = InjuryTime;
     Run.Rounds = Rounds;
+    Run.UsedRoundTime = UsedRoundTime;
     Clock = std::make_unique<TTimerThread>(Mgr, Run);
     Clock->OnTick = [this](TTimerThread&, TClockState State, double Remaining) {
       Ticks.push_back({Time.ElapsedMs(), State, Remaining});
@@ -100,6 +101,8 @@ class ClockTest : public testing::Test {
 
   TTKDConfig Config;
   // The run counts the sudden-death round.
+  // A resumed round: the round time counted before the interruption.
+  double UsedRoundTime = 0;
   bool SuddenDeathActive = false;
   TDorvaneMgr Mgr;
   TScriptedTime Time;

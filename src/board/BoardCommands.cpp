@@ -20,9 +20,9 @@
 #include "clock/RoundFlow.h"
 #include "dialogs/JudgesReport.h"
 #include "dialogs/TestButtons.h"
+#include "input/Judges.h"
 #include "match/Match.h"
 #include "model/DorvaneError.h"
-#include "input/Judges.h"
 #include "model/Labels.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
@@ -265,7 +265,7 @@ void TfrmDorvane::mousePressEvent(QMouseEvent* Event) {
   }
 }
 
-void TfrmDorvane::cxButton13Click() { ShowPopupMenu(QCursor::pos()); }
+void TfrmDorvane::btnPopupMenuClick() { ShowPopupMenu(QCursor::pos()); }
 
 void TfrmDorvane::ShowPopupMenu(QPoint ScreenPos) { mnuPopUp->popup(ScreenPos); }
 

@@ -148,16 +148,16 @@ void TfrmDorvane::BuildBoard() {
   lblWinner->hide();
   lblCountDown = AddLabel("lblCountDown", {182, 394, 417, 134}, QStringLiteral("3:00"),
                           PointsToPixels(90), Qt::AlignCenter, false);
-  Label7 =
-      AddLabel("Label7", {1, 401, 170, 18}, QCoreApplication::translate("Board", "Red penalties"),
-               PointsToPixels(10), Centre, true);
+  lblRedPenaltyCaption = AddLabel("lblRedPenaltyCaption", {1, 401, 170, 18},
+                                  QCoreApplication::translate("Board", "Red penalties"),
+                                  PointsToPixels(10), Centre, true);
   lblRedPenalty = AddLabel("lblRedPenalty", {2, 429, 150, 105}, QStringLiteral("0"),
                            PointsToPixels(72), Centre, false);
   shpRedPenalty = AddShape("shpRedPenalty", {137, 485, 34, 32}, clYellow);
   shpRedPenalty->hide();
-  Label8 = AddLabel("Label8", {604, 402, 175, 18},
-                    QCoreApplication::translate("Board", "Blue penalties"), PointsToPixels(10),
-                    Centre, true);
+  lblBluePenaltyCaption = AddLabel("lblBluePenaltyCaption", {604, 402, 175, 18},
+                                   QCoreApplication::translate("Board", "Blue penalties"),
+                                   PointsToPixels(10), Centre, true);
   lblBluePenalty = AddLabel("lblBluePenalty", {599, 430, 150, 105}, QStringLiteral("0"),
                             PointsToPixels(72), Centre, false);
   shpBluePenalty = AddShape("shpBluePenalty", {735, 486, 34, 32}, clYellow);
@@ -217,9 +217,9 @@ void TfrmDorvane::BuildButtons() {
     Button->setFocusPolicy(Qt::NoFocus);
     if (Place.Hint) Button->setToolTip(QCoreApplication::translate("Board", Place.Hint));
     if (Place.Command == CommandCount) {
-      cxButton13 = Button;
-      cxButton13->setObjectName(QStringLiteral("cxButton13"));
-      connect(Button, &QPushButton::clicked, this, [this] { cxButton13Click(); });
+      btnPopupMenu = Button;
+      btnPopupMenu->setObjectName(QStringLiteral("btnPopupMenu"));
+      connect(Button, &QPushButton::clicked, this, [this] { btnPopupMenuClick(); });
       continue;
     }
     const TCommand Command = Place.Command;
@@ -267,8 +267,9 @@ void TfrmDorvane::ApplyPlayerColors() {
 }
 
 void TfrmDorvane::ApplyPlayerColors(TColor Red, TColor Blue) {
-  for (QLabel* Label : {lblRedScore, lblRedPenalty, Label7}) SetTextColor(Label, Red);
-  for (QLabel* Label : {lblBlueScore, lblBluePenalty, Label8}) SetTextColor(Label, Blue);
+  for (QLabel* Label : {lblRedScore, lblRedPenalty, lblRedPenaltyCaption}) SetTextColor(Label, Red);
+  for (QLabel* Label : {lblBlueScore, lblBluePenalty, lblBluePenaltyCaption})
+    SetTextColor(Label, Blue);
 }
 
 void TfrmDorvane::ApplyBoardColors() {

@@ -34,9 +34,9 @@ constexpr TTextEdges TextEdges[] = {
     {"lblRoundState", {240, 368, 557, 392}},
     {"lblWinner", {240, 368, 557, 392}},
     {"lblCountDown", {182, 394, 599, 528}},
-    {"Label7", {1, 401, 171, 419}},
+    {"lblRedPenaltyCaption", {1, 401, 171, 419}},
     {"lblRedPenalty", {2, 429, 137, 534}},
-    {"Label8", {604, 402, 779, 420}},
+    {"lblBluePenaltyCaption", {604, 402, 779, 420}},
     {"lblBluePenalty", {599, 430, 735, 535}},
 };
 

@@ -224,7 +224,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void AddBoardScreenMenu(QMenu* Menu);
   void PlaceOnChosenScreen();
   void mnuPopUpPopup();
-  void cxButton13Click();
+  void btnPopupMenuClick();
   void ShowPopupMenu(QPoint ScreenPos);
   void mniSetRoundChange();
   bool ReadRequestNames() const;
@@ -279,10 +279,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QLabel* lblRoundState = nullptr;
   QLabel* lblWinner = nullptr;
   QLabel* lblCountDown = nullptr;
-  QLabel* Label7 = nullptr;  // the caption "Red penalties"
+  QLabel* lblRedPenaltyCaption = nullptr;
   QLabel* lblRedPenalty = nullptr;
   TBoardShape* shpRedPenalty = nullptr;
-  QLabel* Label8 = nullptr;  // the caption "Blue penalties"
+  QLabel* lblBluePenaltyCaption = nullptr;
   QLabel* lblBluePenalty = nullptr;
   TBoardShape* shpBluePenalty = nullptr;
   std::array<TBoardShape*, 4> shpR{};
@@ -296,7 +296,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QPushButton* mniStartRound = nullptr;
   QPushButton* mniStartInjuryTime = nullptr;
   QPushButton* mniPause = nullptr;
-  QPushButton* cxButton13 = nullptr;  // "^": opens the popup menu
+  QPushButton* btnPopupMenu = nullptr;  // "^"
   QPushButton* btnBlueDeduction = nullptr;
   QPushButton* btnBlueWarning = nullptr;
   // The warnings' take-back buttons ("-").

@@ -23,12 +23,13 @@ void TfrmDorvane::ShowWinner(TSide Winner, bool Lit) {
   lblWinner->show();
   // The penalty captions keep the player colours, the header the name colour.
   QLabel* Score = Red ? lblRedScore : lblBlueScore;
-  SetLabelColor(Score, TextColor(Lit ? lblRoundHeader : (Red ? Label7 : Label8)));
+  SetLabelColor(Score, TextColor(Lit ? lblRoundHeader
+                                     : (Red ? lblRedPenaltyCaption : lblBluePenaltyCaption)));
 }
 
 void TfrmDorvane::HideWinner() {
   lblWinner->hide();
   lblRoundState->show();
-  SetLabelColor(lblRedScore, TextColor(Label7));
-  SetLabelColor(lblBlueScore, TextColor(Label8));
+  SetLabelColor(lblRedScore, TextColor(lblRedPenaltyCaption));
+  SetLabelColor(lblBlueScore, TextColor(lblBluePenaltyCaption));
 }

@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "input/PadStatusText.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
+#include "input/PadStatusText.h"
 #include "model/DorvaneError.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
@@ -67,9 +67,9 @@ TfrmTestButtons::TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudg
   setSizeGripEnabled(true);
   BuildDialog();
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(PollMs);
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  tmrPoll = new QTimer(this);
+  tmrPoll->setInterval(PollMs);
+  connect(tmrPoll, &QTimer::timeout, this, [this] { tmrPollTimer(); });
   tmrHandset = new QTimer(this);
   tmrHandset->setInterval(PollMs);
   connect(tmrHandset, &QTimer::timeout, this, [this] { tmrHandSetTimer(); });
@@ -186,11 +186,11 @@ void TfrmTestButtons::FormShow() {
     };
   }
   FJoySticks.OnPoll = [this](TSysJoySticks&) { TestJoySticksPolled(); };
-  if (!Timer1->isActive()) Timer1->start();
+  if (!tmrPoll->isActive()) tmrPoll->start();
 }
 
 void TfrmTestButtons::FormDestroy() {
-  Timer1->stop();
+  tmrPoll->stop();
   tmrHandset->stop();
   const auto Pads = FJoySticks.LockList();
   for (int32_t Index = 0; Index < Pads.Count(); ++Index) Pads[Index].OnButtonClick = nullptr;
@@ -257,7 +257,7 @@ void TfrmTestButtons::btnApplyClick() {
   btnApply->setEnabled(false);
 }
 
-void TfrmTestButtons::Timer1Timer() {
+void TfrmTestButtons::tmrPollTimer() {
   FJoySticks.Poll();
   const QString Pads = PadStatusText(FJudges, FJoySticks, FConfig.NumButtons);
   if (lblPads->text() != Pads) lblPads->setText(Pads);

@@ -44,7 +44,8 @@ class TfrmTestButtons : public QDialog {
   QPushButton* btnClear;
   QPushButton* btnApply;
   QPushButton* btnClose;
-  QTimer* Timer1;  // polls the gamepads while the dialog is shown
+  // Polls the gamepads while the dialog is shown.
+  QTimer* tmrPoll;
   QTimer* tmrHandset;
 
   void lstJudgeClick();
@@ -52,7 +53,7 @@ class TfrmTestButtons : public QDialog {
   // Throws TDorvaneError("'<text>' is not a valid integer value") at the
   // first field that is not a whole number; the fields before it are applied.
   void btnApplyClick();
-  void Timer1Timer();
+  void tmrPollTimer();
   void TestButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
                        double PressStart, bool& Handled);
   void TestJoySticksPolled();

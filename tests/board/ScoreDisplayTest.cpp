@@ -152,7 +152,7 @@ TEST_F(TBoardFixture, RightClickOnAScoreOpensThePopupMenu) {
 }
 
 TEST_F(TBoardFixture, CaretButtonAndLightOpenThePopupMenu) {
-  auto* Caret = Board().findChild<QPushButton*>(QStringLiteral("cxButton13"));
+  auto* Caret = Board().findChild<QPushButton*>(QStringLiteral("btnPopupMenu"));
   ASSERT_NE(Caret, nullptr);
   QTest::mouseClick(Caret, Qt::LeftButton);
   EXPECT_TRUE(Board().PopupMenu()->isVisible());

@@ -33,7 +33,7 @@ TEST_F(TBoardFixture, TheWinnerIsNamedAndBothScoresStayReadable) {
     EXPECT_TRUE(Visible("lblWinner"));
   }
   EXPECT_EQ(TextColor(Board().Label(QStringLiteral("lblRedScore"))),
-            TextColor(Board().Label(QStringLiteral("Label7"))));
+            TextColor(Board().Label(QStringLiteral("lblRedPenaltyCaption"))));
 
   Board().mniNewGameClick(nullptr);
   EXPECT_FALSE(Visible("lblWinner"));

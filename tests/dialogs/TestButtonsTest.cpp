@@ -46,7 +46,7 @@ class TestButtonsTest : public TDialogFixture {
 
   void Poll() {
     Time.AdvanceMs(1);
-    Dialog->Timer1Timer();
+    Dialog->tmrPollTimer();
   }
 
   void SelectJudge(int Number) { Dialog->lstJudge->setCurrentRow(Number - 1); }
@@ -82,7 +82,7 @@ TEST_F(TestButtonsTest, ShowListsTheJudgesAndFillsTheFirstJudgesButtons) {
   EXPECT_EQ(Dialog->edtBlueThreePoint->text(), QStringLiteral("10"));
   EXPECT_EQ(Dialog->lblLastJudge->text(), QStringLiteral("None"));
   EXPECT_FALSE(Dialog->btnApply->isEnabled());
-  EXPECT_TRUE(Dialog->Timer1->isActive());
+  EXPECT_TRUE(Dialog->tmrPoll->isActive());
 }
 
 TEST_F(TestButtonsTest, HeldButtonIsLearnedIntoTheFocusedFieldAndApplied) {

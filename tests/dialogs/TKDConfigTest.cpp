@@ -477,17 +477,23 @@ TEST_F(TKDConfigTest, SpaceEnterAndF2OpenTheEditorWithoutChangingTheValue) {
   }
 }
 
-TEST_F(TKDConfigTest, ClickOpensTheTrueFalseListAndTheWheelCannotFlipIt) {
-  TfrmTKDConfig Dialog(FConfig);
-  Dialog.LoadRows(FConfig);
-  Dialog.show();
-  const QRect Cell = Dialog.Rows->visualItemRect(Dialog.Row(UseSuddenDeath))
-                         .adjusted(Dialog.Rows->columnWidth(0), 0, 0, 0);
+// Clicks the value cell of Row; the list that opens there, or null.
+QComboBox* ClickOpenRowList(TfrmTKDConfig& Dialog, TConfigRow Row) {
+  const QRect Cell =
+      Dialog.Rows->visualItemRect(Dialog.Row(Row)).adjusted(Dialog.Rows->columnWidth(0), 0, 0, 0);
   QTest::mouseClick(Dialog.Rows->viewport(), Qt::LeftButton, {}, Cell.center());
   QComboBox* Editor = nullptr;
   for (QComboBox* Candidate : Dialog.Rows->viewport()->findChildren<QComboBox*>()) {
     if (Candidate->isVisible()) Editor = Candidate;
   }
+  return Editor;
+}
+
+TEST_F(TKDConfigTest, ClickOpensTheTrueFalseListAndTheWheelCannotFlipIt) {
+  TfrmTKDConfig Dialog(FConfig);
+  Dialog.LoadRows(FConfig);
+  Dialog.show();
+  QComboBox* Editor = ClickOpenRowList(Dialog, UseSuddenDeath);
   ASSERT_NE(Editor, nullptr);
   QWheelEvent Wheel(QPointF(5, 5), Editor->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -538,13 +544,7 @@ TEST_F(TKDConfigTest, FitsASmallScreenWithItsButtonsOnIt) {
 TEST_F(TKDConfigTest, RuleSetRowOffersTheTwoRuleSetsAndOkStoresTheChoice) {
   WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
     EXPECT_EQ(Dialog.RowText(Rules), "Classic");
-    const QRect Cell = Dialog.Rows->visualItemRect(Dialog.Row(Rules))
-                           .adjusted(Dialog.Rows->columnWidth(0), 0, 0, 0);
-    QTest::mouseClick(Dialog.Rows->viewport(), Qt::LeftButton, {}, Cell.center());
-    QComboBox* Editor = nullptr;
-    for (QComboBox* Candidate : Dialog.Rows->viewport()->findChildren<QComboBox*>()) {
-      if (Candidate->isVisible()) Editor = Candidate;
-    }
+    QComboBox* Editor = ClickOpenRowList(Dialog, Rules);
     ASSERT_NE(Editor, nullptr);
     ASSERT_EQ(Editor->count(), 2);
     EXPECT_EQ(Editor->itemText(0), "Classic");

@@ -183,6 +183,11 @@ void TfrmConsole::Refresh() {
   const bool Correctable = !Clock.Exists || Clock.State == csPaused;
   FButtons[TfrmDorvane::CtrlUp]->setEnabled(Correctable);
   FButtons[TfrmDorvane::CtrlDown]->setEnabled(Correctable);
+  // Rules without half penalties turn the warning commands off.
+  for (TfrmDorvane::TCommand Warning :
+       {TfrmDorvane::F4, TfrmDorvane::ShiftF4, TfrmDorvane::F7, TfrmDorvane::ShiftF7}) {
+    FButtons[Warning]->setVisible(FBoard.CommandAction(Warning)->isEnabled());
+  }
 
   const TMatchRecords& Records = FMatch.Records();
   const TTKDConfig& Config = FMatch.Config();

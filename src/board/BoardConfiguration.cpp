@@ -8,7 +8,7 @@
 
 bool TfrmDorvane::ClockExists() const { return FMatch.RoundFlow().ClockExists(); }
 
-void TfrmDorvane::ClearWinner() { FMatch.ScoreMgr().SetWinner(0); }
+void TfrmDorvane::ClearWinner() { FMatch.ScoreMgr().SetWinner(TWinner::None); }
 
 void TfrmDorvane::SetPlayerNames(const QString& RedName, const QString& BlueName) {
   SetLabelText(lblRedPlayerName, RedName);

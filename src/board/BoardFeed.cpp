@@ -94,7 +94,7 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, d
   Result.Round = Mgr.Round();
   Result.Rounds = Match.RoundFlow().RoundCount();
   Result.SuddenDeath = Match.RoundFlow().SuddenDeathActive();
-  Result.Winner = Mgr.Winner();
+  Result.Winner = static_cast<uint8_t>(Mgr.Winner());
 
   TClockSnapshot& Clock = Result.Clock;
   const QLabel* ClockLabel = Board.Label(QStringLiteral("lblCountDown"));

@@ -99,7 +99,7 @@ void TRoundFlow::EndBestOfThreeRun(bool TimeUp) {
 void TRoundFlow::MoveBestOfThreeOn() {
   const TWinner Winner = FBestOfThree.MatchWinner();
   if (Winner != TWinner::None) {
-    FScoreMgr.SetWinner(static_cast<uint8_t>(Winner));
+    FScoreMgr.SetWinner(Winner);
     return;
   }
   ShowFullRoundTime();

@@ -33,19 +33,19 @@ bool IsDisqualified(double PenaltyTotal, double DisqualifyPenalty) {
   return std::nearbyint(PenaltyTotal * 10) >= std::nearbyint(DisqualifyPenalty * 10);
 }
 
-uint8_t LeadingSide(const TMatchScores& Scores, bool ExactPoints) {
+TWinner LeadingSide(const TMatchScores& Scores, bool ExactPoints) {
   if (ExactPoints) {
-    if (HasExactLead(Scores, true)) return 2;
-    if (HasExactLead(Scores, false)) return 1;
-    return 0;
+    if (HasExactLead(Scores, true)) return TWinner::Red;
+    if (HasExactLead(Scores, false)) return TWinner::Blue;
+    return TWinner::None;
   }
   const double Red = WholeTotal(Scores, true);
   const double Blue = WholeTotal(Scores, false);
-  if (Blue < Red) return 2;
-  if (Red < Blue) return 1;
-  return 0;
+  if (Blue < Red) return TWinner::Red;
+  if (Red < Blue) return TWinner::Blue;
+  return TWinner::None;
 }
 
 bool ScoresDiffer(const TMatchScores& Scores, bool ExactPoints) {
-  return LeadingSide(Scores, ExactPoints) != 0;
+  return LeadingSide(Scores, ExactPoints) != TWinner::None;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/Winner.h"
+
 class TDorvaneMgr;
 
 // The four values the winner rules and the clock compare. A side's penalties
@@ -32,5 +34,5 @@ bool IsDisqualified(double PenaltyTotal, double DisqualifyPenalty);
 // Are the two sides not level? Exact points in the sudden-death round,
 // whole-point totals otherwise.
 bool ScoresDiffer(const TMatchScores& Scores, bool ExactPoints);
-// Who leads by the same measure: 2 red, 1 blue, 0 level.
-uint8_t LeadingSide(const TMatchScores& Scores, bool ExactPoints);
+// Who leads by the same measure; None when level.
+TWinner LeadingSide(const TMatchScores& Scores, bool ExactPoints);

@@ -81,7 +81,7 @@ void TRoundFlow::StartRound() {
   FScoreMgr.SetBreakColor(FConfig.BreakColor);
   FScoreMgr.SetInjuryColor(FConfig.InjuryColor);
   FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
-  FScoreMgr.SetWinner(0);
+  FScoreMgr.SetWinner(TWinner::None);
   FRecords.WriteScoreRecord(
       QStringLiteral("ROUND %1 OF %2").arg(FScoreMgr.Round()).arg(RoundCount()));
   CreateClock(FConfig.RoundTime -
@@ -379,14 +379,15 @@ void TRoundFlow::WriteRoundEndRecords() {
 // The next round, the winner decision or the sudden-death round.
 void TRoundFlow::MoveMatchOn() {
   const int32_t Round = FScoreMgr.Round();
-  if (Round < FConfig.Rounds && FScoreMgr.Winner() == 0) {
+  if (Round < FConfig.Rounds && FScoreMgr.Winner() == TWinner::None) {
     ShowFullRoundTime();
     FScoreMgr.SetRound(Round + 1);
     return;
   }
   if (!FConfig.AutoCalcWinner) return;
-  if (FScoreMgr.Winner() == 0) DecideWinner();
-  if (FScoreMgr.Winner() == 0 && FConfig.UseSuddenDeath && FScoreMgr.Round() == FConfig.Rounds) {
+  if (FScoreMgr.Winner() == TWinner::None) DecideWinner();
+  if (FScoreMgr.Winner() == TWinner::None && FConfig.UseSuddenDeath &&
+      FScoreMgr.Round() == FConfig.Rounds) {
     OpenSuddenDeathRound();
   }
 }

@@ -136,7 +136,7 @@ class TRoundFlow {
   void CheckFirstToScore();
   void DecideWinner();
   void CheckDisqualificationAtStop();
-  void DecideByLimit(TClockState DecidedState, uint8_t Winner);
+  void DecideByLimit(TClockState DecidedState, TWinner Winner);
   void tmrWinnerTimer();
 
   // The best-of-three rules (BestOfThreeFlow.cpp).

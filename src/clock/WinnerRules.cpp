@@ -12,13 +12,7 @@
 #include "model/Settings.h"
 #include "record/MatchRecords.h"
 
-namespace {
-
-constexpr uint8_t NoWinner = 0;
-constexpr uint8_t BlueWins = 1;
-constexpr uint8_t RedWins = 2;
-
-}  // namespace
+namespace {}  // namespace
 
 void TRoundFlow::ScoreChanged() {
   if (BestOfThreeRules()) {
@@ -45,36 +39,36 @@ void TRoundFlow::CheckDisqualification() {
   const double Limit = FConfig.DisqualifyPenalty;
   if (IsDisqualified(FScoreMgr.BluePenalty(), Limit)) {
     StopClock();
-    FScoreMgr.SetWinner(RedWins);
+    FScoreMgr.SetWinner(TWinner::Red);
   } else if (IsDisqualified(FScoreMgr.RedPenalty(), Limit)) {
     StopClock();
-    FScoreMgr.SetWinner(BlueWins);
+    FScoreMgr.SetWinner(TWinner::Blue);
   } else {
-    FScoreMgr.SetWinner(NoWinner);
+    FScoreMgr.SetWinner(TWinner::None);
   }
   UpdateCommands();
 }
 
 void TRoundFlow::CheckPointGap() {
-  if (!FConfig.UsePointGap || FScoreMgr.Winner() != NoWinner) return;
+  if (!FConfig.UsePointGap || FScoreMgr.Winner() != TWinner::None) return;
   const TMatchScores Scores = TMatchScores::Read(FScoreMgr);
   const double Gap = NetScore(Scores, true) - NetScore(Scores, false);
   if (std::abs(Gap) < FConfig.PointGap) return;
-  DecideByLimit(csPointGap, Gap >= 0 ? RedWins : BlueWins);
+  DecideByLimit(csPointGap, Gap >= 0 ? TWinner::Red : TWinner::Blue);
 }
 
 void TRoundFlow::CheckPointCeiling() {
-  if (!FConfig.UsePointCeiling || FScoreMgr.Winner() != NoWinner) return;
+  if (!FConfig.UsePointCeiling || FScoreMgr.Winner() != TWinner::None) return;
   const TMatchScores Scores = TMatchScores::Read(FScoreMgr);
   const double Red = NetScore(Scores, true);
   const double Blue = NetScore(Scores, false);
   if (Blue < Red && Red >= FConfig.PointCeiling)
-    DecideByLimit(csPointCeiling, RedWins);
+    DecideByLimit(csPointCeiling, TWinner::Red);
   else if (Red < Blue && Blue >= FConfig.PointCeiling)
-    DecideByLimit(csPointCeiling, BlueWins);
+    DecideByLimit(csPointCeiling, TWinner::Blue);
 }
 
-void TRoundFlow::DecideByLimit(TClockState DecidedState, uint8_t Winner) {
+void TRoundFlow::DecideByLimit(TClockState DecidedState, TWinner Winner) {
   if (FTimerThread) FTimerThread->SetState(DecidedState);
   StopClock();
   FScoreMgr.SetWinner(Winner);
@@ -98,28 +92,28 @@ void TRoundFlow::DecideWinner() {
 void TRoundFlow::CheckDisqualificationAtStop() {
   const double Limit = FConfig.DisqualifyPenalty;
   if (IsDisqualified(FScoreMgr.BluePenalty(), Limit)) {
-    FScoreMgr.SetWinner(RedWins);
+    FScoreMgr.SetWinner(TWinner::Red);
   } else if (IsDisqualified(FScoreMgr.RedPenalty(), Limit)) {
-    FScoreMgr.SetWinner(BlueWins);
+    FScoreMgr.SetWinner(TWinner::Blue);
   }
 }
 
 void TRoundFlow::Retire(TSide Side) {
   StopClock();
-  FScoreMgr.SetWinner(Side == TSide::Red ? BlueWins : RedWins);
+  FScoreMgr.SetWinner(Side == TSide::Red ? TWinner::Blue : TWinner::Red);
   UpdateCommands();
 }
 
 void TRoundFlow::WinnerChanged() {
-  const uint8_t Winner = FScoreMgr.Winner();
-  if (Winner == NoWinner) {
+  const TWinner Winner = FScoreMgr.Winner();
+  if (Winner == TWinner::None) {
     if (!tmrWinner->isActive()) return;
     tmrWinner->stop();
     FView.HideWinner();
     return;
   }
-  if (Winner != RedWins && Winner != BlueWins) return;
-  const bool RedWon = Winner == RedWins;
+  if (Winner != TWinner::Red && Winner != TWinner::Blue) return;
+  const bool RedWon = Winner == TWinner::Red;
   FWinnerLit = true;
   FView.ShowWinner(RedWon ? TSide::Red : TSide::Blue, FWinnerLit);
   tmrWinner->start();
@@ -132,12 +126,12 @@ void TRoundFlow::WinnerChanged() {
 // The winner's display alternates its phase, one timer interval each.
 void TRoundFlow::tmrWinnerTimer() {
   tmrWinner->stop();
-  const uint8_t Winner = FScoreMgr.Winner();
-  if (Winner == RedWins || Winner == BlueWins) {
+  const TWinner Winner = FScoreMgr.Winner();
+  if (Winner == TWinner::Red || Winner == TWinner::Blue) {
     FWinnerLit = !FWinnerLit;
-    FView.ShowWinner(Winner == RedWins ? TSide::Red : TSide::Blue, FWinnerLit);
+    FView.ShowWinner(Winner == TWinner::Red ? TSide::Red : TSide::Blue, FWinnerLit);
   }
-  if (FScoreMgr.Winner() != NoWinner) tmrWinner->start();
+  if (FScoreMgr.Winner() != TWinner::None) tmrWinner->start();
 }
 
 void TRoundFlow::SetWinnerBlinkInterval(int Ms) { tmrWinner->setInterval(std::max(Ms, 100)); }

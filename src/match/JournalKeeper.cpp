@@ -41,7 +41,7 @@ void TJournalKeeper::ScoresChanged(const TDorvaneMgr& ScoreMgr, bool SuddenDeath
   FState.RedPenalty = ScoreMgr.RedPenalty();
   FState.BluePenalty = ScoreMgr.BluePenalty();
   FState.Round = ScoreMgr.Round();
-  FState.Winner = ScoreMgr.Winner();
+  FState.Winner = static_cast<int32_t>(ScoreMgr.Winner());
   FState.SuddenDeath = SuddenDeath;
   Write();
 }

@@ -255,7 +255,7 @@ void TMatch::NewGame() {
   FRoundStarted = false;
   FRoundFlow->ResetForNewGame();
   TDorvaneMgr& Mgr = *FScoreMgr;
-  Mgr.SetWinner(0);
+  Mgr.SetWinner(TWinner::None);
   Mgr.SetRound(1);
   Mgr.SetRedScore(0);
   Mgr.SetRedPenalty(0);
@@ -291,7 +291,7 @@ void TMatch::CorrectClock(int Seconds) {
   if (FRoundFlow->CorrectClock(Seconds)) FRecords->RecordClockCorrection(Seconds);
 }
 
-bool TMatch::InProgress() const { return FRoundStarted && FScoreMgr->Winner() == 0; }
+bool TMatch::InProgress() const { return FRoundStarted && FScoreMgr->Winner() == TWinner::None; }
 
 void TMatch::UpdateCommands() { FRoundFlow->UpdateCommands(); }
 
@@ -306,7 +306,7 @@ void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
   Mgr.SetRedPenalty(State.RedPenalty);
   Mgr.SetBlueScore(State.BlueScore);
   Mgr.SetBluePenalty(State.BluePenalty);
-  Mgr.SetWinner(static_cast<uint8_t>(State.Winner));
+  Mgr.SetWinner(static_cast<TWinner>(State.Winner));
   FViews.ForEach([&State](TMatchView& View) {
     View.ShowPlayers(State.RedName, State.BlueName, State.Division);
   });

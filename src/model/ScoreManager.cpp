@@ -69,8 +69,8 @@ void TDorvaneMgr::SetShowPenaltyTotal(bool Value) {
 }
 bool TDorvaneMgr::AutoRestart() const { return Locked(Lock, FAutoRestart); }
 void TDorvaneMgr::SetAutoRestart(bool Value) { Store(Lock, FAutoRestart, Value, nullptr, *this); }
-uint8_t TDorvaneMgr::Winner() const { return Locked(Lock, FWinner); }
-void TDorvaneMgr::SetWinner(uint8_t Value) { Store(Lock, FWinner, Value, &OnWinnerChange, *this); }
+TWinner TDorvaneMgr::Winner() const { return Locked(Lock, FWinner); }
+void TDorvaneMgr::SetWinner(TWinner Value) { Store(Lock, FWinner, Value, &OnWinnerChange, *this); }
 
 void TDorvaneMgr::ResetScores() {
   {
@@ -89,5 +89,5 @@ void TDorvaneMgr::ResetMatch() {
   SetBlueScore(0);
   SetRedPenalty(0);
   SetBluePenalty(0);
-  SetWinner(0);
+  SetWinner(TWinner::None);
 }

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "model/Colors.h"
+#include "model/Winner.h"
 
 // The live state of one match. Every field is read and written under Lock;
 // a setter fires its event after releasing the lock, also when the value
@@ -38,8 +39,8 @@ class TDorvaneMgr {
   bool AutoRestart() const;
   void SetAutoRestart(bool Value);
   // 0 none, 1 blue has won, 2 red has won.
-  uint8_t Winner() const;
-  void SetWinner(uint8_t Value);
+  TWinner Winner() const;
+  void SetWinner(TWinner Value);
 
   // Scores and penalties to 0 in one locked step; fires only OnScoresReset.
   void ResetScores();
@@ -68,5 +69,5 @@ class TDorvaneMgr {
   bool FPenaltyIncrement = false;
   bool FShowPenaltyTotal = false;
   bool FAutoRestart = false;
-  uint8_t FWinner = 0;
+  TWinner FWinner = TWinner::None;
 };

@@ -29,7 +29,7 @@ void AnswerConfiguration(const std::function<void(TfrmTKDConfig&)>& Edit) {
 class BoardConfigurationTest : public TBoardFixture {};
 
 TEST_F(BoardConfigurationTest, ConfirmedSettingsReachTheBoardAndTheFile) {
-  Board().ScoreMgr().SetWinner(2);
+  Board().ScoreMgr().SetWinner(TWinner::Red);
   AnswerConfiguration([](TfrmTKDConfig& Dialog) {
     Dialog.SetRowText(TConfigRow::RedPlayer, QStringLiteral("Kim"));
     Dialog.SetRowText(TConfigRow::Division, QStringLiteral("-68 kg"));
@@ -40,7 +40,8 @@ TEST_F(BoardConfigurationTest, ConfirmedSettingsReachTheBoardAndTheFile) {
   EXPECT_EQ(Text("lblRedPlayerName"), "Kim");
   EXPECT_EQ(Text("lblDivision"), "-68 kg");
   EXPECT_EQ(Text("lblCountDown"), "1:30");
-  EXPECT_EQ(Board().ScoreMgr().Winner(), 0) << "opening it with no clock clears the winner";
+  EXPECT_EQ(Board().ScoreMgr().Winner(), TWinner::None)
+      << "opening it with no clock clears the winner";
   EXPECT_EQ(FConfig.RoundTime, 90);
   QFile File(SettingsFilePath());
   ASSERT_TRUE(File.open(QIODevice::ReadOnly));

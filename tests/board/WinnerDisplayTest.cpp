@@ -21,7 +21,7 @@ TEST_F(TBoardFixture, TheWinnerIsNamedAndBothScoresStayReadable) {
   const QColor NameColor = TextColor(Board().Label(QStringLiteral("lblRoundHeader")));
   ASSERT_NE(PlayerColor, NameColor);
 
-  Mgr.SetWinner(1);  // blue
+  Mgr.SetWinner(TWinner::Blue);
   EXPECT_TRUE(Visible("lblWinner"));
   EXPECT_FALSE(Visible("lblRoundState"));
   EXPECT_EQ(Text("lblWinner"), QStringLiteral("Lee Dae-hoon wins"));

@@ -53,7 +53,7 @@ TEST_F(RoundFlowTest, ThreeRoundsWithBreaksThenTheLeaderWins) {
   EXPECT_THAT(View.StateTexts, ElementsAre("", "")) << "no break after the last round";
   EXPECT_EQ(Mgr.Round(), 3);
   EXPECT_EQ(View.Board.ClockText, "0:00");
-  EXPECT_EQ(Mgr.Winner(), 2);
+  EXPECT_EQ(Mgr.Winner(), TWinner::Red);
   EXPECT_FALSE(View.Board.ClockCommandsShowClock);
 
   const QStringList Lines = RecordLines();
@@ -75,7 +75,7 @@ struct TLastRoundCase {
   bool BreakFollows;
   int32_t RoundAfter;
   bool SuddenDeath;
-  uint8_t Winner;
+  TWinner Winner;
   const char* ClockText;
 };
 
@@ -107,13 +107,14 @@ TEST_P(LastRoundTest, LevelSidesGoIntoTheSuddenDeathRound) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LastRoundTest,
-    testing::Values(TLastRoundCase{"HalfPenaltyIsLevel", true, 0.5, true, 4, true, 0, "0:02"},
-                    TLastRoundCase{"NoAutoCalcStaysInRound3", false, 0.5, true, 3, false, 0,
-                                   "0:00"},
-                    TLastRoundCase{"WholePenaltyDecides", true, 1.0, false, 3, false, 2, "0:00"}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LastRoundTest,
+                         testing::Values(TLastRoundCase{"HalfPenaltyIsLevel", true, 0.5, true, 4,
+                                                        true, TWinner::None, "0:02"},
+                                         TLastRoundCase{"NoAutoCalcStaysInRound3", false, 0.5, true,
+                                                        3, false, TWinner::None, "0:00"},
+                                         TLastRoundCase{"WholePenaltyDecides", true, 1.0, false, 3,
+                                                        false, TWinner::Red, "0:00"}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST_F(RoundFlowTest, StopInRound2KeepsTheRoundAndTheTimeShown) {
   Config.SaveScores = true;
@@ -316,11 +317,11 @@ TEST_F(RoundFlowTest, StartAfterADecidedMatchClearsTheWinnerAndCountsTheSameRoun
   Mgr.SetRound(3);
   Mgr.SetRedScore(7);
   Flow->Retire(TSide::Blue);
-  ASSERT_EQ(Mgr.Winner(), 2);
+  ASSERT_EQ(Mgr.Winner(), TWinner::Red);
   ASSERT_TRUE(RunUntil([this] { return View.Board.Winner == "red" && !View.Board.WinnerLit; }));
 
   Flow->StartRound();
-  EXPECT_EQ(Mgr.Winner(), 0);
+  EXPECT_EQ(Mgr.Winner(), TWinner::None);
   EXPECT_EQ(View.Board.RedScoreText, "7");
   Flow->StopRound();
   ASSERT_TRUE(RunUntil([this] { return !Flow->ClockExists(); }));

@@ -8,16 +8,16 @@ using testing::Ne;
 
 namespace {
 
-constexpr uint8_t None = 0;
-constexpr uint8_t Blue = 1;
-constexpr uint8_t Red = 2;
+constexpr TWinner None = TWinner::None;
+constexpr TWinner Blue = TWinner::Blue;
+constexpr TWinner Red = TWinner::Red;
 
 }  // namespace
 
 struct TLeadCase {
   double R, B, RP, BP;
   bool ExactPoints;
-  uint8_t Leader;
+  TWinner Leader;
 };
 
 // The end-of-match decision: whole-point totals, or exact points in the
@@ -41,7 +41,7 @@ TEST(MatchTotalsTest, LeadingSideDecidesTheEndOfAMatch) {
 
 struct TDisqualifyCase {
   double Limit, RP, BP;
-  uint8_t Winner;
+  TWinner Winner;
 };
 
 class WinnerRulesTest : public RoundFlowTest {};
@@ -88,7 +88,7 @@ TEST_F(WinnerRulesTest, APenaltyChangeClearsARetirementUnlessARuleDecidesAgain) 
 struct TLimitCase {
   int32_t R, B;
   double RP, BP;
-  uint8_t Winner;
+  TWinner Winner;
 };
 
 // The match stands one point and one red penalty before the case, with the
@@ -231,7 +231,7 @@ struct TFirstToScoreCase {
   const char* Name;
   std::function<void(TDorvaneMgr&)> Change;
   bool Stops;
-  uint8_t Winner;
+  TWinner Winner;
 };
 
 class FirstToScoreTest : public WinnerRulesTest,

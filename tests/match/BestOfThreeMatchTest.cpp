@@ -172,7 +172,7 @@ TEST_P(BestOfThreeMatchTest, PlaysTheWholeMatch) {
   for (const TRound& Round : Case.Rounds) PlayRound(Round);
 
   const TDorvaneMgr& Mgr = Match->ScoreMgr();
-  EXPECT_EQ(Mgr.Winner(), static_cast<uint8_t>(Case.Winner));
+  EXPECT_EQ(Mgr.Winner(), Case.Winner);
   EXPECT_EQ(Mgr.Round(), static_cast<int32_t>(Case.Rounds.size())) << "no round after the decider";
   const TBestOfThree& Rules = Match->RoundFlow().BestOfThree();
   EXPECT_EQ(Rules.RoundsWon(TSide::Red), Case.RedRounds);
@@ -201,7 +201,7 @@ TEST_F(BestOfThreeMatchTest, AnInterruptedMatchKeepsItsRoundsWon) {
   EXPECT_EQ(Match->RoundFlow().BestOfThree().RoundsWon(TSide::Red), 1);
   EXPECT_EQ(Match->ScoreMgr().Round(), 2);
   PlayRound({R2});
-  EXPECT_EQ(Match->ScoreMgr().Winner(), static_cast<uint8_t>(TWinner::Red)) << "2-0";
+  EXPECT_EQ(Match->ScoreMgr().Winner(), TWinner::Red) << "2-0";
 }
 
 INSTANTIATE_TEST_SUITE_P(Matches, BestOfThreeMatchTest, testing::ValuesIn(Cases),

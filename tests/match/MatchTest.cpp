@@ -26,9 +26,9 @@ using testing::IsEmpty;
 
 namespace {
 
-constexpr uint8_t NoWinner = 0;
-constexpr uint8_t BlueWins = 1;
-constexpr uint8_t RedWins = 2;
+constexpr TWinner NoWinner = TWinner::None;
+constexpr TWinner BlueWins = TWinner::Blue;
+constexpr TWinner RedWins = TWinner::Red;
 
 QString SideName(TSide Side) { return Side == TSide::Red ? "red" : "blue"; }
 
@@ -37,7 +37,7 @@ QString SideName(TSide Side) { return Side == TSide::Red ? "red" : "blue"; }
 class TRecordingView : public TMatchView {
  public:
   QStringList Log;
-  std::vector<uint8_t> WinnerAtScoreRedraw;
+  std::vector<TWinner> WinnerAtScoreRedraw;
   QString Scores[2];
 
   void SetClockText(const QString& Text) override { Log << "clock " + Text; }

@@ -39,7 +39,7 @@ TEST(ScoreManagerConstruction, StartsAtRoundOneWithItsOwnColours) {
   EXPECT_EQ(Mgr.BlueScore(), 0);
   EXPECT_EQ(Mgr.RedPenalty(), 0);
   EXPECT_EQ(Mgr.BluePenalty(), 0);
-  EXPECT_EQ(Mgr.Winner(), 0);
+  EXPECT_EQ(Mgr.Winner(), TWinner::None);
   EXPECT_FALSE(Mgr.PenaltyIncrement());
   EXPECT_FALSE(Mgr.ShowPenaltyTotal());
   EXPECT_FALSE(Mgr.AutoRestart());
@@ -88,7 +88,10 @@ TEST_F(ScoreManagerTest, EverySetterStoresAndFiresItsEventEachTime) {
        [](TMgr& M) { return M.SetInjuryColor(3), M.InjuryColor(); },
        3,
        {"Color", "Color"}},
-      {"Winner", [](TMgr& M) { return M.SetWinner(2), M.Winner(); }, 2, {"Winner", "Winner"}},
+      {"Winner",
+       [](TMgr& M) { return M.SetWinner(TWinner::Red), static_cast<double>(M.Winner()); },
+       2,
+       {"Winner", "Winner"}},
       {"PenaltyIncrement",
        [](TMgr& M) { return M.SetPenaltyIncrement(true), M.PenaltyIncrement(); },
        1,
@@ -128,7 +131,7 @@ TEST_F(ScoreManagerTest, ResetMatchFiresSixEventsInOrder) {
   Mgr.SetRound(4);
   Mgr.SetRedScore(5);
   Mgr.SetBluePenalty(1);
-  Mgr.SetWinner(1);
+  Mgr.SetWinner(TWinner::Blue);
   Mgr.SetAutoRestart(true);
   Fired.clear();
   Mgr.ResetMatch();
@@ -137,7 +140,7 @@ TEST_F(ScoreManagerTest, ResetMatchFiresSixEventsInOrder) {
   EXPECT_EQ(Mgr.Round(), 1);
   EXPECT_EQ(Mgr.RedScore(), 0);
   EXPECT_EQ(Mgr.BluePenalty(), 0);
-  EXPECT_EQ(Mgr.Winner(), 0);
+  EXPECT_EQ(Mgr.Winner(), TWinner::None);
   EXPECT_TRUE(Mgr.AutoRestart());
 }
 

@@ -7,7 +7,7 @@
 
 #include "input/JudgePressLog.h"
 #include "model/Settings.h"
-#include "platform/ProgramDir.h"
+#include "platform/UserFolders.h"
 #include "record/MatchRecords.h"
 
 Q_LOGGING_CATEGORY(lcJudgesAudit, "dorvane.judgesaudit")
@@ -56,7 +56,7 @@ QString JudgesAuditPath(const TTKDConfig& Config) {
   const QString RecordName = RecordFileName(Config.SaveFileName);
   if (RecordName.isEmpty()) return {};
   const QString Name = QFileInfo(RecordName).completeBaseName() + QStringLiteral(".judges.csv");
-  return QDir(ProgramDir()).filePath(QStringLiteral("Data/") + Name);
+  return QDir(DataDir()).filePath(Name);
 }
 
 void WriteJudgesAuditLine(const TTKDConfig& Config, const TJudgeAuditLine& Line) {

@@ -7,7 +7,7 @@ struct TJudgeAuditLine;
 struct TJudgeSummary;
 class TTKDConfig;
 
-// The judges' audit: Data/<name>.judges.csv beside the match record, one line
+// The judges' audit: <name>.judges.csv beside the match record, one line
 // per judge's press and release, per agreement that scored and per press
 // that aged out alone, so a protest or a review has the presses to look at.
 
@@ -15,7 +15,8 @@ class TTKDConfig;
 QString JudgesAuditHeader();
 // "time,event,judge,side,value,judges,spread_ms" of one line.
 QString FormatJudgesAuditLine(const TJudgeAuditLine& Line);
-// Data/<SaveFileName without extension>.judges.csv; empty when no name is set.
+// <SaveFileName without extension>.judges.csv beside the match record; empty
+// when no name is set.
 QString JudgesAuditPath(const TTKDConfig& Config);
 // When SaveInput is on and SaveFileName is not blank; a new file gets the
 // header row first.

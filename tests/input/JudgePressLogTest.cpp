@@ -14,12 +14,13 @@
 #include "input/GamepadDevices.h"
 #include "input/JudgePressLog.h"
 #include "input/Judges.h"
+#include "input/JudgesAudit.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TimeSource.h"
-#include "input/JudgesAudit.h"
+#include "platform/UserFolders.h"
 #include "record/MatchRecords.h"
 #include "support/core/FakeJoystickApi.h"
 #include "support/core/JudgesFixture.h"
@@ -163,12 +164,20 @@ TEST(MedianTest, MiddleValueOrMeanOfTheTwoMiddleOnes) {
 }
 
 TEST_F(JudgePressLogTest, SaveInputWritesTheAuditFileBesideAnUnchangedRecord) {
+  // Records in a data folder of their own (--data), not beside the program.
+  QTemporaryDir DataFolder;
+  UseUserFolders({.SettingsFile = QString(), .DataDir = DataFolder.path()});
+  struct TForgetFolders {
+    ~TForgetFolders() { ForgetUserFolders(); }
+  } Forget;
   Config.SaveInput = true;
   Config.SaveFileName = QStringLiteral("cup.log");
-  Scoring.emplace(Judges, Mgr, HandSet, Config, [] { return true; }, PlayCue);
+  Scoring.emplace(
+      Judges, Mgr, HandSet, Config, [] { return true; }, PlayCue);
   Play({{0, 1, RedOne}, {50, 2, RedOne}, {400, 3, BlueTwo}}, 700);
 
-  QFile Audit(QDir(ProgramDir()).filePath(QStringLiteral("Data/cup.judges.csv")));
+  EXPECT_FALSE(QFile::exists(QDir(ProgramDir()).filePath(QStringLiteral("Data/cup.judges.csv"))));
+  QFile Audit(QDir(DataFolder.path()).filePath(QStringLiteral("cup.judges.csv")));
   ASSERT_TRUE(Audit.open(QIODevice::ReadOnly));
   QStringList Rows = QString::fromUtf8(Audit.readAll()).split(QStringLiteral("\r\n"));
   ASSERT_EQ(Rows.size(), 10) << Rows.join(QLatin1Char('|')).toStdString();
@@ -184,7 +193,7 @@ TEST_F(JudgePressLogTest, SaveInputWritesTheAuditFileBesideAnUnchangedRecord) {
                                  "release,3,blue,2,,", "alone,3,blue,2,,"}));
   EXPECT_TRUE(Rows[1].startsWith(FormatRecordTime(Start).left(10)));
   // Judges' points were never operator inputs: the match record gets no line.
-  EXPECT_FALSE(QFile::exists(QDir(ProgramDir()).filePath(QStringLiteral("Data/cup.txt"))));
+  EXPECT_FALSE(QFile::exists(QDir(DataFolder.path()).filePath(QStringLiteral("cup.txt"))));
 }
 
 }  // namespace

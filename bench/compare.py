@@ -15,6 +15,7 @@ reference (A B A B ...), medians and their ratio printed:
     kept busy by another process.
 """
 import argparse
+import glob
 import ctypes
 import os
 import select
@@ -94,6 +95,12 @@ def launch(program, display, mapwait=None):
     if mapwait:
         watcher = subprocess.Popen([mapwait], env=env, stdout=subprocess.PIPE, text=True)
         assert watcher.stdout.readline().strip() == "ready"
+    # A board stopped in a round leaves its match journal behind: each run
+    # starts afresh instead of at the question whether to resume it.
+    data = os.path.join(program.folder, "Data")
+    for left in glob.glob(os.path.join(data, "current-match*")) + glob.glob(
+            os.path.join(data, "interrupted-*")):
+        os.remove(left)
     started = time.monotonic()
     process = subprocess.Popen(program.argv, cwd=program.folder, env=env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

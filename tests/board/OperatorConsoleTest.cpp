@@ -193,8 +193,9 @@ TEST_F(OperatorConsoleTest, StatusShowsTheClockTheRecordAndThePads) {
   Console();
   PressIn(Console(), Qt::Key_G, Qt::ControlModifier);
   PressIn(Console(), Qt::Key_P, Qt::ControlModifier);
-  QTest::qWait(250);  // one refresh of the status lines
-  EXPECT_TRUE(Console().ClockStatus().startsWith(QStringLiteral("Clock: paused")))
+  // The status lines follow at the console's next refresh.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [this] { return Console().ClockStatus().startsWith(QStringLiteral("Clock: paused")); }, 5000))
       << Console().ClockStatus().toStdString();
   EXPECT_EQ(Console().RecordStatus(), QStringLiteral("Record: cup.txt, writing"));
   EXPECT_EQ(Console().JudgesStatus(), QStringLiteral("Judges: no pads"));

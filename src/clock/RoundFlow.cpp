@@ -181,6 +181,7 @@ bool TRoundFlow::CorrectClock(double Seconds) {
     if (!FTimerThread->CorrectPausedRound(After - Before)) return false;
     FRoundLeft = After;
     FTickRemaining = After;
+    FTickAt = Now();
   } else {
     FStartLeft = After;
   }
@@ -334,7 +335,14 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
 }
 
 void TRoundFlow::ReportClockChange(TClockState State) {
-  if (OnClockChange) OnClockChange(State, std::max(FRoundLeft, 0.0));
+  double RoundLeft = FRoundLeft;
+  // Ticks reach the main thread only when the shown text changes: a round
+  // that counted until this pause stands where the last tick left it, less
+  // the time since.
+  if (FTimerThread && FTickState == csRunning && (State == csPaused || State == csInjury)) {
+    RoundLeft = FTickRemaining - (Now() - FTickAt) * MsPerDay / 1000;
+  }
+  if (OnClockChange) OnClockChange(State, std::max(RoundLeft, 0.0));
 }
 
 void TRoundFlow::RoundEnded(TTimerThread& Sender) {

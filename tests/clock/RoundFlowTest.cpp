@@ -137,6 +137,20 @@ TEST_F(RoundFlowTest, StopInRound2KeepsTheRoundAndTheTimeShown) {
   EXPECT_EQ(Lines[3], "ROUND 2 OF 3");
 }
 
+// Ticks reach the board only when its text changes; a pause between two of
+// them still reports (to the match journal) the time left at the pause.
+TEST_F(RoundFlowTest, PauseReportsTheTimeLeftAtThePauseItself) {
+  std::vector<double> LeftAtPause;
+  Flow->OnClockChange = [&LeftAtPause](TClockState State, double RoundLeft) {
+    if (State == csPaused) LeftAtPause.push_back(RoundLeft);
+  };
+  Time.After(1130, [this] { Flow->TogglePause(); });
+  Time.After(1300, [this] { Flow->TogglePause(); });
+  PlayRound();
+  ASSERT_EQ(LeftAtPause.size(), 1u);
+  EXPECT_NEAR(LeftAtPause[0], 2.0 - 1.130, 0.005);
+}
+
 TEST_F(RoundFlowTest, StopDuringTheBreakKeepsTheRound) {
   Time.After(2500, [this] {
     EXPECT_EQ(View.Board.StateText, Between);

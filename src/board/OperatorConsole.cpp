@@ -30,10 +30,6 @@
 
 namespace {
 
-// What the operator sees change between the board's own redraws: the
-// judges' pads, the record file and the clock's state.
-constexpr int RefreshMs = 200;
-
 QString Tr(const char* Text) { return QCoreApplication::translate("Console", Text); }
 
 QString ClockStateName(const TRoundFlow::TClockReading& Clock) {
@@ -98,10 +94,6 @@ TfrmConsole::TfrmConsole(TfrmDorvane& Board, TMatch& Match) : FBoard(Board), FMa
   // The clock's text until its next change.
   if (const QLabel* Clock = Board.Label(QStringLiteral("lblCountDown"))) FClockText = Clock->text();
   Match.Attach(*this);
-  FRefresh = new QTimer(this);
-  FRefresh->setInterval(RefreshMs);
-  connect(FRefresh, &QTimer::timeout, this, [this] { Refresh(); });
-  FRefresh->start();
   Match.UpdateCommands();
   Refresh();
 }
@@ -254,6 +246,9 @@ void TfrmConsole::SetClockCommandsEnabled(bool ClockExists) {
   Refresh();
 }
 void TfrmConsole::SetRoundField(int) {}
+// The match looks at the pads a few times a second: the status lines (pads,
+// record file, clock state) follow at each look.
+void TfrmConsole::ShowJudgePads() { Refresh(); }
 void TfrmConsole::ShowWinner(TSide, bool) { FPreview->update(); }
 void TfrmConsole::ShowJudgeLight(TSide, int32_t, TColor) { FPreview->update(); }
 void TfrmConsole::ShowRoundsWon(int32_t, int32_t) { FPreview->update(); }

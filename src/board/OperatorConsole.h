@@ -9,7 +9,6 @@
 class QLabel;
 class QPushButton;
 class QScreen;
-class QTimer;
 class TBoardPreview;
 
 // The operator's window beside the audience board: a live preview of the
@@ -53,6 +52,7 @@ class TfrmConsole : public QMainWindow, public TMatchView {
   void ShowWinner(TSide Winner, bool Lit) override;
   void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) override;
   void ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) override;
+  void ShowJudgePads() override;
   void HideWinner() override;
   void ShowError(const QString& Message) override;
 
@@ -71,7 +71,6 @@ class TfrmConsole : public QMainWindow, public TMatchView {
   QLabel* FClockLine = nullptr;
   QLabel* FRecordLine = nullptr;
   QLabel* FJudgesLines = nullptr;
-  QTimer* FRefresh = nullptr;
   QString FClockText;
   std::array<QPushButton*, TfrmDorvane::CommandCount> FButtons{};
   // The board is closing: the console follows without asking.

@@ -112,7 +112,6 @@ uint32_t TMyJoyStick::Poll() {
   FButtonsChanged = Result == JOYERR_NOERROR && Reading.wButtons != JoyInfo.wButtons;
   if (Result == JOYERR_NOERROR) JoyInfo = Reading;
   if (Result == JOYERR_UNPLUGGED) Attached = false;
-  Answering = Result == JOYERR_NOERROR;
   const int32_t NumButtons = NumButtonsOf(JoyCaps);
   for (int32_t Number = 1; Number <= NumButtons; ++Number) {
     Buttons.SetButtonState(Number, ButtonPressed(Number), PollTime);

@@ -75,8 +75,6 @@ class TMyJoyStick {
   std::atomic<bool> Attached = true;
   // The start of the latest press of any button; 0 before the first.
   std::atomic<double> LastPress = 0;
-  // The last poll got an answer from the pad (written by the polling thread).
-  std::atomic<bool> Answering = true;
   // The latest reading that succeeded.
   TJoyInfo JoyInfo;
   TJoyCaps JoyCaps;

@@ -2,15 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QStringList>
 
 #include "input/JudgePressLog.h"
 #include "model/Settings.h"
+#include "platform/Logging.h"
 #include "platform/UserFolders.h"
 #include "record/MatchRecords.h"
-
-Q_LOGGING_CATEGORY(lcJudgesAudit, "dorvane.judgesaudit")
 
 namespace {
 
@@ -68,7 +66,7 @@ void WriteJudgesAuditLine(const TTKDConfig& Config, const TJudgeAuditLine& Line)
   const bool Written =
       (QFileInfo(Path).size() > 0 || AppendLineToFile(Path, JudgesAuditHeader())) &&
       AppendLineToFile(Path, FormatJudgesAuditLine(Line));
-  if (!Written) qCWarning(lcJudgesAudit) << "judges' audit line lost:" << Path;
+  if (!Written) qCWarning(LogRecord) << "judges' audit line lost:" << Path;
 }
 
 QString JudgesReportCsv(const std::vector<TJudgeSummary>& Summaries) {

@@ -80,4 +80,8 @@ void TJournalKeeper::Resume(const TJournalState& State) {
   Write();
 }
 
-void TJournalKeeper::Write() { WriteJournal(FPath, FState); }
+void TJournalKeeper::Write() {
+  QByteArray Content = JournalContent(FState);
+  if (Content == FWritten) return;
+  FWritten = WriteJournalContent(FPath, Content) ? std::move(Content) : QByteArray();
+}

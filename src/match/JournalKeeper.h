@@ -8,8 +8,10 @@
 class TDorvaneMgr;
 enum TClockState : uint8_t;
 
-// Keeps Data/current-match in step with the live match: one write per change,
-// and while a round counts, a mark every 50 ms that the program still runs.
+// Keeps Data/current-match in step with the live match: one write per change
+// of its content (a new game alone changes it many times over to the same
+// state, and each write waits for the disk), and while a round counts, a mark
+// every 50 ms that the program still runs.
 class TJournalKeeper {
  public:
   explicit TJournalKeeper(QString Path);
@@ -33,5 +35,7 @@ class TJournalKeeper {
 
   QString FPath;
   TJournalState FState;
+  // What the file holds; empty until the first write succeeds.
+  QByteArray FWritten;
   QTimer FAlive;
 };

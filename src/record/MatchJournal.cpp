@@ -101,7 +101,7 @@ std::optional<std::vector<TBestOfThree::TRoundRecord>> RoundsOf(const QJsonValue
 
 }  // namespace
 
-bool WriteJournal(const QString& Path, const TJournalState& State) {
+QByteArray JournalContent(const TJournalState& State) {
   QJsonObject Object{{"version", JournalVersion},
                      {"redScore", State.RedScore},
                      {"blueScore", State.BlueScore},
@@ -122,10 +122,17 @@ bool WriteJournal(const QString& Path, const TJournalState& State) {
     Object.insert("rounds", RoundsJson(State.DecidedRounds));
     Object.insert("roundDecided", State.RoundDecided);
   }
+  return QJsonDocument(Object).toJson(QJsonDocument::Compact);
+}
+
+bool WriteJournal(const QString& Path, const TJournalState& State) {
+  return WriteJournalContent(Path, JournalContent(State));
+}
+
+bool WriteJournalContent(const QString& Path, const QByteArray& Content) {
   QDir().mkpath(QFileInfo(Path).path());
   QSaveFile File(Path);
-  if (!File.open(QIODevice::WriteOnly) ||
-      File.write(QJsonDocument(Object).toJson(QJsonDocument::Compact)) < 0 || !File.commit()) {
+  if (!File.open(QIODevice::WriteOnly) || File.write(Content) < 0 || !File.commit()) {
     qCWarning(lcJournal) << "match journal not written:" << Path << File.errorString();
     return false;
   }

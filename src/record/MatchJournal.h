@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -50,8 +51,11 @@ constexpr int JournalVersion = 1;
 
 // Data/current-match beside the program.
 QString JournalPath();
+// The journal's file content for State.
+QByteArray JournalContent(const TJournalState& State);
 // Written whole or not at all; false (and logged) when it could not be.
 bool WriteJournal(const QString& Path, const TJournalState& State);
+bool WriteJournalContent(const QString& Path, const QByteArray& Content);
 // Marks the program alive now without writing content.
 void TouchJournal(const QString& Path);
 struct TJournalRead {

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+
+#include "match/JournalKeeper.h"
+#include "model/ScoreManager.h"
+#include "record/MatchJournal.h"
+
+namespace {
+
+// Each write replaces the file by a new one, so its inode tells writes apart.
+ino_t InodeOf(const QString& Path) {
+  struct stat Info {};
+  return stat(QFile::encodeName(Path).constData(), &Info) == 0 ? Info.st_ino : 0;
+}
+
+}  // namespace
+
+TEST(JournalKeeper, WritesOnlyWhenTheContentChanges) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
+  TJournalKeeper Keeper(Path);
+  TDorvaneMgr Mgr;
+  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  Keeper.ScoresChanged(Mgr, false);
+  const ino_t First = InodeOf(Path);
+  ASSERT_NE(First, 0U);
+
+  // A new game resets every score, each reset telling the keeper again.
+  Keeper.ScoresChanged(Mgr, false);
+  Keeper.ScoresChanged(Mgr, false);
+  EXPECT_EQ(InodeOf(Path), First);
+
+  Mgr.SetRedScore(1);
+  Keeper.ScoresChanged(Mgr, false);
+  EXPECT_NE(InodeOf(Path), First);
+  EXPECT_EQ(ReadJournal(Path).State->RedScore, 1);
+}
+
+TEST(JournalKeeper, AFailedWriteIsTriedAgainWithTheSameContent) {
+  QTemporaryDir Dir;
+  // A file where the journal's folder should be: no journal can be written.
+  const QString Blocker = Dir.filePath(QStringLiteral("Data"));
+  QFile BlockerFile(Blocker);
+  ASSERT_TRUE(BlockerFile.open(QIODevice::WriteOnly));
+  BlockerFile.close();
+  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
+  TJournalKeeper Keeper(Path);
+  TDorvaneMgr Mgr;
+  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  ASSERT_FALSE(QFileInfo::exists(Path));
+
+  ASSERT_TRUE(QFile::remove(Blocker));
+  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  ASSERT_TRUE(ReadJournal(Path).State.has_value());
+  EXPECT_EQ(ReadJournal(Path).State->RedName, QStringLiteral("Kim"));
+}

@@ -25,6 +25,7 @@
 #include "platform/Translations.h"
 #include "platform/UserFolders.h"
 #include "update/UpdateStaging.h"
+#include "widgets/MessageBoxes.h"
 
 namespace {
 
@@ -84,7 +85,9 @@ int main(int argc, char** argv) {
     {
       // Taken before the new match writes its own journal over it.
       const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
-      TMatch Match(Config);
+      // The pads, the sound device and the message socket wait for the
+      // board's first paint: the operator sees the board sooner.
+      TMatch Match(Config, TMatch::TGamepadStart::Later);
       TfrmDorvane frmDorvane(Config, Match);
       // Goes before the board: it is told of the board's changes until then.
       TBoardFeed LiveFeed(frmDorvane, Match, TFeedSettings::Read(SettingsFilePath()));
@@ -97,8 +100,13 @@ int main(int argc, char** argv) {
           Listen.stop();
         }
       });
-      const TAfterFirstPaint OpenSocket(frmDorvane, [&] {
+      const TAfterFirstPaint StartDevices(frmDorvane, [&] {
+        Match.StartGamepads();
+        if (!Match.GamepadError().isEmpty()) {
+          ShowErrorBox(frmDorvane.OperatorWindow(), Match.GamepadError());
+        }
         if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
+        StartSoundPlayer();
       });
       frmDorvane.ShowOnScreen(ChosenBoardScreen(Line.Screen), Line.Windowed);
       // With a second screen the operator works from a console there; on one

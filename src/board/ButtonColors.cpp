@@ -24,9 +24,22 @@ QString Rgb(const QColor& Color) {
   return QStringLiteral("rgb(%1, %2, %3)").arg(Color.red()).arg(Color.green()).arg(Color.blue());
 }
 
-QString StateRule(const char* Selector, const TButtonLook& Look) {
-  return QStringLiteral("QPushButton%1 { background-color: %2; color: %3; }")
-      .arg(QLatin1String(Selector), Rgb(Look.Face), Rgb(Look.Caption));
+QString StateRule(const QString& Button, const char* State, const TButtonLook& Look) {
+  return QStringLiteral("%1%2 { background-color: %3; color: %4; }")
+      .arg(Button, QLatin1String(State), Rgb(Look.Face), Rgb(Look.Caption));
+}
+
+QString GroupStyle(const char* Group, const TButtonGroupColors& Colors) {
+  const QString Button =
+      QStringLiteral("QPushButton[%1=\"%2\"]").arg(QLatin1String(ButtonGroupProperty),
+                                                    QLatin1String(Group));
+  return QStringLiteral("%1 { border: %2px solid rgb(64, 64, 64); border-radius: 3px; "
+                        "padding: 0px; }\n")
+             .arg(Button)
+             .arg(ButtonBorder) +
+         StateRule(Button, "", Colors.Normal) + StateRule(Button, ":hover", Colors.Hover) +
+         StateRule(Button, ":pressed", Colors.Pressed) +
+         StateRule(Button, ":disabled", Colors.Disabled);
 }
 
 double RelativeLuminance(const QColor& Color) {
@@ -40,13 +53,9 @@ double RelativeLuminance(const QColor& Color) {
 
 }  // namespace
 
-QString ButtonStyle(const TButtonGroupColors& Colors) {
-  return QStringLiteral(
-             "QPushButton { border: %1px solid rgb(64, 64, 64); border-radius: 3px; padding: 0px; "
-             "}")
-             .arg(ButtonBorder) +
-         StateRule("", Colors.Normal) + StateRule(":hover", Colors.Hover) +
-         StateRule(":pressed", Colors.Pressed) + StateRule(":disabled", Colors.Disabled);
+QString ButtonStyles() {
+  return GroupStyle("red", RedButtonColors) + GroupStyle("clock", ClockButtonColors) +
+         GroupStyle("blue", BlueButtonColors);
 }
 
 double ContrastRatio(const QColor& A, const QColor& B) {

@@ -27,8 +27,12 @@ extern const TButtonGroupColors BlueButtonColors;
 // The width of a button's border in pixels; its caption lies inside.
 constexpr int ButtonBorder = 1;
 
-// The style sheet of a button of the group.
-QString ButtonStyle(const TButtonGroupColors& Colors);
+// The dynamic property that names a button's group: "red", "clock" or "blue".
+constexpr char ButtonGroupProperty[] = "buttonGroup";
+
+// One style sheet for every button of the three groups, each button picked by
+// its ButtonGroupProperty: parsed once for the window, not once per button.
+QString ButtonStyles();
 
 // The contrast ratio of two colours, from 1 to 21, as WCAG defines it.
 double ContrastRatio(const QColor& A, const QColor& B);

@@ -17,7 +17,8 @@ void TfrmDorvane::WatchJudgePads() {
 
 void TfrmDorvane::ShowJudgePads() {
   const TJudgePadStatuses Statuses = JudgePadStatuses(FMatch.Judges(), FConfig.NumButtons);
-  const bool Electronic = FConfig.UseElectronicScoring;
+  // Before the pads are first looked for, none is missing yet.
+  const bool Electronic = FConfig.UseElectronicScoring && FMatch.GamepadsLookedFor();
   for (size_t Judge = 0; Judge < FMissingMarks.size(); ++Judge) {
     const TJudgePadStatus& Status = Statuses[Judge];
     const bool Missing = Electronic && Status.Expected && !Status.Connected;

@@ -2,7 +2,6 @@
 // audience, the questions over the console.
 
 #include <QCoreApplication>
-#include <QPushButton>
 
 #include "board/ScoreDisplay.h"
 #include "match/Match.h"
@@ -19,9 +18,7 @@ QString NewGameQuestion() {
 void TfrmDorvane::SetOperatorWindow(QWidget* Window) {
   FOperatorWindow = Window;
   // The button row and its "^" are the operator's: the console has them.
-  for (QPushButton* Button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
-    Button->setVisible(!Window);
-  }
+  pnlButtons->setVisible(!Window);
 }
 
 bool TfrmDorvane::ConfirmWhileMatchRuns(const QString& Question) {

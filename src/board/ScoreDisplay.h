@@ -296,6 +296,7 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   QPushButton* mniStartRound = nullptr;
   QPushButton* mniStartInjuryTime = nullptr;
   QPushButton* mniPause = nullptr;
+  QWidget* pnlButtons = nullptr;  // the operator's button row
   QPushButton* btnPopupMenu = nullptr;  // "^"
   QPushButton* btnBlueDeduction = nullptr;
   QPushButton* btnBlueWarning = nullptr;

@@ -126,10 +126,18 @@ bool TMyJoyStick::ButtonPressed(int32_t Number) const {
   return (JoyInfo.wButtons & Mask) == Mask;
 }
 
-TSysJoySticks::TSysJoySticks()
-    : NumDevs(static_cast<int32_t>(
-          std::min<uint32_t>(JoystickApi().joyGetNumDevs(), std::numeric_limits<int32_t>::max()))) {
-  Refresh();
+TSysJoySticks::TSysJoySticks(TStart Start)
+    : NumDevs(Start == TStart::Later
+                  ? 0
+                  : static_cast<int32_t>(std::min<uint32_t>(JoystickApi().joyGetNumDevs(),
+                                                            std::numeric_limits<int32_t>::max()))) {
+  if (Start == TStart::Now) Refresh();
+}
+
+void TSysJoySticks::Open() {
+  JoystickApi().joyGetNumDevs();
+  std::lock_guard Guard(FLock);
+  FDeviceNewsKept = true;
 }
 
 void TSysJoySticks::Refresh() {

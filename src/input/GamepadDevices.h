@@ -100,8 +100,11 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
  public:
   using TPollEvent = std::function<void(TSysJoySticks& Sender)>;
 
+  enum class TStart { Now, Later };
+
   // Finds the gamepads once; throws TDorvaneError when there is no driver.
-  TSysJoySticks();
+  // Started Later, it touches no driver until Open.
+  explicit TSysJoySticks(TStart Start = TStart::Now);
   ~TSysJoySticks() { RemoveAllJoySticks(); }
 
   const int32_t NumDevs;
@@ -110,6 +113,9 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
 
   // Adds the gamepads that answer and are not yet known.
   void Refresh();
+  // A list started Later: starts the driver; the pads it finds come as the
+  // next TakeDeviceChanges' news, as if plugged in.
+  void Open();
   // Main thread: takes the platform's news of pads plugged in and out, marks
   // the unplugged ones and adds the new ones, which it returns. The clock
   // thread may hold the list's lock while it waits for the main thread, so

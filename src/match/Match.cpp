@@ -61,13 +61,13 @@ const TSideEntry& EntryOf(TSide Side) { return Side == TSide::Red ? RedEntry : B
 
 }  // namespace
 
-TMatch::TMatch(const TTKDConfig& Config)
+TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
     : FConfig(Config),
       FRecords(std::make_unique<TMatchRecords>(Config)),
       FJournal(std::make_unique<TJournalKeeper>(JournalPath())) {
   FJudgeLightTimer.setInterval(1);
   FJudges = std::make_unique<TJudgeList>();
-  OpenGamepads();
+  OpenGamepads(Start);
   BuildJudges(*FJudges, *FJoySticks, FConfig, FJudgeLights.Of(TSide::Red),
               FJudgeLights.Of(TSide::Blue));
   FScoreMgr = std::make_unique<TDorvaneMgr>();
@@ -98,9 +98,12 @@ TMatch::~TMatch() {
   SoundPlayer().StopAll();
 }
 
-void TMatch::OpenGamepads() {
+void TMatch::OpenGamepads(TGamepadStart Start) {
+  FGamepadsLookedFor = Start == TGamepadStart::Now;
   try {
-    FJoySticks = std::make_unique<TSysJoySticks>();
+    FJoySticks = std::make_unique<TSysJoySticks>(Start == TGamepadStart::Now
+                                                     ? TSysJoySticks::TStart::Now
+                                                     : TSysJoySticks::TStart::Later);
   } catch (const TDorvaneError& Error) {
     // Without a joystick driver the match is still kept by hand.
     FGamepadError = Error.Message();
@@ -109,6 +112,18 @@ void TMatch::OpenGamepads() {
     SetJoystickApi(&NoJoysticks);
     FJoySticks = std::make_unique<TSysJoySticks>();
     SetJoystickApi(nullptr);
+  }
+}
+
+void TMatch::StartGamepads() {
+  if (FGamepadsLookedFor) return;
+  FGamepadsLookedFor = true;
+  try {
+    FJoySticks->Open();
+    FGamepadWatch->Check();
+  } catch (const TDorvaneError& Error) {
+    FGamepadError = Error.Message();
+    qCWarning(LogPads) << "gamepads kept out of the match:" << FGamepadError;
   }
 }
 

@@ -28,8 +28,12 @@ struct TJudgeSummary;
 // windows forward the operator's commands to its verbs. Main thread only.
 class TMatch {
  public:
+  // When the gamepads are looked for: at once, or at StartGamepads, which
+  // lets the board show first (the joystick driver takes a while to start).
+  enum class TGamepadStart { Now, Later };
+
   // Config is read, never written, for the whole life of the match.
-  explicit TMatch(const TTKDConfig& Config);
+  explicit TMatch(const TTKDConfig& Config, TGamepadStart Start = TGamepadStart::Now);
   // Ends a running clock first, then frees what it used.
   ~TMatch();
   TMatch(const TMatch&) = delete;
@@ -39,6 +43,11 @@ class TMatch {
   void Detach(TMatchView& View);
   // Why the gamepads could not be opened at start; empty when they could.
   const QString& GamepadError() const { return FGamepadError; }
+  // A match started with TGamepadStart::Later: looks for the pads now and
+  // seats their judges. Once; later calls do nothing.
+  void StartGamepads();
+  // The pads have been looked for: until then none counts as missing.
+  bool GamepadsLookedFor() const { return FGamepadsLookedFor; }
 
   const TTKDConfig& Config() const { return FConfig; }
   TDorvaneMgr& ScoreMgr() { return *FScoreMgr; }
@@ -92,7 +101,7 @@ class TMatch {
   void Resume(const TJournalState& State, int64_t AliveMs);
 
  private:
-  void OpenGamepads();
+  void OpenGamepads(TGamepadStart Start);
   void ConnectScoreEvents();
   void ConnectElectronicScoring();
   void JournalScores();
@@ -104,6 +113,7 @@ class TMatch {
   TMatchViews FViews;
   TMatchJudgeLights FJudgeLights{FViews};
   bool FRoundStarted = false;
+  bool FGamepadsLookedFor = false;
   QString FGamepadError;
   QTimer FJudgeLightTimer;
   std::unique_ptr<TMatchRecords> FRecords;

@@ -39,6 +39,11 @@ class TSdlSoundPlayer : public TSoundPlayer {
     HaltAndFree();
   }
 
+  void Start() {
+    std::lock_guard Guard(FLock);
+    EnsureOpen();
+  }
+
   void Shutdown() {
     std::lock_guard Guard(FLock);
     HaltAndFree();
@@ -104,5 +109,7 @@ TSoundPlayer& SoundPlayer() {
 }
 
 void SetSoundPlayer(TSoundPlayer* Player) { CurrentPlayer = Player; }
+
+void StartSoundPlayer() { SdlSoundPlayer().Start(); }
 
 void ShutdownSoundPlayer() { SdlSoundPlayer().Shutdown(); }

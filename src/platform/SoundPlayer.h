@@ -17,5 +17,8 @@ class TSoundPlayer {
 // another player is installed; nullptr goes back to SDL2_mixer.
 TSoundPlayer& SoundPlayer();
 void SetSoundPlayer(TSoundPlayer* Player);
+// Opens the real player's audio device now, so that the first cue does not
+// wait for it; without this the first cue opens it.
+void StartSoundPlayer();
 // Closes the real player's audio device, at program end.
 void ShutdownSoundPlayer();

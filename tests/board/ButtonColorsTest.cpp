@@ -41,18 +41,29 @@ TEST(ButtonColors, CaptionsReadInEveryStateAndDisabledIsDimmer) {
   }
 }
 
-// The face is the commonest colour of the drawn button, the caption the one
-// that stands out most from it.
-double DrawnCaptionContrast(QPushButton* Button) {
+// How often each colour is drawn on the button.
+QMap<QRgb, int> DrawnColours(QPushButton* Button) {
   const QImage Image = Button->grab().toImage();
   QMap<QRgb, int> Counts;
   for (int Y = 0; Y < Image.height(); ++Y) {
     for (int X = 0; X < Image.width(); ++X) ++Counts[Image.pixel(X, Y)];
   }
+  return Counts;
+}
+
+// The face is the commonest colour of the drawn button.
+QRgb DrawnFace(const QMap<QRgb, int>& Counts) {
   QRgb Face = 0;
   for (auto It = Counts.cbegin(); It != Counts.cend(); ++It) {
     if (It.value() > Counts.value(Face)) Face = It.key();
   }
+  return Face;
+}
+
+// The caption is the colour that stands out most from the face.
+double DrawnCaptionContrast(QPushButton* Button) {
+  const QMap<QRgb, int> Counts = DrawnColours(Button);
+  const QRgb Face = DrawnFace(Counts);
   double Best = 1;
   for (auto It = Counts.cbegin(); It != Counts.cend(); ++It) {
     // Ignore stray anti-aliasing pixels and the border.
@@ -60,6 +71,27 @@ double DrawnCaptionContrast(QPushButton* Button) {
     Best = std::max(Best, ContrastRatio(QColor(Face), QColor(It.key())));
   }
   return Best;
+}
+
+TEST_F(TBoardFixture, EachButtonIsDrawnInItsGroupsFaces) {
+  const QMap<QString, const TButtonGroupColors*> Groups{
+      {QStringLiteral("red"), &RedButtonColors},
+      {QStringLiteral("clock"), &ClockButtonColors},
+      {QStringLiteral("blue"), &BlueButtonColors}};
+  const QList<QPushButton*> Buttons = Board().findChildren<QPushButton*>();
+  ASSERT_FALSE(Buttons.isEmpty());
+  for (QPushButton* Button : Buttons) {
+    const QString Group = Button->property(ButtonGroupProperty).toString();
+    SCOPED_TRACE((Group + QLatin1Char(' ') + Button->text()).toStdString());
+    const TButtonGroupColors* Colors = Groups.value(Group);
+    ASSERT_NE(Colors, nullptr);
+    const bool Enabled = Button->isEnabled();
+    Button->setEnabled(true);
+    EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Colors->Normal.Face);
+    Button->setEnabled(false);
+    EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Colors->Disabled.Face);
+    Button->setEnabled(Enabled);
+  }
 }
 
 TEST_F(TBoardFixture, DrawnButtonCaptionsReadEnabledAndDisabled) {

@@ -49,7 +49,7 @@ class OperatorConsoleTest : public TBoardFixture {
 
 TEST_F(OperatorConsoleTest, TheBoardShowsOnlyTheBoardWhileTheConsoleIsUp) {
   const QList<QPushButton*> Buttons =
-      Board().findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+      Board().findChildren<QPushButton*>();
   ASSERT_FALSE(Buttons.isEmpty());
   for (QPushButton* Button : Buttons) EXPECT_TRUE(Button->isVisible()) << "one screen: as ever";
   Console();

@@ -247,3 +247,50 @@ TEST_F(MatchTest, WithoutViewsTheMatchStillKeepsScore) {
 }
 
 }  // namespace
+
+namespace {
+
+// Counts how often the joystick driver is asked for its devices.
+class TCountingJoystickApi : public TFakeJoystickApi {
+ public:
+  uint32_t joyGetNumDevs() override {
+    ++DeviceLookups;
+    return TFakeJoystickApi::joyGetNumDevs();
+  }
+  int DeviceLookups = 0;
+};
+
+// A judge as its bindings: pad id and the numbers of its vote buttons.
+std::vector<int> Binding(const TJudge& Judge) {
+  std::vector<int> Result{static_cast<int>(Judge.JoyStick->JoyId)};
+  for (const TJoyButton* Button : {Judge.RedOnePoint, Judge.RedTwoPoint, Judge.RedThreePoint,
+                                   Judge.BlueOnePoint, Judge.BlueTwoPoint, Judge.BlueThreePoint}) {
+    Result.push_back(Button ? Button->Number : 0);
+  }
+  Result.push_back(Judge.RedIndicator != nullptr && Judge.BlueIndicator != nullptr);
+  return Result;
+}
+
+}  // namespace
+
+TEST_F(MatchTest, GamepadsStartedLaterSeatTheSameJudgesAsAtOnce) {
+  TCountingJoystickApi Later;
+  const TFakeJoystickScope LaterScope(Later);
+  for (TFakeJoystickApi* Api : {static_cast<TFakeJoystickApi*>(&Later), &Pads}) {
+    for (int Pad = 0; Pad < 5; ++Pad) Api->AddPad(12);
+  }
+  TMatch Deferred(Config, TMatch::TGamepadStart::Later);
+  EXPECT_EQ(Later.DeviceLookups, 0) << "the driver waits for StartGamepads";
+  EXPECT_FALSE(Deferred.GamepadsLookedFor());
+  EXPECT_EQ(Deferred.Judges().Count(), 0);
+
+  Deferred.StartGamepads();
+  EXPECT_TRUE(Deferred.GamepadsLookedFor());
+  SetJoystickApi(&Pads);
+  TMatch AtOnce(Config);
+  ASSERT_EQ(AtOnce.Judges().Count(), MaxJudges);
+  ASSERT_EQ(Deferred.Judges().Count(), AtOnce.Judges().Count());
+  for (int Judge = 0; Judge < AtOnce.Judges().Count(); ++Judge) {
+    EXPECT_EQ(Binding(Deferred.Judges()[Judge]), Binding(AtOnce.Judges()[Judge])) << Judge;
+  }
+}

@@ -132,9 +132,17 @@ def start_round(process, display):
 
 
 def cpu_seconds(pid):
-    with open("/proc/%d/stat" % pid) as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    """CPU time of the process's threads, in nanoseconds from the scheduler's
+    own accounting: utime and stime count whole 10 ms ticks, too coarse for a
+    program that uses 2 % of a core."""
+    total = 0
+    for task in glob.glob("/proc/%d/task/*/schedstat" % pid):
+        try:
+            with open(task) as stat:
+                total += int(stat.read().split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return total / 1e9
 
 
 def rss_mib(pid):

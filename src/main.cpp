@@ -24,6 +24,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/Translations.h"
 #include "platform/UserFolders.h"
+#include "record/SoundCues.h"
 #include "update/UpdateStaging.h"
 #include "widgets/MessageBoxes.h"
 
@@ -106,7 +107,7 @@ int main(int argc, char** argv) {
           ShowErrorBox(frmDorvane.OperatorWindow(), Match.GamepadError());
         }
         if (!frmDorvane.ListenForAppMessages(QStringLiteral("Dorvane"))) Listen.start(1000);
-        StartSoundPlayer();
+        if (AnyCueConfigured()) StartSoundPlayer();
       });
       frmDorvane.ShowOnScreen(ChosenBoardScreen(Line.Screen), Line.Windowed);
       // With a second screen the operator works from a console there; on one

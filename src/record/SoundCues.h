@@ -7,3 +7,7 @@
 // does not exist, is silent and leaves a playing sound alone; otherwise the
 // playing sound stops and the new one starts. Returns at once.
 void PlayCue(const QString& Name);
+// Some cue names a file in [Wav]: the sound device is worth opening before
+// the first cue. Without any, it stays closed, and its mixing thread idle,
+// until a cue added later plays.
+bool AnyCueConfigured();

@@ -122,3 +122,28 @@ TEST_F(SoundCuesTest, RelativePathIsTakenFromTheCurrentDirectory) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SoundCuesTest, TheDeviceIsWorthOpeningOnlyWhenSomeCueNamesAFile) {
+  const struct {
+    const char* What;
+    QByteArray Ini;
+    bool Configured;
+  } Cases[] = {
+      {"no settings file", QByteArray(), false},
+      {"no [Wav]", "[Config]\r\nRounds=3\r\n", false},
+      {"only other keys", "[Wav]\r\nFanfare=a.wav\r\n", false},
+      {"an empty entry", "[Wav]\r\nEnd=\r\n", false},
+      {"the break's cue", "[Wav]\r\nstartbetweenrounds=b.wav\r\n", true},
+      {"the last cue", "[Config]\r\n[Wav]\r\nBluePoint=\r\nEnd=end.wav\r\n", true},
+  };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.What);
+    QFile::remove(SettingsFilePath());
+    if (!Case.Ini.isEmpty()) WriteIni(Case.Ini);
+    EXPECT_EQ(AnyCueConfigured(), Case.Configured);
+  }
+}
+
+}  // namespace

@@ -24,10 +24,15 @@ TJournalState::TSegment SegmentOf(TClockState State) {
 
 }  // namespace
 
-TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)) {
+TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)), FAliveMark(FPath) {
   FAlive.setInterval(50);
   FAlive.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&FAlive, &QTimer::timeout, [this] { TouchJournal(FPath); });
+  QObject::connect(&FAlive, &QTimer::timeout, [this] {
+    QString Error;
+    if (!FAliveMark.Touch(&Error)) {
+      qCWarning(lcJournal) << "match journal not marked alive:" << FPath << Error;
+    }
+  });
 }
 
 TJournalKeeper::~TJournalKeeper() {
@@ -84,4 +89,6 @@ void TJournalKeeper::Write() {
   QByteArray Content = JournalContent(FState);
   if (Content == FWritten) return;
   FWritten = WriteJournalContent(FPath, Content) ? std::move(Content) : QByteArray();
+  // A write puts a new file in the old one's place.
+  FAliveMark.Reopen();
 }

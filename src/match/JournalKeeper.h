@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTimer>
 
+#include "platform/FileTouch.h"
 #include "record/MatchJournal.h"
 
 class TDorvaneMgr;
@@ -38,4 +39,5 @@ class TJournalKeeper {
   // What the file holds; empty until the first write succeeds.
   QByteArray FWritten;
   QTimer FAlive;
+  TFileTouch FAliveMark;
 };

@@ -139,14 +139,6 @@ bool WriteJournalContent(const QString& Path, const QByteArray& Content) {
   return true;
 }
 
-void TouchJournal(const QString& Path) {
-  QFile File(Path);
-  if (!File.open(QIODevice::ReadWrite) ||
-      !File.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime)) {
-    qCWarning(lcJournal) << "match journal not marked alive:" << Path << File.errorString();
-  }
-}
-
 TJournalRead ReadJournal(const QString& Path) {
   TJournalRead Result;
   QFile File(Path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -47,6 +48,9 @@ struct TJournalState {
   double RoundLeftAt(int64_t AliveMs) const;
 };
 
+// dorvane.journal: journals that cannot be written, read or marked alive.
+Q_DECLARE_LOGGING_CATEGORY(lcJournal)
+
 constexpr int JournalVersion = 1;
 
 // Data/current-match beside the program.
@@ -56,8 +60,6 @@ QByteArray JournalContent(const TJournalState& State);
 // Written whole or not at all; false (and logged) when it could not be.
 bool WriteJournal(const QString& Path, const TJournalState& State);
 bool WriteJournalContent(const QString& Path, const QByteArray& Content);
-// Marks the program alive now without writing content.
-void TouchJournal(const QString& Path);
 struct TJournalRead {
   std::optional<TJournalState> State;
   // Why a journal that exists could not be used; empty when none exists.

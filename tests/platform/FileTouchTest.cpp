@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "platform/FileTouch.h"
+
+namespace {
+
+const QDateTime LongAgo = QDateTime::fromSecsSinceEpoch(1000000000, Qt::UTC);
+
+void WriteFileFromLongAgo(const QString& Path) {
+  QFile File(Path);
+  ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+  File.write("x");
+  ASSERT_TRUE(File.setFileTime(LongAgo, QFileDevice::FileModificationTime));
+}
+
+bool MarkedNow(const QString& Path) {
+  const QDateTime Marked = QFileInfo(Path).lastModified();
+  return Marked.secsTo(QDateTime::currentDateTimeUtc()) < 60 && Marked > LongAgo;
+}
+
+TEST(FileTouch, MarksTheFileAndAfterReopenTheFileThatReplacedIt) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("journal"));
+  WriteFileFromLongAgo(Path);
+  TFileTouch Mark(Path);
+  ASSERT_TRUE(Mark.Touch());
+  EXPECT_TRUE(MarkedNow(Path));
+
+  // A new file renamed over the old one, as a journal write does.
+  const QString Next = Dir.filePath(QStringLiteral("journal.new"));
+  WriteFileFromLongAgo(Next);
+  ASSERT_EQ(std::rename(QFile::encodeName(Next).constData(), QFile::encodeName(Path).constData()),
+            0);
+  Mark.Reopen();
+  ASSERT_TRUE(Mark.Touch());
+  EXPECT_TRUE(MarkedNow(Path));
+}
+
+TEST(FileTouch, AMissingFileIsNotMarkedAndSaysWhy) {
+  QTemporaryDir Dir;
+  TFileTouch Mark(Dir.filePath(QStringLiteral("gone")));
+  QString Error;
+  EXPECT_FALSE(Mark.Touch(&Error));
+  EXPECT_FALSE(Error.isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(Dir.filePath(QStringLiteral("gone"))));
+}
+
+}  // namespace

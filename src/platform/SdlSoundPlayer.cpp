@@ -1,11 +1,11 @@
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <QFile>
 #include <atomic>
 #include <mutex>
 
 #include "platform/Logging.h"
+#include "platform/SdlMixer.h"
 #include "platform/SoundPlayer.h"
 
 namespace {
@@ -21,14 +21,15 @@ class TSdlSoundPlayer : public TSoundPlayer {
     std::lock_guard Guard(FLock);
     HaltAndFree();
     if (!EnsureOpen()) return;
-    Mix_Chunk* Chunk = Mix_LoadWAV(QFile::encodeName(Path).constData());
+    Mix_Chunk* Chunk =
+        FMixer->LoadWAV_RW(SDL_RWFromFile(QFile::encodeName(Path).constData(), "rb"), 1);
     if (!Chunk) {
-      qCWarning(LogSound) << "cannot load" << Path << ":" << Mix_GetError();
+      qCWarning(LogSound) << "cannot load" << Path << ":" << SDL_GetError();
       return;
     }
-    if (Mix_PlayChannel(CueChannel, Chunk, 0) < 0) {
-      qCWarning(LogSound) << "cannot play" << Path << ":" << Mix_GetError();
-      Mix_FreeChunk(Chunk);
+    if (FMixer->PlayChannelTimed(CueChannel, Chunk, 0, -1) < 0) {
+      qCWarning(LogSound) << "cannot play" << Path << ":" << SDL_GetError();
+      FMixer->FreeChunk(Chunk);
       return;
     }
     FChunk = Chunk;
@@ -48,7 +49,7 @@ class TSdlSoundPlayer : public TSoundPlayer {
     std::lock_guard Guard(FLock);
     HaltAndFree();
     if (FOpen) {
-      Mix_CloseAudio();
+      FMixer->CloseAudio();
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     // A later cue opens the device afresh (tests switch audio drivers this way).
@@ -62,6 +63,12 @@ class TSdlSoundPlayer : public TSoundPlayer {
   bool EnsureOpen() {
     if (FTried) return FOpen;
     FTried = true;
+    QString Error;
+    FMixer = LoadSdlMixer(Error);
+    if (!FMixer) {
+      qCWarning(LogSound) << "no sound for this run: SDL2_mixer:" << Error;
+      return false;
+    }
     // Keep SIGINT and SIGTERM ours: SDL would turn them into unread quit events.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Logged once: the run stays silent after it.
@@ -69,12 +76,12 @@ class TSdlSoundPlayer : public TSoundPlayer {
       qCWarning(LogSound) << "no sound for this run: SDL audio:" << SDL_GetError();
       return false;
     }
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, BufferSamples) != 0) {
-      qCWarning(LogSound) << "no sound for this run: audio device:" << Mix_GetError();
+    if (FMixer->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, BufferSamples) != 0) {
+      qCWarning(LogSound) << "no sound for this run: audio device:" << SDL_GetError();
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
-    Mix_AllocateChannels(1);
+    FMixer->AllocateChannels(1);
     FOpen = true;
     return true;
   }
@@ -83,14 +90,15 @@ class TSdlSoundPlayer : public TSoundPlayer {
   // the chunk can be freed right after it.
   void HaltAndFree() {
     if (!FChunk) return;
-    Mix_HaltChannel(CueChannel);
-    Mix_FreeChunk(FChunk);
+    FMixer->HaltChannel(CueChannel);
+    FMixer->FreeChunk(FChunk);
     FChunk = nullptr;
   }
 
   std::mutex FLock;
   bool FTried = false;
   bool FOpen = false;
+  const TSdlMixer* FMixer = nullptr;
   Mix_Chunk* FChunk = nullptr;
 };
 

@@ -136,3 +136,19 @@ TEST(CommandLineProgram, HelpSpeaksTheChosenLanguage) {
 }
 
 }  // namespace
+
+namespace {
+
+// SDL2_mixer and its codec libraries are loaded when a sound first plays:
+// linked in, the loader would map and relocate them at every start.
+TEST(ProgramStart, LoadsNoSoundLibraryBeforeASoundPlays) {
+  QProcess Readelf;
+  Readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral(DORVANE_PROGRAM)});
+  ASSERT_TRUE(Readelf.waitForFinished(30000));
+  const QString Dynamic = QString::fromLocal8Bit(Readelf.readAllStandardOutput());
+  ASSERT_TRUE(Dynamic.contains(QStringLiteral("(NEEDED)"))) << "readelf gave no dynamic section";
+  EXPECT_TRUE(Dynamic.contains(QStringLiteral("libSDL2-2.0")));
+  EXPECT_FALSE(Dynamic.contains(QStringLiteral("SDL2_mixer")));
+}
+
+}  // namespace

@@ -171,7 +171,7 @@ void TfrmDorvane::BuildBoard() {
                        {BlueLightLefts[I], 7, 71, 23}, clUnlitLight);
   }
   // Above the scores and the round number it overlaps.
-  imgSuddenDeath = new TBoardImage(this, SuddenDeathPixmap());
+  imgSuddenDeath = new TBoardImage(this, SuddenDeathPixmap);
   imgSuddenDeath->setObjectName(QStringLiteral("imgSuddenDeath"));
   imgSuddenDeath->setGeometry(374, 144, 44, 44);
   imgSuddenDeath->hide();

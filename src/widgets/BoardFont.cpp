@@ -7,6 +7,10 @@
 
 QString BoardFontFamily() {
   static const QString Family = [] {
+    // An installed Liberation Sans Bold is the same font: reading the shipped
+    // copy as well would cost the start several milliseconds.
+    const QString Liberation = QStringLiteral("Liberation Sans");
+    if (QFontDatabase::styles(Liberation).contains(QStringLiteral("Bold"))) return Liberation;
     InitBoardResources();
     const int Id = QFontDatabase::addApplicationFont(":/fonts/LiberationSans-Bold.ttf");
     const QStringList Families = QFontDatabase::applicationFontFamilies(Id);

@@ -3,9 +3,10 @@
 #include <QFont>
 #include <QString>
 
-// The family of the board's text font: Liberation Sans Bold, shipped with the
-// program, which has Arial's metrics, so the board looks the same on every
-// machine. Registered at the first call.
+// The family of the board's text font: Liberation Sans Bold, which has
+// Arial's metrics, so the board looks the same on every machine. The system's
+// copy when installed, else the one shipped with the program, registered at
+// the first call.
 QString BoardFontFamily();
 
 // The board's bold text font with its character height in pixels.

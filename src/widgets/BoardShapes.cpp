@@ -23,10 +23,14 @@ void TBoardShape::paintEvent(QPaintEvent*) {
   Painter.drawRoundedRect(QRectF(rect()), Radius, Radius);
 }
 
-TBoardImage::TBoardImage(QWidget* Board, QPixmap Picture)
-    : QWidget(Board), FPicture(std::move(Picture)) {}
+TBoardImage::TBoardImage(QWidget* Board, std::function<QPixmap()> Draw)
+    : QWidget(Board), FDraw(std::move(Draw)) {}
 
 void TBoardImage::paintEvent(QPaintEvent*) {
+  if (FDraw) {
+    FPicture = FDraw();
+    FDraw = nullptr;
+  }
   if (FPicture.isNull()) return;
   QPainter Painter(this);
   Painter.setRenderHint(QPainter::SmoothPixmapTransform);

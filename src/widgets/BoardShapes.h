@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "model/BoardLight.h"
 
@@ -24,11 +25,14 @@ class TBoardShape : public QWidget, public TBoardLight {
 // A picture scaled down proportionally into its box and centred there.
 class TBoardImage : public QWidget {
  public:
-  TBoardImage(QWidget* Board, QPixmap Picture);
+  // Draw makes the picture at the first paint: a picture seldom shown costs
+  // the start nothing.
+  TBoardImage(QWidget* Board, std::function<QPixmap()> Draw);
 
  protected:
   void paintEvent(QPaintEvent* Event) override;
 
  private:
+  std::function<QPixmap()> FDraw;
   QPixmap FPicture;
 };

@@ -134,11 +134,7 @@ TSysJoySticks::TSysJoySticks(TStart Start)
   if (Start == TStart::Now) Refresh();
 }
 
-void TSysJoySticks::Open() {
-  JoystickApi().joyGetNumDevs();
-  std::lock_guard Guard(FLock);
-  FDeviceNewsKept = true;
-}
+void TSysJoySticks::Open() { FDeviceNewsKept = true; }
 
 void TSysJoySticks::Refresh() {
   {

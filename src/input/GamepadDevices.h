@@ -113,8 +113,9 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
 
   // Adds the gamepads that answer and are not yet known.
   void Refresh();
-  // A list started Later: starts the driver; the pads it finds come as the
-  // next TakeDeviceChanges' news, as if plugged in.
+  // Main thread, a list started Later: the next TakeDeviceChanges looks at
+  // every device id, which starts the driver, and takes the pads it finds as
+  // if plugged in.
   void Open();
   // Main thread: takes the platform's news of pads plugged in and out, marks
   // the unplugged ones and adds the new ones, which it returns. The clock

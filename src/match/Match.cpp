@@ -106,8 +106,7 @@ void TMatch::OpenGamepads(TGamepadStart Start) {
                                                      : TSysJoySticks::TStart::Later);
   } catch (const TDorvaneError& Error) {
     // Without a joystick driver the match is still kept by hand.
-    FGamepadError = Error.Message();
-    qCWarning(LogPads) << "gamepads kept out of the match:" << FGamepadError;
+    KeepGamepadsOut(Error);
     TNoJoysticks NoJoysticks;
     SetJoystickApi(&NoJoysticks);
     FJoySticks = std::make_unique<TSysJoySticks>();
@@ -122,9 +121,13 @@ void TMatch::StartGamepads() {
     FJoySticks->Open();
     FGamepadWatch->Check();
   } catch (const TDorvaneError& Error) {
-    FGamepadError = Error.Message();
-    qCWarning(LogPads) << "gamepads kept out of the match:" << FGamepadError;
+    KeepGamepadsOut(Error);
   }
+}
+
+void TMatch::KeepGamepadsOut(const TDorvaneError& Error) {
+  FGamepadError = Error.Message();
+  qCWarning(LogPads) << "gamepads kept out of the match:" << FGamepadError;
 }
 
 // Every change of the manager: each view redraws first, then the winner

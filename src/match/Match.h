@@ -11,6 +11,7 @@
 #include "match/MatchViews.h"
 #include "model/Side.h"
 
+class TDorvaneError;
 class TDorvaneMgr;
 class TElectronicScoring;
 class TGamepadWatch;
@@ -102,6 +103,7 @@ class TMatch {
 
  private:
   void OpenGamepads(TGamepadStart Start);
+  void KeepGamepadsOut(const TDorvaneError& Error);
   void ConnectScoreEvents();
   void ConnectElectronicScoring();
   void JournalScores();

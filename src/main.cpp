@@ -11,6 +11,7 @@
 
 #include "board/BoardFeed.h"
 #include "board/BoardPlacement.h"
+#include "board/FeedModuleLoader.h"
 #include "board/InterruptedMatch.h"
 #include "board/OperatorConsole.h"
 #include "board/ScoreDisplay.h"
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
       TMatch Match(Config, TMatch::TGamepadStart::Later);
       TfrmDorvane frmDorvane(Config, Match);
       // Goes before the board: it is told of the board's changes until then.
-      TBoardFeed LiveFeed(frmDorvane, Match, TFeedSettings::Read(SettingsFilePath()));
+      TBoardFeed LiveFeed(frmDorvane, Match,
+                          OpenFeedModule(TFeedSettings::Read(SettingsFilePath())));
       // After an update's restart the old board may still hold the socket
       // for a moment: keep trying for a while.
       QTimer Listen;

@@ -127,9 +127,9 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, d
   return Result;
 }
 
-TBoardFeed::TBoardFeed(TfrmDorvane& Board, TMatch& Match, const TFeedSettings& Settings)
-    : FBoard(Board), FMatch(Match), FFeed(Settings) {
-  if (FFeed.Off()) return;
+TBoardFeed::TBoardFeed(TfrmDorvane& Board, TMatch& Match, std::unique_ptr<TFeedOutlet> Feed)
+    : FBoard(Board), FMatch(Match), FFeed(std::move(Feed)) {
+  if (!FFeed) return;
   FPending.setSingleShot(true);
   connect(&FPending, &QTimer::timeout, this, [this] { OfferSnapshot(); });
   FBoard.OnMatchChanged = [this] { MatchChanged(); };
@@ -160,5 +160,5 @@ void TBoardFeed::OfferSnapshot() {
     return;
   }
   FStaleTries = 0;
-  if (Snapshot) FFeed.Offer(*Snapshot);
+  if (Snapshot) FFeed->Offer(*Snapshot);
 }

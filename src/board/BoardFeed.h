@@ -2,9 +2,10 @@
 
 #include <QObject>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
-#include "feed/LiveFeed.h"
+#include "feed/FeedOutlet.h"
 #include "model/MatchSnapshot.h"
 
 class TMatch;
@@ -15,13 +16,14 @@ class TfrmDorvane;
 std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, double TicksAfter);
 
 // The live feed of the board: told after every redraw of the board, it builds
-// the snapshot once the redraw is over and offers it to the feed.
+// the snapshot once the redraw is over and offers it to the feed. Without a
+// feed (nullptr) it does nothing.
 class TBoardFeed : public QObject {
  public:
-  TBoardFeed(TfrmDorvane& Board, TMatch& Match, const TFeedSettings& Settings);
+  TBoardFeed(TfrmDorvane& Board, TMatch& Match, std::unique_ptr<TFeedOutlet> Feed);
   ~TBoardFeed() override;
 
-  TLiveFeed& Feed() { return FFeed; }
+  TFeedOutlet* Feed() const { return FFeed.get(); }
 
  private:
   void MatchChanged();
@@ -29,7 +31,7 @@ class TBoardFeed : public QObject {
 
   TfrmDorvane& FBoard;
   TMatch& FMatch;
-  TLiveFeed FFeed;
+  std::unique_ptr<TFeedOutlet> FFeed;
   QTimer FPending;
   int FStaleTries = 0;
   // The clock state last seen (-1 no clock) and since when.

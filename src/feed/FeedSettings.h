@@ -13,6 +13,8 @@ struct TFeedSettings {
 
   // Defaults where a key is missing or does not read as a port.
   static TFeedSettings Read(const QString& SettingsPath);
+  // A feed server or a broker link is asked for.
+  bool AsksForAFeed() const { return Port > 0 || !MqttHost.isEmpty(); }
   // dorvane/<Court>/match; the topic wildcards and separator in a court's
   // name become "_", so one court never publishes over another's topics.
   QString MatchTopic() const;

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "feed/FeedOutlet.h"
 #include "feed/FeedSettings.h"
-#include "model/MatchSnapshot.h"
 
 class TFeedServer;
 class TMqttClient;
@@ -11,22 +11,18 @@ class TMqttClient;
 // The live feed of one board: the feed server and the broker link that
 // [Feed] asks for. It is told the match whenever the board may have changed
 // and passes on only real changes, numbered.
-class TLiveFeed {
+class TLiveFeed : public TFeedOutlet {
  public:
   explicit TLiveFeed(const TFeedSettings& Settings);
-  ~TLiveFeed();
+  ~TLiveFeed() override;
   TLiveFeed(const TLiveFeed&) = delete;
   TLiveFeed& operator=(const TLiveFeed&) = delete;
 
-  // Neither server nor broker is configured.
-  bool Off() const { return !FServer && !FMqtt; }
-  // The feed server's port, 0 when it does not listen.
-  quint16 Port() const { return FPort; }
+  quint16 Port() const override { return FPort; }
   TFeedServer* Server() const { return FServer.get(); }
   TMqttClient* Mqtt() const { return FMqtt.get(); }
 
-  // The match as it stands; published when it differs from the last one.
-  void Offer(const TMatchSnapshot& Snapshot);
+  void Offer(const TMatchSnapshot& Snapshot) override;
   // The last snapshot published, with its sequence number.
   const TMatchSnapshot& Published() const { return FPublished; }
 

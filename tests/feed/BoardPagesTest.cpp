@@ -9,6 +9,7 @@
 #include "board/BoardFeed.h"
 #include "clock/RoundFlow.h"
 #include "clock/TimerThread.h"
+#include "feed/LiveFeed.h"
 #include "support/ui/BoardFixture.h"
 
 namespace {
@@ -22,14 +23,14 @@ class BoardPagesTest : public TBoardFixture {
     Board();
     TFeedSettings Settings;
     Settings.Port = FreeLoopbackPort();
-    Feed = std::make_unique<TBoardFeed>(Board(), Match(), Settings);
-    ASSERT_NE(Feed->Feed().Port(), 0);
+    Feed = std::make_unique<TBoardFeed>(Board(), Match(), std::make_unique<TLiveFeed>(Settings));
+    ASSERT_NE(Feed->Feed()->Port(), 0);
   }
   void TearDown() override { Feed.reset(); }
 
   QUrl Page(const char* Path) const {
     return QUrl(
-        QStringLiteral("http://127.0.0.1:%1%2").arg(Feed->Feed().Port()).arg(QLatin1String(Path)));
+        QStringLiteral("http://127.0.0.1:%1%2").arg(Feed->Feed()->Port()).arg(QLatin1String(Path)));
   }
   // A round started and paused right after its first tick, with points and
   // penalties on both sides.

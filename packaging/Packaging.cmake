@@ -56,8 +56,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.dorvane.org/)
 # dpkg-shlibdeps finds the libraries the program links; Qt loads its
 # platform plugin (X11) at run time, so that one is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# SDL2_mixer is loaded at run time, so the library scan cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-mixer-2.0-0")
+# SDL2_mixer and libarchive are loaded at run time, so the library scan cannot
+# see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-mixer-2.0-0, libarchive13")
 # Wayland sessions, and Qt's own texts (standard buttons) in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)

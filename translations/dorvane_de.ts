@@ -629,6 +629,10 @@
         <translation>%1 ist kein Cabinet-Archiv: %2</translation>
     </message>
     <message>
+        <source>The cabinet %1 cannot be unpacked: the libarchive library could not be loaded.</source>
+        <translation>Das Cabinet-Archiv %1 kann nicht entpackt werden: Die Bibliothek libarchive konnte nicht geladen werden.</translation>
+    </message>
+    <message>
         <source>The cabinet %1 is damaged: %2</source>
         <translation>Das Cabinet-Archiv %1 ist beschädigt: %2</translation>
     </message>

@@ -629,6 +629,10 @@
         <translation>%1 no es un archivo cabinet: %2</translation>
     </message>
     <message>
+        <source>The cabinet %1 cannot be unpacked: the libarchive library could not be loaded.</source>
+        <translation>No se puede descomprimir el archivo cabinet %1: no se pudo cargar la biblioteca libarchive.</translation>
+    </message>
+    <message>
         <source>The cabinet %1 is damaged: %2</source>
         <translation>El archivo cabinet %1 está dañado: %2</translation>
     </message>

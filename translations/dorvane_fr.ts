@@ -629,6 +629,10 @@
         <translation>%1 n’est pas une archive cabinet : %2</translation>
     </message>
     <message>
+        <source>The cabinet %1 cannot be unpacked: the libarchive library could not be loaded.</source>
+        <translation>L’archive cabinet %1 ne peut pas être décompressée : la bibliothèque libarchive n’a pas pu être chargée.</translation>
+    </message>
+    <message>
         <source>The cabinet %1 is damaged: %2</source>
         <translation>L’archive cabinet %1 est endommagée : %2</translation>
     </message>

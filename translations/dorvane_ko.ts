@@ -629,6 +629,10 @@
         <translation>%1은(는) cabinet 압축 파일이 아닙니다: %2</translation>
     </message>
     <message>
+        <source>The cabinet %1 cannot be unpacked: the libarchive library could not be loaded.</source>
+        <translation>cabinet %1의 압축을 풀 수 없습니다: libarchive 라이브러리를 불러올 수 없습니다.</translation>
+    </message>
+    <message>
         <source>The cabinet %1 is damaged: %2</source>
         <translation>cabinet %1이(가) 손상되었습니다: %2</translation>
     </message>

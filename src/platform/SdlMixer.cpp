@@ -1,35 +1,21 @@
 #include "platform/SdlMixer.h"
 
-#include <QLibrary>
-#include <mutex>
+#include "platform/RuntimeLibrary.h"
 
 namespace {
 
-template <typename TCall>
-bool Resolve(QLibrary& Library, TCall& Call, const char* Name) {
-  Call = reinterpret_cast<TCall>(Library.resolve(Name));
-  return Call != nullptr;
+bool ResolveMixer(QLibrary& Library, TSdlMixer& Mixer) {
+  return ResolveCall(Library, Mixer.OpenAudio, "Mix_OpenAudio") &&
+         ResolveCall(Library, Mixer.AllocateChannels, "Mix_AllocateChannels") &&
+         ResolveCall(Library, Mixer.LoadWAV_RW, "Mix_LoadWAV_RW") &&
+         ResolveCall(Library, Mixer.PlayChannelTimed, "Mix_PlayChannelTimed") &&
+         ResolveCall(Library, Mixer.HaltChannel, "Mix_HaltChannel") &&
+         ResolveCall(Library, Mixer.FreeChunk, "Mix_FreeChunk") &&
+         ResolveCall(Library, Mixer.CloseAudio, "Mix_CloseAudio");
 }
 
 }  // namespace
 
 const TSdlMixer* LoadSdlMixer(QString& Error) {
-  static std::once_flag Once;
-  static TSdlMixer Mixer;
-  static bool Loaded = false;
-  static QString LoadError;
-  std::call_once(Once, [] {
-    // Never unloaded: its audio thread may outlive any one user.
-    static QLibrary Library(QStringLiteral("SDL2_mixer-2.0"), 0);
-    Loaded = Library.load() && Resolve(Library, Mixer.OpenAudio, "Mix_OpenAudio") &&
-             Resolve(Library, Mixer.AllocateChannels, "Mix_AllocateChannels") &&
-             Resolve(Library, Mixer.LoadWAV_RW, "Mix_LoadWAV_RW") &&
-             Resolve(Library, Mixer.PlayChannelTimed, "Mix_PlayChannelTimed") &&
-             Resolve(Library, Mixer.HaltChannel, "Mix_HaltChannel") &&
-             Resolve(Library, Mixer.FreeChunk, "Mix_FreeChunk") &&
-             Resolve(Library, Mixer.CloseAudio, "Mix_CloseAudio");
-    if (!Loaded) LoadError = Library.errorString();
-  });
-  Error = LoadError;
-  return Loaded ? &Mixer : nullptr;
+  return LoadLibraryOnce<TSdlMixer>(QStringLiteral("SDL2_mixer-2.0"), 0, ResolveMixer, Error);
 }

@@ -48,9 +48,9 @@ void TfrmDorvane::ShowOn(QScreen* Screen, bool Windowed) {
   setWindowFlag(Qt::FramelessWindowHint, !Windowed);
   if (Screen) {
     setScreen(Screen);
-    // The first show fills the screen the window is on; a later move fills the new one.
     move(Screen->availableGeometry().topLeft());
-    if (FShown && FFillScreen) setGeometry(Screen->availableGeometry());
+    // Before the first show too: the board is then laid out once, at its screen's size.
+    if (FFillScreen) setGeometry(Screen->availableGeometry());
   }
   show();
 }

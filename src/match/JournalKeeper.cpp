@@ -86,6 +86,16 @@ void TJournalKeeper::Resume(const TJournalState& State) {
 }
 
 void TJournalKeeper::Write() {
+  // A game whose clock never ran is not offered back at the next start, so
+  // it needs no journal, nor the disk waits of writing one; an earlier
+  // game's journal must go, or a crash now would offer that game back.
+  if (!FState.Started) {
+    if (FMayBeOnDisk) RemoveJournal(FPath);
+    FMayBeOnDisk = false;
+    FWritten.clear();
+    return;
+  }
+  FMayBeOnDisk = true;
   QByteArray Content = JournalContent(FState);
   if (Content == FWritten) return;
   FWritten = WriteJournalContent(FPath, Content) ? std::move(Content) : QByteArray();

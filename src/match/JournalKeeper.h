@@ -9,10 +9,10 @@
 class TDorvaneMgr;
 enum TClockState : uint8_t;
 
-// Keeps Data/current-match in step with the live match: one write per change
-// of its content (a new game alone changes it many times over to the same
-// state, and each write waits for the disk), and while a round counts, a mark
-// every 50 ms that the program still runs.
+// Keeps Data/current-match in step with the live match once its clock has
+// run: one write per change of its content (a new game alone changes it many
+// times over to the same state, and each write waits for the disk), and while
+// a round counts, a mark every 50 ms that the program still runs.
 class TJournalKeeper {
  public:
   explicit TJournalKeeper(QString Path);
@@ -38,6 +38,8 @@ class TJournalKeeper {
   TJournalState FState;
   // What the file holds; empty until the first write succeeds.
   QByteArray FWritten;
+  // A journal may be in the file's place: one written, or one left before.
+  bool FMayBeOnDisk = true;
   QTimer FAlive;
   TFileTouch FAliveMark;
 };

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
+#include "clock/TimerThread.h"
 #include "match/JournalKeeper.h"
 #include "model/ScoreManager.h"
 #include "record/MatchJournal.h"
@@ -25,6 +26,7 @@ TEST(JournalKeeper, WritesOnlyWhenTheContentChanges) {
   TJournalKeeper Keeper(Path);
   TDorvaneMgr Mgr;
   Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  Keeper.ClockChanged(csPaused, 120);
   Keeper.ScoresChanged(Mgr, false);
   const ino_t First = InodeOf(Path);
   ASSERT_NE(First, 0U);
@@ -51,10 +53,30 @@ TEST(JournalKeeper, AFailedWriteIsTriedAgainWithTheSameContent) {
   TJournalKeeper Keeper(Path);
   TDorvaneMgr Mgr;
   Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  Keeper.ClockChanged(csPaused, 120);
   ASSERT_FALSE(QFileInfo::exists(Path));
 
   ASSERT_TRUE(QFile::remove(Blocker));
-  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  Keeper.ScoresChanged(Mgr, false);
   ASSERT_TRUE(ReadJournal(Path).State.has_value());
   EXPECT_EQ(ReadJournal(Path).State->RedName, QStringLiteral("Kim"));
+}
+
+// Only a game whose clock has run is offered back after a crash.
+TEST(JournalKeeper, AGameWhoseClockNeverRanHasNoJournalAndEndsTheLastOne) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
+  TJournalKeeper Keeper(Path);
+  TDorvaneMgr Mgr;
+  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  Mgr.SetRedScore(2);
+  Keeper.ScoresChanged(Mgr, false);
+  EXPECT_FALSE(QFileInfo::exists(Path));
+
+  Keeper.ClockChanged(csPaused, 100);
+  ASSERT_TRUE(ReadJournal(Path).State.has_value());
+  EXPECT_EQ(ReadJournal(Path).State->RedScore, 2);
+
+  Keeper.NewGame(QStringLiteral("Ana"), QStringLiteral("Lee"), QString(), 120);
+  EXPECT_FALSE(QFileInfo::exists(Path));
 }

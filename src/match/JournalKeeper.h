@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QTimer>
 
-#include "platform/FileTouch.h"
+#include "platform/PeriodicTouch.h"
 #include "record/MatchJournal.h"
 
 class TDorvaneMgr;
@@ -40,6 +39,5 @@ class TJournalKeeper {
   QByteArray FWritten;
   // A journal may be in the file's place: one written, or one left before.
   bool FMayBeOnDisk = true;
-  QTimer FAlive;
-  TFileTouch FAliveMark;
+  TPeriodicTouch FAliveMark;
 };

@@ -85,7 +85,7 @@ bool TAppMessageServer::ListenUnder(const QString& Name) {
     FListenError.clear();
   } else if (Error != FListenError) {
     FListenError = Error;
-    qCWarning(lcMessages) << "Cannot listen on the message socket" << Name << ":" << Error;
+    qCWarning(lcMessages).noquote() << "Cannot listen on the message socket" << Name + ':' << Error;
   }
   return Listening;
 }

@@ -65,8 +65,7 @@ bool TLocalSocketServer::RemoveStale(const QString& Name, QString* Error) {
   if (Probe < 0) return Fail(errno, Error);
   // A local connect is decided at once: taken, refused, or put off (EAGAIN)
   // because the listener's queue is full, which shows it is alive too.
-  const int ConnectError =
-      ::connect(Probe, AsAddress(Address), sizeof(Address)) == 0 ? 0 : errno;
+  const int ConnectError = ::connect(Probe, AsAddress(Address), sizeof(Address)) == 0 ? 0 : errno;
   ::close(Probe);
   if (ConnectError == ENOENT) return true;
   if (ConnectError == 0 || ConnectError == EAGAIN) {

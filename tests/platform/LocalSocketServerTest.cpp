@@ -43,6 +43,17 @@ class TTempDirScope {
   QByteArray FSaved;
 };
 
+// A server listening on a socket file of its own, and what it told.
+class LocalSocketListening : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Server.Listen(Path)); }
+
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("socket"));
+  TLocalSocketServer Server;
+  TServerEvents Events{Server};
+};
+
 TEST(LocalSocketServer, PutsANameWithoutALeadingSlashInTheTemporaryFolder) {
   QTemporaryDir Dir;
   // A trailing slash in TMPDIR gives no doubled one, as with QLocalServer.
@@ -64,31 +75,26 @@ TEST(LocalSocketServer, PutsANameWithoutALeadingSlashInTheTemporaryFolder) {
   EXPECT_TRUE(QFile::exists(Dir.filePath(QStringLiteral("Dorvane"))));
 }
 
-TEST(LocalSocketServer, RefusesANameInUseAndRemovesOnlyItsOwnFile) {
-  QTemporaryDir Dir;
-  const QString Path = Dir.filePath(QStringLiteral("socket"));
-  TLocalSocketServer First;
-  TServerEvents FirstEvents(First);
-  ASSERT_TRUE(First.Listen(Path));
-  ASSERT_TRUE(First.IsListening());
+TEST_F(LocalSocketListening, RefusesANameInUseAndRemovesOnlyItsOwnFile) {
+  ASSERT_TRUE(Server.IsListening());
 
   TLocalSocketServer Second;
   QString Error;
   EXPECT_FALSE(Second.Listen(Path, &Error));
   EXPECT_EQ(Error, QString::fromLocal8Bit(std::strerror(EADDRINUSE)));
   EXPECT_FALSE(Second.IsListening());
-  // The refused one touched nothing: the first still takes senders.
+  // The refused one touched nothing: the listener still takes senders.
   TPlainSender Sender(Path);
   ASSERT_TRUE(Sender.Connected());
-  EXPECT_TRUE(RunUntil([&] { return !FirstEvents.Events.isEmpty(); }, 5000));
-  EXPECT_TRUE(First.IsListening());
+  EXPECT_TRUE(RunUntil([&] { return !Events.Events.isEmpty(); }, 5000));
+  EXPECT_TRUE(Server.IsListening());
 
-  // Its file removed and another made in its place: the first is no longer
+  // Its file removed and another made in its place: it is no longer
   // reachable, and closing it leaves the newcomer's file alone.
   ASSERT_TRUE(QFile::remove(Path));
-  EXPECT_FALSE(First.IsListening());
+  EXPECT_FALSE(Server.IsListening());
   ASSERT_TRUE(Second.Listen(Path));
-  First.Close();
+  Server.Close();
   EXPECT_TRUE(QFile::exists(Path));
   EXPECT_TRUE(Second.IsListening());
   Second.Close();
@@ -114,27 +120,17 @@ TEST(LocalSocketServer, RemovesAStaleFileButNeverOneSomebodyAnswersOn) {
   EXPECT_TRUE(Live.IsListening());
 }
 
-TEST(LocalSocketServer, AListenerTooBusyToTakeTheProbeIsStillAlive) {
-  QTemporaryDir Dir;
-  const QString Path = Dir.filePath(QStringLiteral("socket"));
-  TLocalSocketServer Busy;
-  ASSERT_TRUE(Busy.Listen(Path));
+TEST_F(LocalSocketListening, AListenerTooBusyToTakeTheProbeIsStillAlive) {
   // Its event loop does not run: senders fill its queue.
   const TQueueFiller Queue(Path);
   ASSERT_TRUE(Queue.Full());
   EXPECT_GE(Queue.Queued(), TLocalSocketServer::Backlog);
   QString Error;
   EXPECT_FALSE(TLocalSocketServer::RemoveStale(Path, &Error));
-  EXPECT_TRUE(Busy.IsListening());
+  EXPECT_TRUE(Server.IsListening());
 }
 
-TEST(LocalSocketServer, DeliversAllDataInOrderThenTheDisconnect) {
-  QTemporaryDir Dir;
-  const QString Path = Dir.filePath(QStringLiteral("socket"));
-  TLocalSocketServer Server;
-  TServerEvents Events(Server);
-  ASSERT_TRUE(Server.Listen(Path));
-
+TEST_F(LocalSocketListening, DeliversAllDataInOrderThenTheDisconnect) {
   // More than one read takes, in pieces, then the sender's close.
   QByteArray Payload;
   for (int I = 0; Payload.size() < 300 * 1024; ++I) Payload += QByteArray::number(I) + '\n';
@@ -152,12 +148,7 @@ TEST(LocalSocketServer, DeliversAllDataInOrderThenTheDisconnect) {
   EXPECT_EQ(Events.Events.count(QStringLiteral("gone 1")), 1);
 }
 
-TEST(LocalSocketServer, DisconnectClosesAtOnceWithoutAnEvent) {
-  QTemporaryDir Dir;
-  const QString Path = Dir.filePath(QStringLiteral("socket"));
-  TLocalSocketServer Server;
-  TServerEvents Events(Server);
-  ASSERT_TRUE(Server.Listen(Path));
+TEST_F(LocalSocketListening, DisconnectClosesAtOnceWithoutAnEvent) {
   TPlainSender Kept(Path);
   TPlainSender Dropped(Path);
   ASSERT_TRUE(Kept.Connected() && Dropped.Connected());
@@ -171,12 +162,7 @@ TEST(LocalSocketServer, DisconnectClosesAtOnceWithoutAnEvent) {
   EXPECT_FALSE(Kept.ClosedByPeer(0));
 }
 
-TEST(LocalSocketServer, StopsListeningOnceWhenOutOfFilesInsteadOfSpinning) {
-  QTemporaryDir Dir;
-  const QString Path = Dir.filePath(QStringLiteral("socket"));
-  TLocalSocketServer Server;
-  TServerEvents Events(Server);
-  ASSERT_TRUE(Server.Listen(Path));
+TEST_F(LocalSocketListening, StopsListeningOnceWhenOutOfFilesInsteadOfSpinning) {
   TPlainSender Waiting(Path);
   ASSERT_TRUE(Waiting.Connected());
 

@@ -1,11 +1,10 @@
 #include "board/AppMessageServer.h"
 
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QStringList>
 #include <QTimer>
+
+#include "platform/LocalSocketServer.h"
 
 namespace {
 Q_LOGGING_CATEGORY(lcMessages, "dorvane.messages")
@@ -58,10 +57,13 @@ QList<QByteArray> TLineSplitter::Feed(const QByteArray& Data) {
 
 TAppMessageServer::TAppMessageServer(QObject* Owner, TMessageEvent OnMessage)
     : QObject(Owner),
-      FServer(new QLocalServer(this)),
+      FServer(new TLocalSocketServer(this)),
       FWatch(new QTimer(this)),
       FOnMessage(std::move(OnMessage)) {
-  connect(FServer, &QLocalServer::newConnection, this, &TAppMessageServer::AcceptConnections);
+  FServer->SetOnNewConnection([this](quint64 Connection) { AcceptClient(Connection); });
+  FServer->SetOnData(
+      [this](quint64 Connection, const QByteArray& Data) { ReadLines(Connection, Data); });
+  FServer->SetOnDisconnected([this](quint64 Connection) { FClients.remove(Connection); });
   connect(FWatch, &QTimer::timeout, this, &TAppMessageServer::KeepListening);
   FWatch->setInterval(WatchIntervalMs);
 }
@@ -74,25 +76,23 @@ bool TAppMessageServer::Listen(const QString& Name) {
 }
 
 bool TAppMessageServer::ListenUnder(const QString& Name) {
-  FServer->close();
-  if (FServer->listen(Name)) return true;
+  QString Error;
   // A socket file may be left over from a board that crashed; only when nobody
   // answers on it is it ours to remove.
-  QLocalSocket Probe;
-  Probe.connectToServer(Name);
-  if (Probe.waitForConnected(200)) return false;
-  QLocalServer::removeServer(Name);
-  return FServer->listen(Name);
+  const bool Listening = FServer->Listen(Name) || (TLocalSocketServer::RemoveStale(Name, &Error) &&
+                                                   FServer->Listen(Name, &Error));
+  if (Listening) {
+    FListenError.clear();
+  } else if (Error != FListenError) {
+    FListenError = Error;
+    qCWarning(lcMessages).noquote() << "Cannot listen on the message socket" << Name + ':' << Error;
+  }
+  return Listening;
 }
 
-bool TAppMessageServer::IsListening() const {
-  // Qt's own close after a failed accept leaves isListening() true but the
-  // socket gone.
-  return FServer->isListening() && FServer->socketDescriptor() >= 0 &&
-         QFileInfo::exists(FServer->fullServerName());
-}
+bool TAppMessageServer::IsListening() const { return FServer->IsListening(); }
 
-QString TAppMessageServer::FullServerName() const { return FServer->fullServerName(); }
+QString TAppMessageServer::FullServerName() const { return FServer->FullServerName(); }
 
 void TAppMessageServer::KeepListening() {
   if (IsListening()) return;
@@ -101,17 +101,9 @@ void TAppMessageServer::KeepListening() {
   }
 }
 
-void TAppMessageServer::AcceptConnections() {
-  while (QLocalSocket* Socket = FServer->nextPendingConnection()) {
-    if (FClients.size() >= MaxClients) DropQuietestClient();
-    FClients.insert(Socket, TClient{TLineSplitter(MaxLineLength), ++FActivity});
-    connect(Socket, &QLocalSocket::readyRead, this, [this, Socket] { ReadLines(Socket); });
-    connect(Socket, &QLocalSocket::disconnected, this, [this, Socket] {
-      ReadLines(Socket);
-      DropClient(Socket);
-    });
-    ReadLines(Socket);
-  }
+void TAppMessageServer::AcceptClient(quint64 Connection) {
+  if (FClients.size() >= MaxClients) DropQuietestClient();
+  FClients.insert(Connection, TClient{TLineSplitter(MaxLineLength), ++FActivity});
 }
 
 void TAppMessageServer::DropQuietestClient() {
@@ -119,21 +111,13 @@ void TAppMessageServer::DropQuietestClient() {
   for (auto It = FClients.begin(); It != FClients.end(); ++It) {
     if (It->LastActive < Quietest->LastActive) Quietest = It;
   }
-  DropClient(Quietest.key());
+  FServer->Disconnect(Quietest.key());
+  FClients.erase(Quietest);
 }
 
-void TAppMessageServer::DropClient(QLocalSocket* Socket) {
-  if (!FClients.remove(Socket)) return;
-  // Aborting emits disconnected again; the client is already gone from the list.
-  Socket->abort();
-  Socket->deleteLater();
-}
-
-void TAppMessageServer::ReadLines(QLocalSocket* Socket) {
-  const auto Client = FClients.find(Socket);
+void TAppMessageServer::ReadLines(quint64 Connection, const QByteArray& Data) {
+  const auto Client = FClients.find(Connection);
   if (Client == FClients.end()) return;
-  const QByteArray Data = Socket->readAll();
-  if (Data.isEmpty()) return;
   Client->LastActive = ++FActivity;
   for (const QByteArray& Line : Client->Lines.Feed(Data)) {
     uint32_t Message = 0;

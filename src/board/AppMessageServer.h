@@ -8,9 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-class QLocalServer;
-class QLocalSocket;
 class QTimer;
+class TLocalSocketServer;
 
 // The board's two application messages, taken from any local program as text
 // lines on the local socket "Dorvane": "100" (WM_APP + 100) and
@@ -47,8 +46,8 @@ class TAppMessageServer : public QObject {
   // Listens under Name. A socket left behind by a program that died is
   // removed first; a name another running board answers on is left alone
   // and false is returned. From then on the name is watched: when the
-  // listener closes (Qt closes it when accepting fails, for example when the
-  // program runs out of files) or its socket file goes, it listens again.
+  // listener closes (it closes itself when accepting fails, for example when
+  // the program runs out of files) or its socket file goes, it listens again.
   bool Listen(const QString& Name);
   bool IsListening() const;
   QString FullServerName() const;
@@ -62,16 +61,17 @@ class TAppMessageServer : public QObject {
 
   bool ListenUnder(const QString& Name);
   void KeepListening();
-  void AcceptConnections();
+  void AcceptClient(quint64 Connection);
   void DropQuietestClient();
-  void DropClient(QLocalSocket* Socket);
-  void ReadLines(QLocalSocket* Socket);
+  void ReadLines(quint64 Connection, const QByteArray& Data);
 
-  QLocalServer* FServer;
+  TLocalSocketServer* FServer;
   QTimer* FWatch;
   QString FName;
+  // Why listening last failed: each reason is logged once, not every second.
+  QString FListenError;
   TMessageEvent FOnMessage;
-  QHash<QLocalSocket*, TClient> FClients;
+  QHash<quint64, TClient> FClients;
   // Advances with every connection and every read: the smallest is the quietest.
   quint64 FActivity = 0;
 };

@@ -1,7 +1,6 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QTest>
@@ -10,6 +9,9 @@
 
 #include "board/AppMessageServer.h"
 #include "model/ScoreManager.h"
+#include "platform/LocalSocketServer.h"
+#include "support/core/FileLimitScope.h"
+#include "support/core/LocalSockets.h"
 #include "support/ui/BoardFixture.h"
 
 namespace {
@@ -93,26 +95,6 @@ TEST_F(MessageFlood, LeavesTheBoardListeningAndTheScoresAlone) {
   EXPECT_EQ(Board().ScoreMgr().BlueScore(), 0);
 }
 
-// Lowers the soft limit of open files so that no new one can be opened: the
-// limit bounds the number a new file gets, which is the lowest one free.
-class TFileLimitScope {
- public:
-  TFileLimitScope() {
-    getrlimit(RLIMIT_NOFILE, &FSaved);
-    int LowestFree = 0;
-    while (fcntl(LowestFree, F_GETFD) != -1) ++LowestFree;
-    rlimit Low = FSaved;
-    Low.rlim_cur = static_cast<rlim_t>(LowestFree);
-    setrlimit(RLIMIT_NOFILE, &Low);
-  }
-  ~TFileLimitScope() { setrlimit(RLIMIT_NOFILE, &FSaved); }
-  TFileLimitScope(const TFileLimitScope&) = delete;
-  TFileLimitScope& operator=(const TFileLimitScope&) = delete;
-
- private:
-  rlimit FSaved{};
-};
-
 TEST(MessageListener, ComesBackAfterRunningOutOfFiles) {
   QStringList Received;
   TAppMessageServer Server(nullptr, [&Received](uint32_t Message, int64_t WParam) {
@@ -142,6 +124,103 @@ TEST(MessageListener, ComesBackAfterRunningOutOfFiles) {
   Sender->write("101 7\n");
   EXPECT_TRUE(QTest::qWaitFor([&] { return !Received.isEmpty(); }, 5000));
   EXPECT_EQ(Received, QStringList{QStringLiteral("%1 7").arg(WM_APP_POINT_CUE)});
+}
+
+// Keeps what a server was sent, as "<message> <wParam>".
+struct TReceiver {
+  TAppMessageServer::TMessageEvent Event() {
+    return [this](uint32_t Message, int64_t WParam) {
+      Received << QStringLiteral("%1 %2").arg(Message).arg(WParam);
+    };
+  }
+  QStringList Received;
+};
+
+QString PointCue(int WParam) { return QStringLiteral("%1 %2").arg(WM_APP_POINT_CUE).arg(WParam); }
+
+TEST(MessageListener, TakesOverTheSocketFileOfABoardThatIsGone) {
+  const struct {
+    const char* How;
+    bool (*Leave)(const QString& Path);
+  } Cases[] = {{"closed", LeaveClosedListener}, {"killed", LeaveKilledListener}};
+  for (const auto& Case : Cases) {
+    const QString Name = UniqueName(Case.How);
+    const QString SocketFile = TLocalSocketServer::FullPathOf(Name);
+    ASSERT_TRUE(Case.Leave(SocketFile)) << Case.How;
+    TReceiver Board;
+    TAppMessageServer Server(nullptr, Board.Event());
+    ASSERT_TRUE(Server.Listen(Name)) << Case.How;
+    std::unique_ptr<QLocalSocket> Sender = Connect(Name);
+    ASSERT_TRUE(Sender) << Case.How;
+    Sender->write("101 7\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Board.Received.isEmpty(); }, 5000)) << Case.How;
+    EXPECT_EQ(Board.Received, QStringList{PointCue(7)}) << Case.How;
+  }
+}
+
+TEST(MessageListener, LeavesTheNameToTheBoardThatAnswersOnIt) {
+  const QString Name = UniqueName("second");
+  TReceiver FirstBoard;
+  auto First = std::make_unique<TAppMessageServer>(nullptr, FirstBoard.Event());
+  ASSERT_TRUE(First->Listen(Name));
+  TReceiver SecondBoard;
+  TAppMessageServer Second(nullptr, SecondBoard.Event());
+  EXPECT_FALSE(Second.Listen(Name));
+  EXPECT_FALSE(Second.IsListening());
+
+  EXPECT_TRUE(First->IsListening());
+  std::unique_ptr<QLocalSocket> Sender = Connect(Name);
+  ASSERT_TRUE(Sender);
+  Sender->write("101 2\n");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !FirstBoard.Received.isEmpty(); }, 5000));
+  EXPECT_EQ(FirstBoard.Received, QStringList{PointCue(2)});
+  EXPECT_TRUE(SecondBoard.Received.isEmpty());
+
+  // Once the first has gone, as after an update's restart, the name is free.
+  Sender.reset();
+  First.reset();
+  EXPECT_FALSE(QFile::exists(Second.FullServerName()));
+  ASSERT_TRUE(Second.Listen(Name));
+  std::unique_ptr<QLocalSocket> Later = Connect(Name);
+  ASSERT_TRUE(Later);
+  Later->write("101 7\n");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !SecondBoard.Received.isEmpty(); }, 5000));
+  EXPECT_EQ(SecondBoard.Received, QStringList{PointCue(7)});
+}
+
+TEST(MessageListener, DropsTheUnfinishedLineOfASenderThatCloses) {
+  TReceiver Board;
+  TAppMessageServer Server(nullptr, Board.Event());
+  const QString Name = UniqueName("midline");
+  ASSERT_TRUE(Server.Listen(Name));
+  {
+    TPlainSender Sender(Server.FullServerName());
+    ASSERT_TRUE(Sender.Connected());
+    ASSERT_TRUE(Sender.Send("101 2\n101 7"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Server.ClientCount() == 1; }, 5000));
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Server.ClientCount() == 0; }, 5000));
+  EXPECT_EQ(Board.Received, QStringList{PointCue(2)});
+
+  // The next sender starts on a line of its own.
+  TPlainSender Next(Server.FullServerName());
+  ASSERT_TRUE(Next.Send("7\n100\n"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Board.Received.size() == 2; }, 5000));
+  EXPECT_EQ(Board.Received, (QStringList{PointCue(2), QStringLiteral("%1 0").arg(WM_APP_RESIZE)}));
+}
+
+TEST(MessageListener, ListensAgainWhenItsSocketFileIsRemoved) {
+  TReceiver Board;
+  TAppMessageServer Server(nullptr, Board.Event());
+  const QString Name = UniqueName("removed");
+  ASSERT_TRUE(Server.Listen(Name));
+  ASSERT_TRUE(QFile::remove(Server.FullServerName()));
+  EXPECT_FALSE(Server.IsListening());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Server.IsListening(); }, 5000));
+  TPlainSender Sender(Server.FullServerName());
+  ASSERT_TRUE(Sender.Send("101 7\n"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Board.Received.isEmpty(); }, 5000));
+  EXPECT_EQ(Board.Received, QStringList{PointCue(7)});
 }
 
 }  // namespace

@@ -1,10 +1,29 @@
 #include "update/UpdateUrl.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
+#include <QStringList>
 
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
+
+namespace {
+
+// 127.0.0.0/8, ::1 and the same IPv4 addresses mapped into IPv6. QUrl writes
+// a host address in its one normal form (127.0.0.1, ::1, ::ffff:127.0.0.1,
+// whatever form the address was given in), so its text is enough to tell.
+bool IsLoopbackAddress(QString Host) {
+  if (Host == QLatin1String("::1")) return true;
+  if (Host.startsWith(QLatin1String("::ffff:"))) Host.remove(0, 7);
+  const QStringList Parts = Host.split(QLatin1Char('.'));
+  if (Parts.size() != 4) return false;
+  for (const QString& Part : Parts) {
+    bool Number = false;
+    if (Part.toUInt(&Number) > 255 || !Number) return false;
+  }
+  return Parts.front() == QLatin1String("127");
+}
+
+}  // namespace
 
 QString UpdateLocationText() {
   return ReadProfileString(SettingsFilePath(), QStringLiteral("Update"), QStringLiteral("URL"),
@@ -20,7 +39,7 @@ bool IsAllowedUpdateUrl(const QUrl& Url) {
   if (Scheme != QLatin1String("http")) return false;
   const QString Host = Url.host();
   return Host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
-         QHostAddress(Host).isLoopback();
+         IsLoopbackAddress(Host);
 }
 
 std::optional<QUrl> UpdateLocation(QString& Error) {

@@ -17,6 +17,7 @@ fail=0
 for entry in \
   "-rwxr-xr-x ./usr/bin/dorvane" \
   "-rw-r--r-- ./usr/lib/dorvane/dorvane-feed.so" \
+  "-rw-r--r-- ./usr/lib/dorvane/dorvane-net.so" \
   "-rw-r--r-- ./usr/share/applications/org.dorvane.Dorvane.desktop" \
   "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/org.dorvane.Dorvane.svg" \
   "-rw-r--r-- ./usr/share/icons/hicolor/256x256/apps/org.dorvane.Dorvane.png" \

@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
-#include <QNetworkAccessManager>
 #include <QVBoxLayout>
 
 #include "update/UpdateDescriptionFetch.h"
@@ -15,8 +14,7 @@ constexpr int LinkRole = Qt::UserRole;
 
 TfrmNews::TfrmNews(QWidget* Parent)
     : QWidget(Parent, Qt::Window),
-      FNetwork(new QNetworkAccessManager(this)),
-      FFetch(new TUpdateDescriptionFetch(*FNetwork, this)),
+      FFetch(new TUpdateDescriptionFetch(FHttp, this)),
       lblStatus(new QLabel(this)),
       lstNews(new QListWidget(this)) {
   setObjectName(QStringLiteral("frmNews"));

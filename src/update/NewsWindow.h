@@ -2,10 +2,11 @@
 
 #include <QWidget>
 
+#include "update/UpdateHttp.h"
+
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
-class QNetworkAccessManager;
 class TUpdateDescriptionFetch;
 
 // "News": the news items of the update location, newest as the location lists
@@ -23,7 +24,7 @@ class TfrmNews : public QWidget {
  private:
   void ItemClicked(QListWidgetItem* Item);
 
-  QNetworkAccessManager* FNetwork;
+  TUpdateHttp FHttp;
   TUpdateDescriptionFetch* FFetch;
   QLabel* lblStatus;
   QListWidget* lstNews;

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
 #include <QProcess>
 #include <QSet>
 
@@ -31,9 +30,8 @@ QString FolderOf(const QString& Path) {
 TUpdateCheck::TUpdateCheck(QObject* Parent)
     : QObject(Parent),
       Restart(RestartProgram),
-      FNetwork(new QNetworkAccessManager(this)),
-      FFetch(new TUpdateDescriptionFetch(*FNetwork, this)),
-      FDownload(new TUpdateDownload(*FNetwork, this)) {
+      FFetch(new TUpdateDescriptionFetch(FHttp, this)),
+      FDownload(new TUpdateDownload(FHttp, this)) {
   FFetch->OnDone = [this](const std::optional<TUpdateDescription>& Description,
                           const QString& Error) { DescriptionArrived(Description, Error); };
   FDownload->OnDone = [this](const QString& Error) { FileArrived(Error); };

@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "update/UpdateDescription.h"
+#include "update/UpdateHttp.h"
 #include "update/UpdateStaging.h"
 
-class QNetworkAccessManager;
 class TUpdateDescriptionFetch;
 class TUpdateDownload;
 
@@ -71,7 +71,8 @@ class TUpdateCheck : public QObject {
   void Discontinue(const QString& Text);
   void Finish();
 
-  QNetworkAccessManager* FNetwork;
+  // Opened on the first http(s) address: a file:// update needs no network module.
+  TUpdateHttp FHttp;
   TUpdateDescriptionFetch* FFetch;
   TUpdateDownload* FDownload;
   bool FInProgress = false;

@@ -10,8 +10,8 @@ namespace {
 constexpr qint64 MaxDescriptionSize = 1024 * 1024;
 }  // namespace
 
-TUpdateDescriptionFetch::TUpdateDescriptionFetch(QNetworkAccessManager& Network, QObject* Parent)
-    : QObject(Parent), FDownload(new TUpdateDownload(Network, this)), FBuffer(&FData) {
+TUpdateDescriptionFetch::TUpdateDescriptionFetch(TUpdateHttp& Http, QObject* Parent)
+    : QObject(Parent), FDownload(new TUpdateDownload(Http, this)), FBuffer(&FData) {
   FDownload->OnDone = [this](const QString& Error) { Arrived(Error); };
 }
 

@@ -7,8 +7,8 @@
 
 #include "update/UpdateDescription.h"
 
-class QNetworkAccessManager;
 class TUpdateDownload;
+class TUpdateHttp;
 
 // Fetches and reads the update description from the update location, in the
 // background. The update check and the news window both start here.
@@ -18,7 +18,7 @@ class TUpdateDescriptionFetch : public QObject {
   using TDoneEvent = std::function<void(const std::optional<TUpdateDescription>& Description,
                                         const QString& Error)>;
 
-  TUpdateDescriptionFetch(QNetworkAccessManager& Network, QObject* Parent = nullptr);
+  TUpdateDescriptionFetch(TUpdateHttp& Http, QObject* Parent = nullptr);
 
   // Reads [Update] "URL" and starts; OnDone may come before this returns.
   void Start();

@@ -2,12 +2,10 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTimer>
 
 #include "update/LocalFileRead.h"
+#include "update/UpdateHttp.h"
 #include "update/UpdateUrl.h"
 
 namespace {
@@ -18,8 +16,8 @@ constexpr int MaximumRedirects = 5;
 
 void SetUpdateTransferTimeoutForTest(int Milliseconds) { TransferTimeoutMs = Milliseconds; }
 
-TUpdateDownload::TUpdateDownload(QNetworkAccessManager& Network, QObject* Parent)
-    : QObject(Parent), FNetwork(Network), FLocalIdle(new QTimer(this)) {
+TUpdateDownload::TUpdateDownload(TUpdateHttp& Http, QObject* Parent)
+    : QObject(Parent), FHttp(Http), FLocalIdle(new QTimer(this)) {
   FLocalIdle->setSingleShot(true);
   connect(FLocalIdle, &QTimer::timeout, this, [this] {
     Fail(QStringLiteral("%1: nothing arrived for %2 seconds.")
@@ -41,32 +39,38 @@ void TUpdateDownload::Start(const QUrl& Url, QIODevice& Sink, qint64 Limit) {
     StartLocal();
     return;
   }
-  QNetworkRequest Request(Url);
-  Request.setTransferTimeout(TransferTimeoutMs);
-  // Each redirect must pass the same address rules as the first address.
-  Request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                       QNetworkRequest::UserVerifiedRedirectPolicy);
-  Request.setMaximumRedirectsAllowed(MaximumRedirects);
-  FReply = FNetwork.get(Request);
-  connect(FReply, &QNetworkReply::redirected, this, [this](const QUrl& Target) {
-    if (IsAllowedUpdateUrl(Target)) {
-      emit FReply->redirectAllowed();
-    } else {
-      Fail(QCoreApplication::translate("Update",
-                                       "%1 redirects to an address that is not allowed: %2")
-               .arg(FUrl.toDisplayString(), Target.toDisplayString()));
-    }
-  });
-  connect(FReply, &QNetworkReply::metaDataChanged, this, [this] {
-    if (!HttpStatusError().isEmpty()) return;
-    const QVariant Length = FReply->header(QNetworkRequest::ContentLengthHeader);
-    if (Length.isValid() && Length.toLongLong() > FLimit) {
-      Fail(QCoreApplication::translate("Update", "%1 is larger than announced.")
-               .arg(FUrl.toDisplayString()));
-    }
-  });
-  connect(FReply, &QNetworkReply::readyRead, this, &TUpdateDownload::ReadAvailable);
-  connect(FReply, &QNetworkReply::finished, this, &TUpdateDownload::Finished);
+  StartHttp();
+}
+
+void TUpdateDownload::StartHttp() {
+  QString Error;
+  THttpClient* Client = FHttp.Client(Error);
+  if (!Client) {
+    Fail(QStringLiteral("%1: %2").arg(FUrl.toDisplayString(), Error));
+    return;
+  }
+  THttpTransfer::TEvents Events;
+  Events.OnRedirect = [this](const QUrl& Target) { return RedirectAllowed(Target); };
+  Events.OnHead = [this] { HeadArrived(); };
+  Events.OnData = [this] { ReadAvailable(); };
+  Events.OnFinished = [this](const QString& Error) { Finished(Error); };
+  FTransfer = Client->Get(FUrl, TransferTimeoutMs, MaximumRedirects, std::move(Events));
+}
+
+// Each redirect must pass the same address rules as the first address.
+bool TUpdateDownload::RedirectAllowed(const QUrl& Target) {
+  if (IsAllowedUpdateUrl(Target)) return true;
+  Fail(QCoreApplication::translate("Update", "%1 redirects to an address that is not allowed: %2")
+           .arg(FUrl.toDisplayString(), Target.toDisplayString()));
+  return false;
+}
+
+void TUpdateDownload::HeadArrived() {
+  if (!HttpStatusError().isEmpty()) return;
+  if (FTransfer->ContentLength() > FLimit) {
+    Fail(QCoreApplication::translate("Update", "%1 is larger than announced.")
+             .arg(FUrl.toDisplayString()));
+  }
 }
 
 void TUpdateDownload::StartLocal() {
@@ -95,28 +99,22 @@ void TUpdateDownload::Abort() {
     Local->GiveUp();
     Local->deleteLater();
   }
-  if (!FReply) return;
-  QNetworkReply* Reply = FReply;
-  FReply = nullptr;
-  // abort() emits finished at once; nobody may hear it.
-  disconnect(Reply, nullptr, this, nullptr);
-  Reply->abort();
-  Reply->deleteLater();
+  // Stops it; it reports nothing more.
+  FTransfer.reset();
 }
 
 QString TUpdateDownload::HttpStatusError() const {
-  const QVariant Status = FReply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-  const int Code = Status.toInt();
-  // Redirect answers are followed by the reply itself.
-  if (!Status.isValid() || Code == 200 || (Code >= 300 && Code < 400)) return QString();
+  const int Code = FTransfer->Status();
+  // Redirect answers are followed by the transfer itself.
+  if (Code == 0 || Code == 200 || (Code >= 300 && Code < 400)) return QString();
   return QCoreApplication::translate("Update", "%1: the server answered %2 %3")
       .arg(FUrl.toDisplayString())
       .arg(Code)
-      .arg(FReply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+      .arg(FTransfer->ReasonPhrase());
 }
 
 void TUpdateDownload::ReadAvailable() {
-  const QByteArray Data = FReply->readAll();
+  const QByteArray Data = FTransfer->ReadAll();
   // An error page is not the file; Finished reports the answer.
   if (Data.isEmpty() || !HttpStatusError().isEmpty()) return;
   Accept(Data);
@@ -139,20 +137,18 @@ bool TUpdateDownload::Accept(const QByteArray& Data) {
   return true;
 }
 
-void TUpdateDownload::Finished() {
-  if (!FReply) return;
+void TUpdateDownload::Finished(const QString& Error) {
   if (const QString StatusError = HttpStatusError(); !StatusError.isEmpty()) {
     Fail(StatusError);
     return;
   }
-  if (FReply->error() != QNetworkReply::NoError) {
-    Fail(QStringLiteral("%1: %2").arg(FUrl.toDisplayString(), FReply->errorString()));
+  if (!Error.isEmpty()) {
+    Fail(QStringLiteral("%1: %2").arg(FUrl.toDisplayString(), Error));
     return;
   }
   ReadAvailable();
-  if (!FReply) return;
-  FReply->deleteLater();
-  FReply = nullptr;
+  if (!FTransfer) return;
+  FTransfer.reset();
   RaiseDone(QString());
 }
 

@@ -5,12 +5,14 @@
 #include <QPointer>
 #include <QUrl>
 #include <functional>
+#include <memory>
+
+#include "update/HttpClient.h"
 
 class QIODevice;
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTimer;
 class TLocalFileRead;
+class TUpdateHttp;
 
 // How long a transfer may bring nothing before it is given up; tests shorten it.
 void SetUpdateTransferTimeoutForTest(int Milliseconds);
@@ -26,14 +28,14 @@ class TUpdateDownload : public QObject {
   using TDoneEvent = std::function<void(const QString& Error)>;
   using TProgressEvent = std::function<void(qint64 Received)>;
 
-  explicit TUpdateDownload(QNetworkAccessManager& Network, QObject* Parent = nullptr);
+  explicit TUpdateDownload(TUpdateHttp& Http, QObject* Parent = nullptr);
   ~TUpdateDownload() override;
 
   // Starts fetching Url into Sink; more than Limit bytes is an error.
   void Start(const QUrl& Url, QIODevice& Sink, qint64 Limit);
   // Stops a running transfer without raising OnDone.
   void Abort();
-  bool Running() const { return !FReply.isNull() || !FLocal.isNull(); }
+  bool Running() const { return FTransfer || !FLocal.isNull(); }
   qint64 Received() const { return FReceived; }
   QByteArray Sha256() const { return FHash.result(); }
 
@@ -42,17 +44,20 @@ class TUpdateDownload : public QObject {
 
  private:
   void StartLocal();
+  void StartHttp();
+  bool RedirectAllowed(const QUrl& Target);
+  void HeadArrived();
   void ReadAvailable();
   // Takes the next piece of the body; false when the transfer failed on it.
   bool Accept(const QByteArray& Data);
-  void Finished();
+  void Finished(const QString& Error);
   void Fail(const QString& Error);
   void RaiseDone(const QString& Error);
   // Why the server's answer is not the file; empty for a good answer.
   QString HttpStatusError() const;
 
-  QNetworkAccessManager& FNetwork;
-  QPointer<QNetworkReply> FReply;
+  TUpdateHttp& FHttp;
+  std::unique_ptr<THttpTransfer> FTransfer;
   QPointer<TLocalFileRead> FLocal;
   // Runs while a file:// read waits for its next piece.
   QTimer* FLocalIdle;

@@ -9,10 +9,13 @@
 
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
+#include "update/UpdateHttp.h"
 #include "update/UpdateStaging.h"
+#include "update/net/QtHttpClient.h"
 
 TUpdateFixture::TUpdateFixture() {
   SetProgramDirForTest(FProgram.path());
+  SetHttpClientMakerForTest(MakeQtHttpClient);
   FCheck.Restart = [this] {
     ++FRestarts;
     return true;
@@ -32,7 +35,10 @@ TUpdateFixture::TUpdateFixture() {
   FCheck.OnFinished = [this](TUpdateCheck&) { FEvents << QStringLiteral("finished"); };
 }
 
-TUpdateFixture::~TUpdateFixture() { SetProgramDirForTest(QString()); }
+TUpdateFixture::~TUpdateFixture() {
+  SetHttpClientMakerForTest(nullptr);
+  SetProgramDirForTest(QString());
+}
 
 void TUpdateFixture::SetLocation(const QString& Url) {
   ASSERT_TRUE(

@@ -11,7 +11,8 @@
 #include "update/UpdateCheck.h"
 
 // An update check over a temporary program folder, with the update's files
-// served from a temporary folder (file://) or a loopback HTTP server. Every
+// served from a temporary folder (file://) or a loopback HTTP server, fetched
+// by the HTTP client linked into the test rather than the module. Every
 // notification is written down in order; the restart is only counted.
 class TUpdateFixture : public testing::Test {
  protected:

@@ -12,6 +12,9 @@ class TUpdateDescriptionFetch;
 // "News": the news items of the update location, newest as the location lists
 // them; a click on one opens its link in the system's browser.
 class TfrmNews : public QWidget {
+  // ShowProductNews finds an open one by its type.
+  Q_OBJECT
+
  public:
   explicit TfrmNews(QWidget* Parent = nullptr);
 

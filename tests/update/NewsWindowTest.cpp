@@ -67,6 +67,19 @@ TEST_F(NewsWindow, UnreachableLocationShowsOneLine) {
   EXPECT_FALSE(News.StatusLine()->text().contains(QLatin1Char('\n')));
 }
 
+// The board's "Product news ..." opens the window over a board full of other
+// widgets, and a second time brings the same one to the front.
+TEST_F(NewsWindow, OpensOnceOverTheBoard) {
+  SetLocation(ServeFile(QStringLiteral("update.json"), Description(QStringLiteral("1.0"), {})));
+  QWidget Board;
+  QLabel Score(QStringLiteral("0"), &Board);
+  TfrmNews* News = ShowProductNews(&Board);
+  EXPECT_EQ(News->objectName(), QStringLiteral("frmNews"));
+  EXPECT_TRUE(News->isVisible());
+  EXPECT_EQ(ShowProductNews(&Board), News);
+  EXPECT_EQ(Board.findChildren<TfrmNews*>().size(), 1);
+}
+
 }  // namespace
 
 #include "NewsWindowTest.moc"

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLibrary>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -12,6 +11,7 @@
 #include "feed/FeedOutlet.h"
 #include "feed/FeedSettings.h"
 #include "support/core/FakeTimeSource.h"
+#include "support/core/ModuleFile.h"
 
 namespace {
 
@@ -22,9 +22,7 @@ QJsonObject MatchAt(quint16 Port) {
 }
 
 TOpenFeedModule ModuleEntry() {
-  static QLibrary Module(QStringLiteral(DORVANE_FEED_MODULE));
-  if (!Module.load()) ADD_FAILURE() << Module.errorString().toStdString();
-  return reinterpret_cast<TOpenFeedModule>(Module.resolve(OpenFeedModuleSymbol));
+  return ModuleFileEntry<TOpenFeedModule>(DORVANE_FEED_MODULE, OpenFeedModuleSymbol);
 }
 
 // The module keeps its own copy of the core: it must still tell time by the

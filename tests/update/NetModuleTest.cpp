@@ -2,25 +2,19 @@
 // the first time an update or the news is fetched over HTTP.
 #include <QFile>
 #include <QLabel>
-#include <QLibrary>
 #include <QTest>
 
 #include "UpdateFixture.h"
 #include "support/core/CategoryMessages.h"
+#include "support/core/ModuleFile.h"
 #include "update/HttpClient.h"
 #include "update/NewsWindow.h"
 #include "update/UpdateHttp.h"
 
 namespace {
 
-TOpenHttpClient ModuleEntry() {
-  static QLibrary Module(QStringLiteral(DORVANE_NET_MODULE));
-  if (!Module.load()) ADD_FAILURE() << Module.errorString().toStdString();
-  return reinterpret_cast<TOpenHttpClient>(Module.resolve(OpenHttpClientSymbol));
-}
-
 TEST(NetModuleEntry, RefusesAProgramOfAnotherVersion) {
-  const TOpenHttpClient Open = ModuleEntry();
+  const auto Open = ModuleFileEntry<TOpenHttpClient>(DORVANE_NET_MODULE, OpenHttpClientSymbol);
   ASSERT_NE(Open, nullptr);
   EXPECT_EQ(Open("0.0.1-other"), nullptr);
   const std::unique_ptr<THttpClient> Client(Open(DORVANE_VERSION));

@@ -53,9 +53,12 @@ import json, sys, time, urllib.request
 for _ in range(150):
     try:
         with urllib.request.urlopen(f"http://127.0.0.1:{sys.argv[1]}/api/match", timeout=1) as answer:
-            sys.exit(0 if json.load(answer)["red"]["name"] == "Kim" else 1)
+            name = json.load(answer)["red"]["name"]
+        if name:  # none until the board offers its first snapshot
+            sys.exit(0 if name == "Kim" else 1)
     except OSError:
-        time.sleep(0.2)  # the program is still starting
+        pass  # the program is still starting
+    time.sleep(0.2)
 sys.exit(1)
 EOF
 kill $program; wait $program 2>/dev/null || true

@@ -733,6 +733,10 @@
         <translation>Der Update-Ort ist nicht erreichbar: %1</translation>
     </message>
     <message>
+        <source>HTTP is not available (%1)</source>
+        <translation>HTTP ist nicht verfügbar (%1)</translation>
+    </message>
+    <message>
         <source>%1 redirects to an address that is not allowed: %2</source>
         <translation>%1 leitet auf eine nicht erlaubte Adresse um: %2</translation>
     </message>

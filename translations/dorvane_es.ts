@@ -733,6 +733,10 @@
         <translation>No se puede acceder a la ubicación de la actualización: %1</translation>
     </message>
     <message>
+        <source>HTTP is not available (%1)</source>
+        <translation>HTTP no está disponible (%1)</translation>
+    </message>
+    <message>
         <source>%1 redirects to an address that is not allowed: %2</source>
         <translation>%1 redirige a una dirección no permitida: %2</translation>
     </message>

@@ -733,6 +733,10 @@
         <translation>L’emplacement de mise à jour est injoignable : %1</translation>
     </message>
     <message>
+        <source>HTTP is not available (%1)</source>
+        <translation>HTTP n’est pas disponible (%1)</translation>
+    </message>
+    <message>
         <source>%1 redirects to an address that is not allowed: %2</source>
         <translation>%1 redirige vers une adresse non autorisée : %2</translation>
     </message>

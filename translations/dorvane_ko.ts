@@ -733,6 +733,10 @@
         <translation>업데이트 위치에 연결할 수 없습니다: %1</translation>
     </message>
     <message>
+        <source>HTTP is not available (%1)</source>
+        <translation>HTTP를 사용할 수 없습니다 (%1)</translation>
+    </message>
+    <message>
         <source>%1 redirects to an address that is not allowed: %2</source>
         <translation>%1이(가) 허용되지 않는 주소로 넘깁니다: %2</translation>
     </message>

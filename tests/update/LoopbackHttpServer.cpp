@@ -24,6 +24,12 @@ void TLoopbackHttpServer::Answer(QTcpSocket* Socket) {
   const QList<QByteArray> RequestLine = Head.left(Head.indexOf("\r\n")).split(' ');
   const QString Path =
       RequestLine.size() > 1 ? QString::fromUtf8(RequestLine[1].mid(1)) : QString();
+  if (FRedirects.contains(Path)) {
+    Socket->write("HTTP/1.1 302 Found\r\nLocation: " + FRedirects.value(Path).toEncoded() +
+                  "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    Socket->disconnectFromHost();
+    return;
+  }
   const auto Route = FRoutes.constFind(Path);
   if (Route == FRoutes.constEnd()) {
     Socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");

@@ -20,6 +20,8 @@ class TLoopbackHttpServer : public QObject {
 
   TLoopbackHttpServer();
   void Serve(const QString& Path, const TRoute& Route) { FRoutes.insert(Path, Route); }
+  // Answers Path with 302 Found to Target.
+  void Redirect(const QString& Path, const QUrl& Target) { FRedirects.insert(Path, Target); }
   // The address of Path on this server.
   QUrl Url(const QString& Path) const;
 
@@ -28,4 +30,5 @@ class TLoopbackHttpServer : public QObject {
 
   QTcpServer FServer;
   QHash<QString, TRoute> FRoutes;
+  QHash<QString, QUrl> FRedirects;
 };

@@ -190,6 +190,46 @@ INSTANTIATE_TEST_SUITE_P(
         TServerFault{"StopsHalfwayWithoutLength", {NewHelp, true, true}, "ended early"}),
     [](const testing::TestParamInfo<TServerFault>& Info) { return Info.param.Name; });
 
+struct TRedirect {
+  const char* Name;
+  // Where the program file's address sends the download: a path on the
+  // test's server, or a full address.
+  const char* Target;
+  // In the message that ends the check; nullptr: the update is installed.
+  const char* Says;
+};
+
+class Redirect : public UpdateCheck, public testing::WithParamInterface<TRedirect> {};
+
+// A redirect must pass the rules of the update location itself.
+TEST_P(Redirect, IsFollowedOnlyToAnAllowedAddress) {
+  WriteProgramFile(QStringLiteral("dorvane"), OldProgram);
+  FHttp.Serve(QStringLiteral("dorvane-99"), {NewProgram});
+  const QString Target = QString::fromLatin1(GetParam().Target);
+  FHttp.Redirect(QStringLiteral("moved"),
+                 Target.contains(QLatin1String("://")) ? QUrl(Target) : FHttp.Url(Target));
+  Publish(TTransport::Http, Description(Newer, {FileEntry(QStringLiteral("dorvane"),
+                                                          QStringLiteral("moved"), NewProgram)}));
+  FAllowShutdown = true;
+  RunCheck();
+  if (!GetParam().Says) {
+    EXPECT_EQ(DiscontinuedText(), QString());
+    EXPECT_EQ(ProgramFile(QStringLiteral("dorvane")), NewProgram);
+    return;
+  }
+  EXPECT_TRUE(DiscontinuedText().contains(QLatin1String(GetParam().Says)))
+      << DiscontinuedText().toStdString();
+  ExpectNothingReplaced();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Update, Redirect,
+    testing::Values(TRedirect{"ToThisMachine", "dorvane-99", nullptr},
+                    TRedirect{"ToPlainHttpElsewhere", "http://updates.invalid/dorvane-99",
+                              "redirects to an address that is not allowed: "
+                              "http://updates.invalid/dorvane-99"}),
+    [](const testing::TestParamInfo<TRedirect>& Info) { return Info.param.Name; });
+
 TEST_F(UpdateCheck, MissingFileIsDiscontinued) {
   WriteProgramFile(QStringLiteral("dorvane"), OldProgram);
   Publish(TTransport::Http, Description(Newer, {FileEntry(QStringLiteral("dorvane"),

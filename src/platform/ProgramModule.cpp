@@ -24,7 +24,8 @@ void Report(const TProgramModule& Module, const QString& Error) {
 
 }  // namespace
 
-QFunctionPointer ProgramModuleEntry(const TProgramModule& Module, const char* Symbol, QString& Error) {
+QFunctionPointer ProgramModuleEntry(const TProgramModule& Module, const char* Symbol,
+                                    QString& Error) {
   // A library loaded before is only found again; destroying the QLibrary
   // leaves it loaded.
   QLibrary Library(ModulePath(Module.FileName));

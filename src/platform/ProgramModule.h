@@ -26,7 +26,8 @@ struct TProgramModule {
 // one user) and looks up its entry point Symbol. nullptr when the module is
 // missing, does not load or lacks Symbol: Error says why, and so does Module's
 // log.
-QFunctionPointer ProgramModuleEntry(const TProgramModule& Module, const char* Symbol, QString& Error);
+QFunctionPointer ProgramModuleEntry(const TProgramModule& Module, const char* Symbol,
+                                    QString& Error);
 // The module's entry point refused this program: it belongs to another
 // version. Logged as above; Error says so.
 void RefusedByProgramModule(const TProgramModule& Module, QString& Error);

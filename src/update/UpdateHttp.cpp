@@ -7,7 +7,8 @@
 
 namespace {
 THttpClientMaker TestMaker = nullptr;
-constexpr TProgramModule NetModule{"dorvane-net.so", lcUpdate, "No HTTP for the update and the news"};
+constexpr TProgramModule NetModule{"dorvane-net.so", lcUpdate,
+                                   "No HTTP for the update and the news"};
 }  // namespace
 
 void SetHttpClientMakerForTest(THttpClientMaker Maker) { TestMaker = Maker; }
@@ -24,8 +25,7 @@ THttpClient* TUpdateHttp::Client(QString& Error) {
   QString ModuleError;
   FClient = OpenProgramModule<TOpenHttpClient>(NetModule, OpenHttpClientSymbol, ModuleError);
   if (!FClient) {
-    Error = QCoreApplication::translate("Update", "HTTP is not available (%1)")
-                .arg(ModuleError);
+    Error = QCoreApplication::translate("Update", "HTTP is not available (%1)").arg(ModuleError);
   }
   return FClient.get();
 }

@@ -70,14 +70,14 @@ TEST_P(ProgramModule, FindsItBesideTheProgramOrWhereThePackageInstallsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Platform, ProgramModule,
-    testing::Values(
-        TModuleCase{"Beside", TPut::Module, TPut::Nothing, Entry, nullptr},
-        TModuleCase{"Installed", TPut::Nothing, TPut::Module, Entry, nullptr},
-        TModuleCase{"BesideFirst", TPut::Module, TPut::NotAModule, Entry, nullptr},
-        TModuleCase{"Nowhere", TPut::Nothing, TPut::Nothing, Entry, "did not load"},
-        TModuleCase{"NotALibrary", TPut::NotAModule, TPut::Module, Entry, "did not load"},
-        TModuleCase{"LacksTheEntry", TPut::Module, TPut::Nothing, "DorvaneNoSuchEntry",
-                    "lacks DorvaneNoSuchEntry"}),
+    testing::Values(TModuleCase{"Beside", TPut::Module, TPut::Nothing, Entry, nullptr},
+                    TModuleCase{"Installed", TPut::Nothing, TPut::Module, Entry, nullptr},
+                    TModuleCase{"BesideFirst", TPut::Module, TPut::NotAModule, Entry, nullptr},
+                    TModuleCase{"Nowhere", TPut::Nothing, TPut::Nothing, Entry, "did not load"},
+                    TModuleCase{"NotALibrary", TPut::NotAModule, TPut::Module, Entry,
+                                "did not load"},
+                    TModuleCase{"LacksTheEntry", TPut::Module, TPut::Nothing, "DorvaneNoSuchEntry",
+                                "lacks DorvaneNoSuchEntry"}),
     [](const testing::TestParamInfo<TModuleCase>& Info) { return Info.param.Name; });
 
 }  // namespace

@@ -85,10 +85,11 @@ TEST_F(NetModule, WithoutTheModuleTheNewsSaysWhy) {
 // A file:// location is read without the network module.
 TEST_F(NetModule, AFileLocationNeedsNoModule) {
   const TCategoryMessages Log("dorvane.update");
-  SetLocation(ServeFile(QStringLiteral("update.json"), Description(QStringLiteral(DORVANE_VERSION), {})));
+  SetLocation(
+      ServeFile(QStringLiteral("update.json"), Description(QStringLiteral(DORVANE_VERSION), {})));
   RunCheck();
-  EXPECT_TRUE(FEvents.contains(
-      QStringLiteral("status 4 You have the latest version. No updates are available at this time.")))
+  EXPECT_TRUE(FEvents.contains(QStringLiteral(
+      "status 4 You have the latest version. No updates are available at this time.")))
       << FEvents.join(QLatin1Char('\n')).toStdString();
   EXPECT_TRUE(Log.Texts().isEmpty());
 }

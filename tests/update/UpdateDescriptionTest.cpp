@@ -75,27 +75,24 @@ TEST_P(UpdateAddress, OnlySafeSchemes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Update, UpdateAddress,
-    testing::Values(TUrlCase{"https://updates.invalid/u.json", true},
-                    TUrlCase{"file:///srv/update/u.json", true},
-                    TUrlCase{"http://127.0.0.1:8080/u.json", true},
-                    TUrlCase{"http://[::1]/u.json", true}, TUrlCase{"http://localhost/u", true},
-                    // All of 127.0.0.0/8, in any form QUrl reads, and mapped into IPv6.
-                    TUrlCase{"http://127.45.6.200/u.json", true},
-                    TUrlCase{"http://127.1/u.json", true}, TUrlCase{"http://2130706433/u", true},
-                    TUrlCase{"http://[0:0:0:0:0:0:0:1]/u.json", true},
-                    TUrlCase{"http://[::ffff:127.0.0.1]/u.json", true},
-                    TUrlCase{"http://[::FFFF:7f00:1]/u.json", true},
-                    TUrlCase{"http://updates.invalid/u.json", false},
-                    TUrlCase{"http://10.0.0.1/u.json", false}, TUrlCase{"ftp://h/u.json", false},
-                    TUrlCase{"http://128.0.0.1/u.json", false},
-                    TUrlCase{"http://126.255.255.255/u.json", false},
-                    TUrlCase{"http://127.0.0.1.example.org/u.json", false},
-                    TUrlCase{"http://127.example.org/u.json", false},
-                    TUrlCase{"http://[::2]/u.json", false},
-                    TUrlCase{"http://[::127.0.0.1]/u.json", false},
-                    TUrlCase{"http://[::ffff:10.0.0.1]/u.json", false},
-                    TUrlCase{"http://[64:ff9b::127.0.0.1]/u.json", false},
-                    TUrlCase{"u.json", false}, TUrlCase{"https:///u.json", false}));
+    testing::Values(
+        TUrlCase{"https://updates.invalid/u.json", true},
+        TUrlCase{"file:///srv/update/u.json", true}, TUrlCase{"http://127.0.0.1:8080/u.json", true},
+        TUrlCase{"http://[::1]/u.json", true}, TUrlCase{"http://localhost/u", true},
+        // All of 127.0.0.0/8, in any form QUrl reads, and mapped into IPv6.
+        TUrlCase{"http://127.45.6.200/u.json", true}, TUrlCase{"http://127.1/u.json", true},
+        TUrlCase{"http://2130706433/u", true}, TUrlCase{"http://[0:0:0:0:0:0:0:1]/u.json", true},
+        TUrlCase{"http://[::ffff:127.0.0.1]/u.json", true},
+        TUrlCase{"http://[::FFFF:7f00:1]/u.json", true},
+        TUrlCase{"http://updates.invalid/u.json", false}, TUrlCase{"http://10.0.0.1/u.json", false},
+        TUrlCase{"ftp://h/u.json", false}, TUrlCase{"http://128.0.0.1/u.json", false},
+        TUrlCase{"http://126.255.255.255/u.json", false},
+        TUrlCase{"http://127.0.0.1.example.org/u.json", false},
+        TUrlCase{"http://127.example.org/u.json", false}, TUrlCase{"http://[::2]/u.json", false},
+        TUrlCase{"http://[::127.0.0.1]/u.json", false},
+        TUrlCase{"http://[::ffff:10.0.0.1]/u.json", false},
+        TUrlCase{"http://[64:ff9b::127.0.0.1]/u.json", false}, TUrlCase{"u.json", false},
+        TUrlCase{"https:///u.json", false}));
 
 struct TBadDescription {
   const char* Name;

@@ -1,4 +1,5 @@
-# Fails when PROGRAM needs a Qt Gui or Widgets library (readelf's NEEDED entries).
+# Fails when PROGRAM needs a library matching FORBIDDEN (readelf's NEEDED
+# entries); REASON says why it must not.
 execute_process(COMMAND readelf -d ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "readelf could not read ${PROGRAM}")
@@ -6,6 +7,6 @@ endif()
 if(NOT dynamic MATCHES "libQt6Core")
   message(FATAL_ERROR "${PROGRAM} does not link Qt Core: the check reads the wrong thing")
 endif()
-if(dynamic MATCHES "libQt6(Gui|Widgets)")
-  message(FATAL_ERROR "${PROGRAM} needs ${CMAKE_MATCH_0}: the core links Qt Core only")
+if(dynamic MATCHES "${FORBIDDEN}")
+  message(FATAL_ERROR "${PROGRAM} needs ${CMAKE_MATCH_0}: ${REASON}")
 endif()

@@ -24,14 +24,19 @@ TJournalState::TSegment SegmentOf(TClockState State) {
 
 }  // namespace
 
-TJournalKeeper::TJournalKeeper(QString Path)
-    : FPath(std::move(Path)),
-      FAliveMark(FPath, std::chrono::milliseconds(50), [Path = FPath](const QString& Error) {
-        qCWarning(lcJournal) << "match journal not marked alive:" << Path << Error;
-      }) {}
+TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)), FAliveMark(FPath) {
+  FAlive.setInterval(50);
+  FAlive.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&FAlive, &QTimer::timeout, [this] {
+    QString Error;
+    if (!FAliveMark.Touch(&Error)) {
+      qCWarning(lcJournal) << "match journal not marked alive:" << FPath << Error;
+    }
+  });
+}
 
 TJournalKeeper::~TJournalKeeper() {
-  FAliveMark.Stop();
+  FAlive.stop();
   if (!FState.InProgress()) RemoveJournal(FPath);
 }
 
@@ -58,7 +63,7 @@ void TJournalKeeper::NewGame(const QString& RedName, const QString& BlueName,
   FState.BlueName = BlueName;
   FState.Division = Division;
   FState.RoundLeft = RoundTime;
-  FAliveMark.Stop();
+  FAlive.stop();
   Write();
 }
 
@@ -69,9 +74,9 @@ void TJournalKeeper::ClockChanged(TClockState State, double RoundLeft) {
   FState.SegmentStartMs = QDateTime::currentMSecsSinceEpoch();
   Write();
   if (FState.Segment == TJournalState::TSegment::Round) {
-    FAliveMark.Start();
+    FAlive.start();
   } else {
-    FAliveMark.Stop();
+    FAlive.stop();
   }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 
-#include "platform/PeriodicTouch.h"
+#include "platform/FileTouch.h"
 #include "record/MatchJournal.h"
 
 class TDorvaneMgr;
@@ -39,5 +40,6 @@ class TJournalKeeper {
   QByteArray FWritten;
   // A journal may be in the file's place: one written, or one left before.
   bool FMayBeOnDisk = true;
-  TPeriodicTouch FAliveMark;
+  QTimer FAlive;
+  TFileTouch FAliveMark;
 };

@@ -16,6 +16,8 @@ void WriteFileFromLongAgo(const QString& Path) {
   QFile File(Path);
   ASSERT_TRUE(File.open(QIODevice::WriteOnly));
   File.write("x");
+  // Written out first: a write at close would set the time to now.
+  ASSERT_TRUE(File.flush());
   ASSERT_TRUE(File.setFileTime(LongAgo, QFileDevice::FileModificationTime));
 }
 

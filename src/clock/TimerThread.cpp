@@ -294,11 +294,15 @@ void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, i
     Handled = true;
     return;
   }
-  bool ForwardedHandled = false;
-  RunOnMainThread([&] {
+  // Posted, not waited for: the poll holds the pads' locks and SDL's here,
+  // and the main thread may be waiting for those (a look for new pads). The
+  // press stays pending here; a handler that takes it consumes it there.
+  PostReport([this, &Sender, &Button, ButtonNumber, PressStart] {
+    bool ForwardedHandled = false;
     if (OnButtonClick) OnButtonClick(Sender, Button, ButtonNumber, PressStart, ForwardedHandled);
+    if (ForwardedHandled) Button.Pending = false;
   });
-  Handled = ForwardedHandled;
+  Handled = false;
 }
 
 // Without a changed button or a vote that can still agree, the check would

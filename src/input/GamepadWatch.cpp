@@ -5,7 +5,7 @@
 TGamepadWatch::TGamepadWatch(TSysJoySticks& JoySticks, TJudgeList& Judges, const TTKDConfig& Config,
                              const TJudgeLights& RedLights, const TJudgeLights& BlueLights)
     : FJoySticks(JoySticks), FConfig(Config), FSlots(Judges, RedLights, BlueLights) {
-  FTimer.setInterval(IntervalMs);
+  FTimer.setInterval(IdleIntervalMs);
   connect(&FTimer, &QTimer::timeout, this, [this] { Check(); });
   FTimer.start();
 }
@@ -13,4 +13,10 @@ TGamepadWatch::TGamepadWatch(TSysJoySticks& JoySticks, TJudgeList& Judges, const
 void TGamepadWatch::Check() {
   FSlots.Update(FJoySticks.TakeDeviceChanges(), FConfig);
   if (OnChecked) OnChecked();
+}
+
+void TGamepadWatch::SetClockRunning(bool Running) {
+  const int Interval = Running ? ClockIntervalMs : IdleIntervalMs;
+  if (FTimer.interval() == Interval) return;
+  FTimer.start(Interval);
 }

@@ -1,6 +1,7 @@
 #include "match/Match.h"
 
 #include "clock/RoundFlow.h"
+#include "clock/TimerThread.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
 #include "input/GamepadWatch.h"
@@ -75,6 +76,8 @@ TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
   FRoundFlow = std::make_unique<TRoundFlow>(FViews, *FScoreMgr, *FJoySticks, FConfig, *FRecords);
   FRoundFlow->OnClockChange = [this](TClockState State, double RoundLeft) {
     FJournal->ClockChanged(State, RoundLeft);
+    // Also told by a clock the match ends as it goes, after the watch.
+    if (FGamepadWatch) FGamepadWatch->SetClockRunning(State != csEnded);
   };
   FRoundFlow->OnRoundDecided = [this] { JournalScores(); };
   ConnectElectronicScoring();

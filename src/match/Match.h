@@ -58,6 +58,7 @@ class TMatch {
   const TMatchRecords& Records() const { return *FRecords; }
   // The judges' light refresh, running while some light is lit.
   QTimer& JudgeLightTimer() { return FJudgeLightTimer; }
+  const TGamepadWatch& GamepadWatch() const { return *FGamepadWatch; }
   // Each judge's presses in this match; a press still waiting for a partner
   // counts as alone.
   std::vector<TJudgeSummary> JudgesReport();

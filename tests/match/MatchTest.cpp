@@ -9,6 +9,7 @@
 #include "clock/RoundFlow.h"
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
+#include "input/GamepadWatch.h"
 #include "match/Match.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
@@ -20,6 +21,7 @@
 #include "support/core/FakeJoystickApi.h"
 #include "support/core/FakeSoundPlayer.h"
 #include "support/core/FakeTimeSource.h"
+#include "support/core/RunUntil.h"
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -186,6 +188,18 @@ TEST_F(MatchTest, NoNewGameWhileAClockRuns) {
   ASSERT_TRUE(Match().RoundFlow().ClockExists());
   Match().NewGame();
   EXPECT_EQ(Mgr().BlueScore(), 1);
+}
+
+TEST_F(MatchTest, PadsAreLookedForMoreOftenWhileAClockRuns) {
+  Config.RoundTime = 3600;
+  EXPECT_EQ(Match().GamepadWatch().IntervalMs(), TGamepadWatch::IdleIntervalMs);
+  Match().StartRound();
+  EXPECT_TRUE(RunUntil(
+      [&] { return Match().GamepadWatch().IntervalMs() == TGamepadWatch::ClockIntervalMs; }));
+  Match().StopRound();
+  EXPECT_TRUE(RunUntil(
+      [&] { return Match().GamepadWatch().IntervalMs() == TGamepadWatch::IdleIntervalMs; }));
+  EXPECT_FALSE(Match().RoundFlow().ClockExists());
 }
 
 TEST_F(MatchTest, ASecondViewReceivesTheSameRedrawsUntilItDetaches) {

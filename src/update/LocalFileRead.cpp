@@ -1,9 +1,10 @@
 #include "update/LocalFileRead.h"
 
 #include <QFile>
-#include <QMetaObject>
 #include <mutex>
 #include <thread>
+
+#include "platform/MainThread.h"
 
 namespace {
 constexpr qint64 ChunkSize = 64 * 1024;
@@ -28,10 +29,17 @@ void TLocalFileRead::Start() {
     const auto Post = [&Shared](const QByteArray& Data, bool End, const QString& Error) {
       const std::lock_guard Guard(Shared->Lock);
       if (!Shared->Receiver) return false;
-      TLocalFileRead* Receiver = Shared->Receiver;
-      QMetaObject::invokeMethod(
-          Receiver, [Receiver, Data, End, Error] { Receiver->Deliver(Data, End, Error); },
-          Qt::QueuedConnection);
+      // Through the program's hand-off, whose lock orders this thread's
+      // writes before the main thread's reads, also for the race checker.
+      PostToMainThread([Shared, Data, End, Error] {
+        TLocalFileRead* Receiver = nullptr;
+        {
+          const std::lock_guard Guard(Shared->Lock);
+          Receiver = Shared->Receiver;
+        }
+        // Only the main thread destroys the reader: it stands until this returns.
+        if (Receiver) Receiver->Deliver(Data, End, Error);
+      });
       return true;
     };
     QFile In(Path);

@@ -331,7 +331,9 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
       break;
   }
   UpdateCommands();
-  ReportClockChange(State);
+  // The run's end is reported once its record lines are written
+  // (RoundEnded): the journal's write waits for the disk.
+  if (State != csEnded) ReportClockChange(State);
 }
 
 void TRoundFlow::ReportClockChange(TClockState State) {

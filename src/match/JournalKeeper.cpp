@@ -90,12 +90,10 @@ void TJournalKeeper::Write() {
   // it needs no journal, nor the disk waits of writing one; an earlier
   // game's journal must go, or a crash now would offer that game back.
   if (!FState.Started) {
-    if (FMayBeOnDisk) RemoveJournal(FPath);
-    FMayBeOnDisk = false;
+    RemoveJournal(FPath);
     FWritten.clear();
     return;
   }
-  FMayBeOnDisk = true;
   QByteArray Content = JournalContent(FState);
   if (Content == FWritten) return;
   FWritten = WriteJournalContent(FPath, Content) ? std::move(Content) : QByteArray();

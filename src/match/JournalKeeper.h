@@ -38,8 +38,6 @@ class TJournalKeeper {
   TJournalState FState;
   // What the file holds; empty until the first write succeeds.
   QByteArray FWritten;
-  // A journal may be in the file's place: one written, or one left before.
-  bool FMayBeOnDisk = true;
   QTimer FAlive;
   TFileTouch FAliveMark;
 };

@@ -76,7 +76,7 @@ TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
   FRoundFlow = std::make_unique<TRoundFlow>(FViews, *FScoreMgr, *FJoySticks, FConfig, *FRecords);
   FRoundFlow->OnClockChange = [this](TClockState State, double RoundLeft) {
     FJournal->ClockChanged(State, RoundLeft);
-    // Also told by a clock the match ends as it goes, after the watch.
+    // The watch is gone when the match's end stops a running clock.
     if (FGamepadWatch) FGamepadWatch->SetClockRunning(State != csEnded);
   };
   FRoundFlow->OnRoundDecided = [this] { JournalScores(); };

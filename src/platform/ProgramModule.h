@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QFunctionPointer>
 #include <QLoggingCategory>
 #include <QString>
@@ -31,6 +32,12 @@ QFunctionPointer ProgramModuleEntry(const TProgramModule& Module, const char* Sy
 // The module's entry point refused this program: it belongs to another
 // version. Logged as above; Error says so.
 void RefusedByProgramModule(const TProgramModule& Module, QString& Error);
+
+// A module's entry point answers only the program it was built with: the
+// types the two pass each other are laid out by that build.
+inline bool IsThisProgramsVersion(const char* Version) {
+  return QByteArrayView(Version) == QByteArrayView(DORVANE_VERSION);
+}
 
 // What Module's entry point Symbol makes, owned by the caller. Every entry
 // point takes this program's version first and answers nullptr to a program

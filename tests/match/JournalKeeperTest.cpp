@@ -18,14 +18,23 @@ ino_t InodeOf(const QString& Path) {
   return stat(QFile::encodeName(Path).constData(), &Info) == 0 ? Info.st_ino : 0;
 }
 
-}  // namespace
+// A keeper of the journal in a fresh data folder, and the manager it is told of.
+class JournalKeeperTest : public testing::Test {
+ protected:
+  void NewGame(const QString& RedName = QStringLiteral("Kim")) {
+    Keeper.NewGame(RedName, QStringLiteral("Lee"), QString(), 120);
+  }
 
-TEST(JournalKeeper, WritesOnlyWhenTheContentChanges) {
   QTemporaryDir Dir;
   const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
-  TJournalKeeper Keeper(Path);
+  TJournalKeeper Keeper{Path};
   TDorvaneMgr Mgr;
-  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+};
+
+}  // namespace
+
+TEST_F(JournalKeeperTest, WritesOnlyWhenTheContentChanges) {
+  NewGame();
   Keeper.ClockChanged(csPaused, 120);
   Keeper.ScoresChanged(Mgr, false);
   const ino_t First = InodeOf(Path);
@@ -42,17 +51,13 @@ TEST(JournalKeeper, WritesOnlyWhenTheContentChanges) {
   EXPECT_EQ(ReadJournal(Path).State->RedScore, 1);
 }
 
-TEST(JournalKeeper, AFailedWriteIsTriedAgainWithTheSameContent) {
-  QTemporaryDir Dir;
+TEST_F(JournalKeeperTest, AFailedWriteIsTriedAgainWithTheSameContent) {
   // A file where the journal's folder should be: no journal can be written.
   const QString Blocker = Dir.filePath(QStringLiteral("Data"));
   QFile BlockerFile(Blocker);
   ASSERT_TRUE(BlockerFile.open(QIODevice::WriteOnly));
   BlockerFile.close();
-  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
-  TJournalKeeper Keeper(Path);
-  TDorvaneMgr Mgr;
-  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+  NewGame();
   Keeper.ClockChanged(csPaused, 120);
   ASSERT_FALSE(QFileInfo::exists(Path));
 
@@ -63,12 +68,8 @@ TEST(JournalKeeper, AFailedWriteIsTriedAgainWithTheSameContent) {
 }
 
 // Only a game whose clock has run is offered back after a crash.
-TEST(JournalKeeper, AGameWhoseClockNeverRanHasNoJournalAndEndsTheLastOne) {
-  QTemporaryDir Dir;
-  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
-  TJournalKeeper Keeper(Path);
-  TDorvaneMgr Mgr;
-  Keeper.NewGame(QStringLiteral("Kim"), QStringLiteral("Lee"), QString(), 120);
+TEST_F(JournalKeeperTest, AGameWhoseClockNeverRanHasNoJournalAndEndsTheLastOne) {
+  NewGame();
   Mgr.SetRedScore(2);
   Keeper.ScoresChanged(Mgr, false);
   EXPECT_FALSE(QFileInfo::exists(Path));
@@ -77,6 +78,6 @@ TEST(JournalKeeper, AGameWhoseClockNeverRanHasNoJournalAndEndsTheLastOne) {
   ASSERT_TRUE(ReadJournal(Path).State.has_value());
   EXPECT_EQ(ReadJournal(Path).State->RedScore, 2);
 
-  Keeper.NewGame(QStringLiteral("Ana"), QStringLiteral("Lee"), QString(), 120);
+  NewGame(QStringLiteral("Ana"));
   EXPECT_FALSE(QFileInfo::exists(Path));
 }

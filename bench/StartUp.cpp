@@ -2,9 +2,9 @@
 // board against a bare full-screen QWidget in the same run. Each start is a
 // child process of this one (this program again, told which window to show),
 // the two alternating; the child reports the monotonic time of its first
-// paint. Offscreen, default settings in a scratch folder, no gamepad attached
-// (SDL's joystick start-up is part of the board's; 'make compare' starts the
-// real program with 4 virtual pads).
+// paint. Offscreen, default settings in a scratch folder, the board started
+// as the program starts it: the pads are looked for after the first paint
+// ('make compare' starts the real program with 4 virtual pads).
 // Usage: bench_StartUp [starts of each = 9]
 
 #include <QApplication>
@@ -17,11 +17,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "board/ScoreDisplay.h"
 #include "match/Match.h"
 #include "model/Settings.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "support/core/FakeSoundPlayer.h"
@@ -52,6 +54,9 @@ class TFirstPaintReporter : public QObject {
 };
 
 int ShowWindow(int argc, char** argv, bool Board) {
+  // As the program starts: fontconfig is read alongside the window system's start.
+  std::optional<TFontConfigWarmUp> FontConfig;
+  if (Board) FontConfig.emplace();
   QApplication App(argc, argv);
   TFirstPaintReporter Reporter;
   if (!Board) {
@@ -69,10 +74,11 @@ int ShowWindow(int argc, char** argv, bool Board) {
   SetSoundPlayer(&Silent);
   int Result = 0;
   {
-    TMatch Match(Config);
+    TMatch Match(Config, TMatch::TGamepadStart::Later);
+    FontConfig->Wait();
     TfrmDorvane Board(Config, Match);
     Board.installEventFilter(&Reporter);
-    Board.show();
+    Board.ShowOnScreen(std::nullopt, false);
     Result = App.exec();
   }
   SetSoundPlayer(nullptr);

@@ -19,6 +19,7 @@
 #include "match/Match.h"
 #include "model/Settings.h"
 #include "platform/CommandLine.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/Joystick.h"
 #include "platform/MainThread.h"
 #include "platform/ProgramDir.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+  TFontConfigWarmUp FontConfig;
   // The settings exist, loaded, before the match and any window.
   TTKDConfig Config;
   Config.LoadConfig();
@@ -90,6 +92,7 @@ int main(int argc, char** argv) {
       // The pads, the sound device and the message socket wait for the
       // board's first paint: the operator sees the board sooner.
       TMatch Match(Config, TMatch::TGamepadStart::Later);
+      FontConfig.Wait();
       TfrmDorvane frmDorvane(Config, Match);
       // Goes before the board: it is told of the board's changes until then.
       TBoardFeed LiveFeed(frmDorvane, Match,

@@ -83,12 +83,18 @@ void FitCaptionToButton(QPushButton* Button) {
   Button->setFont(Font);
 }
 
+// A text that starts at its box's edge keeps its anti-aliased edge inside.
+void KeepTextOffTheEdge(QLabel* Label) { Label->setContentsMargins(1, 1, 1, 1); }
+
 // Puts a text label in its place for the board's client size; its largest
 // size follows the board's height from its design size.
 void PlaceText(QLabel* Label, QSize Client) {
   const TTextPlace Place = BoardTextPlace(Label->objectName(), Client);
   if (Place.Box.isNull()) return;
   Label->setGeometry(Place.Rect);
+  // Qt's frame drops the margins of a label polished while it had no area
+  // (a name's label before the first lay-out).
+  KeepTextOffTheEdge(Label);
   Label->setProperty(kTextBoxProperty, Place.Box);
   const double HeightRatio = Client.height() / double(TfrmDorvane::DesignHeight);
   const int Points = ScaledFontSize(Label->property(kDesignPointsProperty).toInt(), HeightRatio, 8,
@@ -106,9 +112,8 @@ QLabel* TfrmDorvane::AddLabel(const char* Name, QRect Design, const QString& Tex
   Result->setFont(BoardFont(PixelSize));
   Result->setProperty(kDesignPointsProperty, PixelsToPoints(PixelSize));
   Result->setAlignment(Alignment);
-  // A text that starts at its box's edge keeps its anti-aliased edge inside.
-  Result->setContentsMargins(1, 1, 1, 1);
   Result->setGeometry(Design);
+  KeepTextOffTheEdge(Result);
   SetTextColor(Result, clWhite);
   if (OwnBlackBox) SetBoxColor(Result, clBlack);
   return Result;

@@ -54,8 +54,6 @@ void TfrmDorvane::FormCreate() {
     FormResizer1PostResize(Comp);
   };
   FResizer->InitializeForm();
-  // Places and fits the texts at once, also when the window keeps its design size.
-  FResizer->ResizeAll();
   ApplyPlayerColors();
   SetCaptionsFromLabels();
 }

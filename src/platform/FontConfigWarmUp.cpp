@@ -1,42 +1,42 @@
 #include "platform/FontConfigWarmUp.h"
 
-#include <QLoggingCategory>
+#include <dlfcn.h>
 
-#include "platform/RuntimeLibrary.h"
+#include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcFontConfigWarmUp, "dorvane.fontconfig")
 
 namespace {
 
-// fontconfig is already loaded with Qt's GUI library; looked up here
-// rather than linked so that the program needs no build headers for it.
-struct TFontConfigCalls {
-  int (*Init)() = nullptr;
-};
-
-bool ResolveFontConfig(QLibrary& Library, TFontConfigCalls& Calls) {
-  return ResolveCall(Library, Calls.Init, "FcInit");
-}
-
-void ReadFontConfig() {
-  QString Error;
-  const TFontConfigCalls* Calls = LoadLibraryOnce<TFontConfigCalls>(
-      QStringLiteral("fontconfig"), 1, ResolveFontConfig, Error);
-  // Qt reads the configuration itself when it needs it: a failure here
-  // costs the start-up time, nothing else.
-  if (!Calls) {
-    qCInfo(lcFontConfigWarmUp) << "fontconfig is not loaded ahead:" << Error;
-    return;
+// fontconfig comes with Qt's GUI library; the program is not linked with it
+// itself. Nothing is read ahead when Qt was built without it.
+std::string ReadFontConfig() {
+  void* Library = dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD);
+  if (!Library) return "fontconfig is not loaded";
+  using TInit = int (*)();
+  const auto Init = reinterpret_cast<TInit>(dlsym(Library, "FcInit"));
+  std::string Failure;
+  if (!Init) {
+    Failure = "fontconfig has no FcInit";
+  } else if (!Init()) {
+    Failure = "fontconfig could not read its configuration";
   }
-  if (!Calls->Init()) qCInfo(lcFontConfigWarmUp) << "fontconfig could not read its configuration";
+  dlclose(Library);
+  return Failure;
 }
 
 }  // namespace
 
-TFontConfigWarmUp::TFontConfigWarmUp() : FThread(ReadFontConfig) {}
+TFontConfigWarmUp::TFontConfigWarmUp() : FThread([this] { FFailure = ReadFontConfig(); }) {}
 
 TFontConfigWarmUp::~TFontConfigWarmUp() { Wait(); }
 
 void TFontConfigWarmUp::Wait() {
-  if (FThread.joinable()) FThread.join();
+  if (!FThread.joinable()) return;
+  FThread.join();
+  // Qt reads the configuration itself when it needs it: a failure here costs
+  // start-up time, nothing else.
+  if (!FFailure.empty()) {
+    qCInfo(lcFontConfigWarmUp) << "font configuration not read ahead:" << FFailure.c_str();
+  }
 }

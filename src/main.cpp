@@ -89,8 +89,8 @@ int main(int argc, char** argv) {
     {
       // Taken before the new match writes its own journal over it.
       const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
-      // The pads, the sound device and the message socket wait for the
-      // board's first paint: the operator sees the board sooner.
+      // The popup menu, the pads, the sound device and the message socket
+      // wait for the board's first paint: the operator sees the board sooner.
       TMatch Match(Config, TMatch::TGamepadStart::Later);
       FontConfig.Wait();
       TfrmDorvane frmDorvane(Config, Match);
@@ -107,6 +107,8 @@ int main(int argc, char** argv) {
         }
       });
       const TAfterFirstPaint StartDevices(frmDorvane, [&] {
+        // Made now, so that the first right-click finds it ready.
+        frmDorvane.PopupMenu();
         Match.StartGamepads();
         if (!Match.GamepadError().isEmpty()) {
           ShowErrorBox(frmDorvane.OperatorWindow(), Match.GamepadError());

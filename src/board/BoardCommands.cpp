@@ -29,6 +29,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/ProgramDir.h"
 #include "platform/UserFolders.h"
+#include "update/UpdateCheck.h"
 #include "widgets/MessageBoxes.h"
 
 namespace {
@@ -114,6 +115,11 @@ QAction* TfrmDorvane::AddMenuEntry(QMenu* Menu, const QString& Caption, TCommand
   return Entry;
 }
 
+QMenu* TfrmDorvane::PopupMenu() {
+  if (!mnuPopUp) BuildPopupMenu();
+  return mnuPopUp;
+}
+
 void TfrmDorvane::BuildPopupMenu() {
   mnuPopUp = new QMenu(this);
   mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
@@ -135,7 +141,6 @@ void TfrmDorvane::BuildPopupMenu() {
                     QCoreApplication::translate("Board", "Request player names on new game"),
                     &TfrmDorvane::mniRequestPlayerClick);
   mniRequestPlayer->setCheckable(true);
-  mniRequestPlayer->setChecked(true);
   mnuPopUp->addSeparator();
   mniStartRound1 =
       AddMenuEntry(mnuPopUp, QString(), CtrlG, QCoreApplication::translate("Board", "Start round"));
@@ -236,22 +241,45 @@ void TfrmDorvane::BuildPopupMenu() {
   // After any entry, also one in the Red or Blue group (their clicks reach
   // this menu's signal too).
   connect(mnuPopUp, &QMenu::triggered, this, [this] { FMatch.UpdateCommands(); });
+  ShowStateInMenu();
+}
+
+void TfrmDorvane::ShowStateInMenu() {
+  mniRequestPlayer->setChecked(FRequestNames);
+  mniStartInjuryTime2->setChecked(FInjuryRunning);
+  mniSetRound->setText(QString::number(FRoundShown));
+  SetEntryCaptionsFromLabels();
+  EnableMenuClockCommands();
+}
+
+void TfrmDorvane::EnableMenuClockCommands() {
+  if (!mnuPopUp) return;
+  mniNewGame->setEnabled(!FClockExists);
+  mniButtonMgr->setEnabled(!FClockExists);
+  mniJudgesReport->setEnabled(!FClockExists);
+  mniStartRound1->setEnabled(!FClockExists);
+  mniStopRound->setEnabled(FClockExists);
+  mniWebUpdate->setEnabled(!FClockExists && !FUpdateCheck->InProgress());
 }
 
 void TfrmDorvane::SetCaptionsFromLabels() {
-  // One read of the file per caption, in the order the board has always used.
+  // One read of the file per caption.
   SetButtonCaption(mniStartRound, StartText());
   SetButtonCaption(mniPause, PauseText());
   SetButtonCaption(mniStartInjuryTime, InjuryText());
+  SetButtonCaption(btnRedDeduction, DeductionText());
+  SetButtonCaption(btnBlueDeduction, DeductionText());
+  SetButtonCaption(btnRedWarning, WarningText());
+  SetButtonCaption(btnBlueWarning, WarningText());
+  if (mnuPopUp) SetEntryCaptionsFromLabels();
+}
+
+void TfrmDorvane::SetEntryCaptionsFromLabels() {
   SetEntryCaption(mniStartRound1, StartText());
   SetEntryCaption(mniPause2, PauseText());
   SetEntryCaption(mniStartInjuryTime2, InjuryText());
-  SetButtonCaption(btnRedDeduction, DeductionText());
-  SetButtonCaption(btnBlueDeduction, DeductionText());
   SetEntryCaption(mniBlue1Penalty, DeductionText());
   SetEntryCaption(mniRed1Penalty, DeductionText());
-  SetButtonCaption(btnRedWarning, WarningText());
-  SetButtonCaption(btnBlueWarning, WarningText());
   SetEntryCaption(mniBlueHalfPoint, WarningText());
   SetEntryCaption(mniRedHalfPoint, WarningText());
   SetEntryCaption(mniStopRound, StopText());
@@ -267,7 +295,7 @@ void TfrmDorvane::mousePressEvent(QMouseEvent* Event) {
 
 void TfrmDorvane::btnPopupMenuClick() { ShowPopupMenu(QCursor::pos()); }
 
-void TfrmDorvane::ShowPopupMenu(QPoint ScreenPos) { mnuPopUp->popup(ScreenPos); }
+void TfrmDorvane::ShowPopupMenu(QPoint ScreenPos) { PopupMenu()->popup(ScreenPos); }
 
 void TfrmDorvane::mnuPopUpPopup() { FMatch.UpdateCommands(); }
 
@@ -287,7 +315,8 @@ bool TfrmDorvane::ReadRequestNames() const {
 
 void TfrmDorvane::mniRequestPlayerClick() {
   const QString Path = SettingsFilePath();
-  const QString Value = mniRequestPlayer->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+  FRequestNames = mniRequestPlayer->isChecked();
+  const QString Value = FRequestNames ? QStringLiteral("1") : QStringLiteral("0");
   if (!WriteProfileString(Path, ConfigSection(), RequestNamesKey(), Value)) {
     throw TDorvaneError(QCoreApplication::translate("Board", "Unable to write to %1")
                             .arg(QDir::toNativeSeparators(Path)));

@@ -29,7 +29,6 @@ TfrmDorvane::TfrmDorvane(TTKDConfig& Config, TMatch& Match, QWidget* Parent)
   resize(DesignWidth, DesignHeight);
   BuildCommands();
   BuildBoard();
-  BuildPopupMenu();
   CreateUpdateCheck();
   FormCreate();
 }
@@ -67,7 +66,8 @@ void TfrmDorvane::showEvent(QShowEvent* Event) {
 
 void TfrmDorvane::FormShow() {
   if (QScreen* Screen = screen(); Screen && FFillScreen) setGeometry(Screen->availableGeometry());
-  mniRequestPlayer->setChecked(ReadRequestNames());
+  FRequestNames = ReadRequestNames();
+  if (mniRequestPlayer) mniRequestPlayer->setChecked(FRequestNames);
   RunCommand([this] { mniNewGameClick(nullptr); });
   activateWindow();
 }
@@ -137,24 +137,24 @@ void TfrmDorvane::SetPauseButtonEnabled(bool Enabled) { mniPause->setEnabled(Ena
 void TfrmDorvane::SetInjuryButtonCaption(const QString& Caption) {
   SetButtonCaption(mniStartInjuryTime, Caption);
   // The menu entry keeps its caption; its tick shows injury time running.
-  mniStartInjuryTime2->setChecked(Caption == InjuryCancelCaption());
+  FInjuryRunning = Caption == InjuryCancelCaption();
+  if (mniStartInjuryTime2) mniStartInjuryTime2->setChecked(FInjuryRunning);
 }
 
 void TfrmDorvane::SetInjuryButtonEnabled(bool Enabled) { mniStartInjuryTime->setEnabled(Enabled); }
 
 void TfrmDorvane::SetClockCommandsEnabled(bool ClockExists) {
-  mniNewGame->setEnabled(!ClockExists);
-  mniButtonMgr->setEnabled(!ClockExists);
-  mniJudgesReport->setEnabled(!ClockExists);
+  FClockExists = ClockExists;
   mniStartRound->setEnabled(!ClockExists);
-  mniStartRound1->setEnabled(!ClockExists);
-  mniStopRound->setEnabled(ClockExists);
-  mniWebUpdate->setEnabled(!ClockExists && !FUpdateCheck->InProgress());
+  EnableMenuClockCommands();
   if (!ClockExists) OfferWaitingUpdate();
   // Every start, change of the clock's state and end of a run passes here.
   if (OnMatchChanged) OnMatchChanged();
 }
 
-void TfrmDorvane::SetRoundField(int Round) { mniSetRound->setText(QString::number(Round)); }
+void TfrmDorvane::SetRoundField(int Round) {
+  FRoundShown = Round;
+  if (mniSetRound) mniSetRound->setText(QString::number(Round));
+}
 
 void TfrmDorvane::ShowError(const QString& Message) { ShowErrorBox(this, Message); }

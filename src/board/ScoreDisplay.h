@@ -88,7 +88,9 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   std::function<void()> OnMatchChanged;
   // The command's window-wide action (key, buttons and menu entries run it).
   QAction* CommandAction(TCommand Command) const { return FCommands[Command]; }
-  QMenu* PopupMenu() const { return mnuPopUp; }
+  // The popup menu, made on first use: the program makes it right after the
+  // board's first paint, which does not wait for it.
+  QMenu* PopupMenu();
   // A board element by its component name (lblRedScore, shpRedPenalty, ...).
   QWidget* Element(const QString& Name) const;
   QLabel* Label(const QString& Name) const;
@@ -220,6 +222,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void BuildPopupMenu();
   QAction* AddMenuEntry(QMenu* Menu, const QString& Caption, TCommand Command, const QString& Hint);
   void SetCaptionsFromLabels();
+  // The menu's entries as the board stands (made later than the board).
+  void ShowStateInMenu();
+  void SetEntryCaptionsFromLabels();
+  void EnableMenuClockCommands();
   // "Board screen": the screens by name and size; the board's is ticked (BoardPlacement.cpp).
   void AddBoardScreenMenu(QMenu* Menu);
   void PlaceOnChosenScreen();
@@ -263,6 +269,11 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;
   bool FShown = false;
+  // What the menu's entries show, kept for a menu not yet made.
+  bool FRequestNames = true;
+  bool FInjuryRunning = false;
+  bool FClockExists = false;
+  int FRoundShown = 0;
   bool FFillScreen = true;
   std::optional<int> FChosenScreen;
   bool FFollowScreens = false;

@@ -118,7 +118,7 @@ void TfrmDorvane::mniNewGameClick(QObject* Sender) {
                 QCoreApplication::translate("Board", "Ready to start a new game?"))) {
     return;
   }
-  if (Sender && mniRequestPlayer->isChecked()) {
+  if (Sender && FRequestNames) {
     // Cancel keeps the names; the new game goes on either way.
     AskPlayerNames(OperatorWindow(), FConfig.RedPlayer, FConfig.BluePlayer, FConfig.Division);
   }

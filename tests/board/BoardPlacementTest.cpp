@@ -35,7 +35,7 @@ class BoardPlacementTest : public TBoardFixture {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(FPlaced.get()));
     return *FPlaced;
   }
-  QAction* MenuEntry(const TfrmDorvane& Board, const QString& Caption) {
+  QAction* MenuEntry(TfrmDorvane& Board, const QString& Caption) {
     for (QAction* Entry : Board.PopupMenu()->actions())
       if (Entry->text() == Caption) return Entry;
     return nullptr;

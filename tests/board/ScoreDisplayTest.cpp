@@ -9,6 +9,8 @@
 
 #include "board/AppMessageServer.h"
 #include "board/FormResizer.h"
+#include "clock/RoundFlow.h"
+#include "clock/TimerThread.h"
 #include "model/ScoreManager.h"
 #include "support/ui/BoardFixture.h"
 
@@ -186,6 +188,30 @@ TEST_F(TBoardFixture, SetRoundAboveTheLastRoundOpensSuddenDeath) {
   EXPECT_EQ(FBoxes.Count(), 0);
   EXPECT_EQ(Text("lblRound"), QStringLiteral("4"));
   EXPECT_TRUE(Visible("imgSuddenDeath"));
+}
+
+// The program makes the menu after the board's first paint: a menu made
+// once the match has moved on shows it as it stands.
+TEST_F(TBoardFixture, AMenuMadeLateShowsTheMatchAsItStands) {
+  WriteSettingsFile(QStringLiteral("[Config]\nRequestNames=0\n[Labels]\nInjury=KYESHI\n"));
+  Match().SetRound(QStringLiteral("2"));
+  PressKey(Qt::Key_G, Qt::ControlModifier);
+  PressKey(Qt::Key_I, Qt::ControlModifier);
+  ASSERT_EQ(Board().RoundFlow().ClockReading().State, csInjury);
+  QMenu* Menu = Board().PopupMenu();
+  const QList<QAction*> Entries = Menu->actions();
+  EXPECT_FALSE(Entries[0]->isEnabled()) << "New game, with a clock";
+  EXPECT_FALSE(Entries[1]->isChecked()) << "Request player names";
+  EXPECT_FALSE(Entries[3]->isEnabled()) << "Start";
+  EXPECT_TRUE(Entries[4]->isEnabled()) << "Stop";
+  EXPECT_TRUE(Entries[8]->isChecked()) << "Injury, running";
+  EXPECT_EQ(EntryCaptions(Menu)[8], QStringLiteral("KYESHI"));
+  EXPECT_EQ(Menu->findChild<QLineEdit*>(QStringLiteral("mniSetRound"))->text(), QStringLiteral("2"));
+  // And follows it from there.
+  PressKey(Qt::Key_S, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !Board().RoundFlow().ClockExists(); }, 10000));
+  EXPECT_TRUE(Entries[0]->isEnabled());
+  EXPECT_FALSE(Entries[8]->isChecked());
 }
 
 struct TLabelsCase {

@@ -52,8 +52,10 @@ void TfrmDorvane::RunCommand(const std::function<void()>& Command) {
   try {
     Command();
   } catch (const TDorvaneError& Error) {
+    ReleaseFits();
     ShowErrorBox(OperatorWindow(), Error.Message());
   } catch (const std::exception& Error) {
+    ReleaseFits();
     ShowErrorBox(OperatorWindow(), QString::fromLocal8Bit(Error.what()));
   }
 }

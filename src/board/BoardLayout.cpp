@@ -87,8 +87,9 @@ void FitCaptionToButton(QPushButton* Button) {
 void KeepTextOffTheEdge(QLabel* Label) { Label->setContentsMargins(1, 1, 1, 1); }
 
 // Puts a text label in its place for the board's client size; its largest
-// size follows the board's height from its design size.
-void PlaceText(QLabel* Label, QSize Client) {
+// size follows the board's height from its design size. Fitted at once
+// unless the board holds its fits.
+void PlaceText(QLabel* Label, QSize Client, bool Fit) {
   const TTextPlace Place = BoardTextPlace(Label->objectName(), Client);
   if (Place.Box.isNull()) return;
   Label->setGeometry(Place.Rect);
@@ -100,7 +101,7 @@ void PlaceText(QLabel* Label, QSize Client) {
   const int Points = ScaledFontSize(Label->property(kDesignPointsProperty).toInt(), HeightRatio, 8,
                                     BoardMaxFontSize(Client.height()));
   Label->setProperty(kMaxPixelsProperty, PointsToPixels(Points));
-  FitTextToBox(Label);
+  if (Fit) FitTextToBox(Label);
 }
 
 }  // namespace
@@ -302,20 +303,27 @@ void TfrmDorvane::SetLabelColor(QLabel* Label, TColor Color) { SetTextColor(Labe
 
 void TfrmDorvane::SetLabelText(QLabel* Label, const QString& Text) {
   Label->setText(Text);
-  FitTextToBox(Label);
+  if (!FFitsHeld) FitTextToBox(Label);
   if (OnMatchChanged) OnMatchChanged();
 }
 
 void TfrmDorvane::SetButtonCaption(QPushButton* Button, const QString& Caption) {
   Button->setText(Caption);
-  FitCaptionToButton(Button);
+  if (!FFitsHeld) FitCaptionToButton(Button);
+}
+
+void TfrmDorvane::ReleaseFits() {
+  if (!FFitsHeld) return;
+  FFitsHeld = false;
+  for (QLabel* Label : findChildren<QLabel*>()) FitTextToBox(Label);
+  for (QPushButton* Button : findChildren<QPushButton*>()) FitCaptionToButton(Button);
 }
 
 void TfrmDorvane::FormResizer1PostResize(QWidget* Comp) {
-  if (auto* Label = qobject_cast<QLabel*>(Comp)) PlaceText(Label, size());
+  if (auto* Label = qobject_cast<QLabel*>(Comp)) PlaceText(Label, size(), !FFitsHeld);
   if (auto* Button = qobject_cast<QPushButton*>(Comp)) {
     // The resizer has just given the button its font for this size.
     Button->setProperty(kMaxPixelsProperty, Button->font().pixelSize());
-    FitCaptionToButton(Button);
+    if (!FFitsHeld) FitCaptionToButton(Button);
   }
 }

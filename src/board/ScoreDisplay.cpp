@@ -69,6 +69,7 @@ void TfrmDorvane::FormShow() {
   FRequestNames = ReadRequestNames();
   if (mniRequestPlayer) mniRequestPlayer->setChecked(FRequestNames);
   RunCommand([this] { mniNewGameClick(nullptr); });
+  ReleaseFits();
   activateWindow();
 }
 
@@ -157,4 +158,8 @@ void TfrmDorvane::SetRoundField(int Round) {
   if (mniSetRound) mniSetRound->setText(QString::number(Round));
 }
 
-void TfrmDorvane::ShowError(const QString& Message) { ShowErrorBox(this, Message); }
+// A message box lets the board paint: its texts are fitted first.
+void TfrmDorvane::ShowError(const QString& Message) {
+  ReleaseFits();
+  ShowErrorBox(this, Message);
+}

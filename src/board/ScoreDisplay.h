@@ -215,6 +215,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   void FormResizer1PostResize(QWidget* Comp);
   // Sets the caption and fits it inside the button.
   void SetButtonCaption(QPushButton* Button, const QString& Caption);
+  // Fits every text held back so far; from here on each is fitted as it changes.
+  void ReleaseFits();
   void ApplyBoardColors();
   void SetLabelColor(QLabel* Label, TColor Color);
   // Commands, keys and the popup menu (BoardCommands.cpp).
@@ -269,6 +271,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TAppMessageServer* FAppMessages = nullptr;
   TUpdateCheck* FUpdateCheck = nullptr;
   bool FShown = false;
+  // Until the first show has set up its game, texts are placed but not
+  // fitted: each is fitted once, as the board first shows it, and the
+  // design texts the first game replaces never are.
+  bool FFitsHeld = true;
   // What the menu's entries show, kept for a menu not yet made.
   bool FRequestNames = true;
   bool FInjuryRunning = false;

@@ -25,7 +25,7 @@ TJournalState::TSegment SegmentOf(TClockState State) {
 }  // namespace
 
 TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)), FAliveMark(FPath) {
-  FAlive.setInterval(50);
+  FAlive.setInterval(AliveMarkIntervalMs);
   FAlive.setTimerType(Qt::PreciseTimer);
   QObject::connect(&FAlive, &QTimer::timeout, [this] {
     QString Error;

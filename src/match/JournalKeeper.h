@@ -12,7 +12,7 @@ enum TClockState : uint8_t;
 // Keeps Data/current-match in step with the live match once its clock has
 // run: one write per change of its content (a new game alone changes it many
 // times over to the same state, and each write waits for the disk), and while
-// a round counts, a mark every 50 ms that the program still runs.
+// a round counts, a mark every AliveMarkIntervalMs that the program still runs.
 class TJournalKeeper {
  public:
   explicit TJournalKeeper(QString Path);

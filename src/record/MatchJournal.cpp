@@ -62,7 +62,8 @@ bool IsWhole(const QJsonValue& Value, double Limit = 2e9) {
 
 double TJournalState::RoundLeftAt(int64_t AliveMs) const {
   if (Segment != TSegment::Round) return RoundLeft;
-  const double Counted = std::max<int64_t>(0, AliveMs - SegmentStartMs) / 1000.0;
+  const int64_t StoppedMs = AliveMs + AliveMarkIntervalMs / 2;
+  const double Counted = std::max<int64_t>(0, StoppedMs - SegmentStartMs) / 1000.0;
   return std::clamp(RoundLeft - Counted, 0.0, std::max(RoundLeft, 0.0));
 }
 

@@ -44,7 +44,8 @@ struct TJournalState {
 
   // A round has started and no winner is known.
   bool InProgress() const { return Started && Winner == 0; }
-  // The round time left at AliveMs, the last moment the program was known to run.
+  // The round time left when the program stopped, AliveMs being the last
+  // moment it was known to run.
   double RoundLeftAt(int64_t AliveMs) const;
 };
 
@@ -52,6 +53,10 @@ struct TJournalState {
 Q_DECLARE_LOGGING_CATEGORY(lcJournal)
 
 constexpr int JournalVersion = 1;
+// While a round counts, the program marks its journal alive this often. It
+// stopped within one interval after its last mark: counting half of it
+// halves the worst error (here 50 ms either way).
+constexpr int AliveMarkIntervalMs = 100;
 
 // Data/current-match beside the program.
 QString JournalPath();

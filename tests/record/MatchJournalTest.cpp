@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBadJournal{"tooLarge", QByteArray(100 * 1024, ' '), "it is too large"}),
     [](const testing::TestParamInfo<TBadJournal>& Info) { return std::string(Info.param.Name); });
 
-TEST(MatchJournal, WrittenStateReadsBackAndCountsOnlyUntilTheLastAliveMark) {
+TEST(MatchJournal, WrittenStateReadsBackAndCountsUntilTheProgramStopped) {
   QTemporaryDir Dir;
   const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
   TJournalState State;
@@ -98,9 +98,10 @@ TEST(MatchJournal, WrittenStateReadsBackAndCountsOnlyUntilTheLastAliveMark) {
   EXPECT_EQ(Read.State->RedPenalty, 1.5);
   EXPECT_EQ(Read.State->RedName, State.RedName);
   EXPECT_EQ(Read.State->SegmentStartMs, State.SegmentStartMs);
-  EXPECT_DOUBLE_EQ(Read.State->RoundLeftAt(1700000012500), 59.5);
+  // Counted to the middle of the mark's interval the program stopped in.
+  EXPECT_DOUBLE_EQ(Read.State->RoundLeftAt(1700000012450), 59.5);
   EXPECT_DOUBLE_EQ(Read.State->RoundLeftAt(1700000100000), 0);
-  EXPECT_EQ(JournalSummary(*Read.State, 1700000012500),
+  EXPECT_EQ(JournalSummary(*Read.State, 1700000012450),
             QStringLiteral("Red 5 \u2013 Blue 3, round 2, 1:00 left"));
 }
 

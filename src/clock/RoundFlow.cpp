@@ -94,6 +94,7 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   TClockRun Run = TClockRun::Of(FConfig, FScoreMgr.Round(), FSuddenDeathActive);
   Run.UsedRoundTime = UsedRoundTime;
   Run.StartPaused = StartPaused;
+  Run.AliveMark = AliveMark;
   if (BestOfThreeRules()) {
     // Three rounds at most, and no golden round after them.
     Run.Rounds = TBestOfThree::MaxRounds;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -94,6 +95,8 @@ class TRoundFlow {
   std::function<TSide(int32_t Round)> OnRefereeDecision;
   // A round has been decided (its winner is in BestOfThree()).
   std::function<void()> OnRoundDecided;
+  // The file each clock run marks alive while its round counts (TClockRun::AliveMark).
+  QByteArray AliveMark;
 
   // ---- An interrupted match taken up again ----
   // A clock run of the current round, paused with RoundLeft seconds to go.

@@ -9,8 +9,10 @@
 #include "clock/MatchTotals.h"
 #include "model/DorvaneError.h"
 #include "model/Settings.h"
+#include "platform/FileTouch.h"
 #include "platform/MainThread.h"
 #include "platform/TimeSource.h"
+#include "record/MatchJournal.h"
 #include "record/SoundCues.h"
 
 namespace {
@@ -308,7 +310,10 @@ void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, i
 // Without a changed button or a vote that can still agree, the check would
 // find what it found last time.
 void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
-  if (!Sender.ButtonsChanged() && !Sender.AnyPendingWithin(FRun.Transiency, Now())) return;
+  const bool VoteMayAgree =
+      Sender.ButtonsChanged() ||
+      (Sender.PressesPending() && Sender.AnyPendingWithin(FRun.Transiency, Now()));
+  if (!VoteMayAgree) return;
   PostReport([this] {
     if (OnPoll) OnPoll(*FJoySticks);
   });
@@ -356,8 +361,25 @@ void TTimerThread::CountRound() {
     FRemaining = SegmentRemaining(FRun.RoundTime);
     Tick();
     if (FRemaining <= 0) break;
+    MarkAlive();
     SleepUntilNextPass(FRemaining);
   }
+}
+
+void TTimerThread::MarkAlive() {
+  if (FRun.AliveMark.isEmpty()) return;
+  const double NowMs = TimeSource().MonotonicMs();
+  if (FNextAliveMarkMs == 0) FNextAliveMarkMs = NowMs + AliveMarkIntervalMs;
+  if (NowMs < FNextAliveMarkMs) return;
+  // Whole intervals on; after a pause or injury time, one from now.
+  FNextAliveMarkMs += AliveMarkIntervalMs;
+  if (FNextAliveMarkMs <= NowMs) FNextAliveMarkMs = NowMs + AliveMarkIntervalMs;
+  QString Error;
+  const bool Marked = TouchFile(FRun.AliveMark, &Error);
+  if (!Marked && !FAliveMarkFailing) {
+    qCWarning(lcJournal) << "match journal not marked alive:" << FRun.AliveMark << Error;
+  }
+  FAliveMarkFailing = !Marked;
 }
 
 // After the last regular round a break leads into the sudden-death round,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QThread>
 #include <atomic>
@@ -42,6 +43,11 @@ struct TClockRun {
   double EndOfRoundWarning = 0;
   // Milliseconds after its start in which a press may still agree with another.
   int32_t Transiency = 0;
+  // The match journal, in the file system's encoding: while the round counts,
+  // its time is set every AliveMarkIntervalMs to say the program still runs.
+  // Marked here, from passes the clock makes anyway, rather than by waking
+  // another thread ten times a second. None when empty.
+  QByteArray AliveMark = {};
 
   static TClockRun Of(const TTKDConfig& Config, int32_t Round, bool SuddenDeathRound);
 };
@@ -171,6 +177,8 @@ class TTimerThread {
   double TakeCorrection();
   void RunInjuryTime();
   void PollIfScoring();
+  // Sets the journal's time at each AliveMarkIntervalMs of the round's count.
+  void MarkAlive();
   // Hands the tick to the main thread when it changes what the board shows.
   void Tick();
   void StartSegment();
@@ -208,6 +216,10 @@ class TTimerThread {
   bool FTickHanded = false;
   TClockState FHandedState = csRunning;
   bool FHandedDark = false;
+  // When the next alive mark is due, monotonic; 0 before the first pass
+  // (clock thread only). The journal was written as the count began.
+  double FNextAliveMarkMs = 0;
+  bool FAliveMarkFailing = false;
   // Whether the End cue sounds at Finish; decided as the run ends.
   bool FEndCueDue = false;
   // WaitForFinish has run (main thread only).

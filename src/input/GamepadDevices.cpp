@@ -66,8 +66,16 @@ TJoyButton* TJoyButtonList::FindButtonLocked(int32_t Number) const {
   return nullptr;
 }
 
-void TJoyButtonList::SetButtonState(int32_t Number, bool Pressed, double Now) {
+bool TJoyButtonList::SetButtonStates(uint32_t Word, int32_t Count, double Now) {
   std::lock_guard Guard(FLock);
+  for (int32_t Number = 1; Number <= Count; ++Number) {
+    SetButtonStateLocked(Number, ButtonInWord(Word, Number), Now);
+  }
+  return std::any_of(FItems.begin(), FItems.end(),
+                     [](const auto& Button) { return Button->Pending.load(); });
+}
+
+void TJoyButtonList::SetButtonStateLocked(int32_t Number, bool Pressed, double Now) {
   // Buttons are reached by position; the search is only a safeguard.
   const auto Index = static_cast<size_t>(Number) - 1;
   TJoyButton* Button = Index < FItems.size() ? FItems[Index].get() : nullptr;
@@ -112,18 +120,19 @@ uint32_t TMyJoyStick::Poll() {
   FButtonsChanged = Result == JOYERR_NOERROR && Reading.wButtons != JoyInfo.wButtons;
   if (Result == JOYERR_NOERROR) JoyInfo = Reading;
   if (Result == JOYERR_UNPLUGGED) Attached = false;
-  const int32_t NumButtons = NumButtonsOf(JoyCaps);
-  for (int32_t Number = 1; Number <= NumButtons; ++Number) {
-    Buttons.SetButtonState(Number, ButtonPressed(Number), PollTime);
-  }
+  FPressesPending = Buttons.SetButtonStates(JoyInfo.wButtons, NumButtonsOf(JoyCaps), PollTime);
   return Result;
 }
 
-bool TMyJoyStick::ButtonPressed(int32_t Number) const {
+bool ButtonInWord(uint32_t Word, int32_t Number) {
   // The word has 32 bits; a higher button can never be reported pressed.
   if (Number > 32) return false;
   const uint32_t Mask = Number < 2 ? 1u : 1u << (Number - 1);
-  return (JoyInfo.wButtons & Mask) == Mask;
+  return (Word & Mask) == Mask;
+}
+
+bool TMyJoyStick::ButtonPressed(int32_t Number) const {
+  return ButtonInWord(JoyInfo.wButtons, Number);
 }
 
 TSysJoySticks::TSysJoySticks(TStart Start)
@@ -160,10 +169,12 @@ int32_t TSysJoySticks::Poll() {
     std::lock_guard Guard(FLock);
     const TJoystickPollScope OnePoll;
     FButtonsChanged = false;
+    FPressesPending = false;
     for (int32_t Index = 0; Index < Polled; ++Index) {
       TMyJoyStick& JoyStick = *FItems[static_cast<size_t>(Index)];
       JoyStick.Poll();
       FButtonsChanged = FButtonsChanged || JoyStick.ButtonsChanged();
+      FPressesPending = FPressesPending || JoyStick.PressesPending();
     }
   }
   if (OnPoll) OnPoll(*this);

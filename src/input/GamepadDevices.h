@@ -39,6 +39,9 @@ class TJoyButton {
 };
 
 // The buttons of one gamepad; button number k stands at position k - 1.
+// Whether a pad's button word (bit 0 for button 1) has button Number down.
+bool ButtonInWord(uint32_t Word, int32_t Number);
+
 class TJoyButtonList : public TThreadList<TJoyButton> {
  public:
   ~TJoyButtonList() { RemoveAllJoyButtons(); }
@@ -46,13 +49,16 @@ class TJoyButtonList : public TThreadList<TJoyButton> {
   // Appends buttons numbered Count() + 1 to NumButtons.
   void CreateButtons(TMyJoyStick& Owner, int32_t NumButtons);
   TJoyButton* FindButton(int32_t Number) const;
-  // Moves the button on by one polled state and raises the owner's click
-  // while a released press is pending, with this list's lock held.
-  void SetButtonState(int32_t Number, bool Pressed, double Now);
+  // Moves buttons 1 to Count on by one polled state (Word, bit 0 for
+  // button 1) and raises the owner's click for each released press still
+  // pending, with this list's lock held: one lock for the whole pad. True
+  // when some press is still pending afterwards.
+  bool SetButtonStates(uint32_t Word, int32_t Count, double Now);
   void RemoveAllJoyButtons() { Clear(); }
 
  private:
   TJoyButton* FindButtonLocked(int32_t Number) const;
+  void SetButtonStateLocked(int32_t Number, bool Pressed, double Now);
 };
 
 // One gamepad, named by its joystick id.
@@ -88,10 +94,13 @@ class TMyJoyStick {
   uint32_t Poll();
   // The last Poll saw a button go down or up.
   bool ButtonsChanged() const { return FButtonsChanged; }
+  // The last Poll left some press pending.
+  bool PressesPending() const { return FPressesPending; }
   bool ButtonPressed(int32_t Number) const;
 
  private:
   bool FButtonsChanged = false;
+  bool FPressesPending = false;
 };
 
 // Every gamepad found at start-up or plugged in since, in the order of their
@@ -128,6 +137,9 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
   // The last Poll saw a button of some gamepad go down or up. Read it on the
   // polling thread (OnPoll runs there).
   bool ButtonsChanged() const { return FButtonsChanged; }
+  // The last Poll left some press pending; a handler on the main thread may
+  // have taken it since. Read it on the polling thread.
+  bool PressesPending() const { return FPressesPending; }
   // Some button's press is pending and began no more than Ms before Now.
   bool AnyPendingWithin(int32_t Ms, double Now) const;
   TMyJoyStick* FindJoyStick(uint32_t JoyId) const;
@@ -135,5 +147,6 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
 
  private:
   bool FButtonsChanged = false;
+  bool FPressesPending = false;
   bool FDeviceNewsKept = false;
 };

@@ -24,19 +24,9 @@ TJournalState::TSegment SegmentOf(TClockState State) {
 
 }  // namespace
 
-TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)), FAliveMark(FPath) {
-  FAlive.setInterval(AliveMarkIntervalMs);
-  FAlive.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&FAlive, &QTimer::timeout, [this] {
-    QString Error;
-    if (!FAliveMark.Touch(&Error)) {
-      qCWarning(lcJournal) << "match journal not marked alive:" << FPath << Error;
-    }
-  });
-}
+TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)) {}
 
 TJournalKeeper::~TJournalKeeper() {
-  FAlive.stop();
   if (!FState.InProgress()) RemoveJournal(FPath);
 }
 
@@ -63,7 +53,6 @@ void TJournalKeeper::NewGame(const QString& RedName, const QString& BlueName,
   FState.BlueName = BlueName;
   FState.Division = Division;
   FState.RoundLeft = RoundTime;
-  FAlive.stop();
   Write();
 }
 
@@ -73,11 +62,6 @@ void TJournalKeeper::ClockChanged(TClockState State, double RoundLeft) {
   FState.RoundLeft = RoundLeft;
   FState.SegmentStartMs = QDateTime::currentMSecsSinceEpoch();
   Write();
-  if (FState.Segment == TJournalState::TSegment::Round) {
-    FAlive.start();
-  } else {
-    FAlive.stop();
-  }
 }
 
 void TJournalKeeper::Resume(const TJournalState& State) {
@@ -97,6 +81,4 @@ void TJournalKeeper::Write() {
   QByteArray Content = JournalContent(FState);
   if (Content == FWritten) return;
   FWritten = WriteJournalContent(FPath, Content) ? std::move(Content) : QByteArray();
-  // A write puts a new file in the old one's place.
-  FAliveMark.Reopen();
 }

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QTimer>
 
-#include "platform/FileTouch.h"
 #include "record/MatchJournal.h"
 
 class TDorvaneMgr;
@@ -11,8 +9,8 @@ enum TClockState : uint8_t;
 
 // Keeps Data/current-match in step with the live match once its clock has
 // run: one write per change of its content (a new game alone changes it many
-// times over to the same state, and each write waits for the disk), and while
-// a round counts, a mark every AliveMarkIntervalMs that the program still runs.
+// times over to the same state, and each write waits for the disk). While a
+// round counts, the clock marks the file alive (TClockRun::AliveMark).
 class TJournalKeeper {
  public:
   explicit TJournalKeeper(QString Path);
@@ -30,6 +28,7 @@ class TJournalKeeper {
   // Takes over a resumed match's state as it now stands.
   void Resume(const TJournalState& State);
   const TJournalState& State() const { return FState; }
+  const QString& Path() const { return FPath; }
 
  private:
   void Write();
@@ -38,6 +37,4 @@ class TJournalKeeper {
   TJournalState FState;
   // What the file holds; empty until the first write succeeds.
   QByteArray FWritten;
-  QTimer FAlive;
-  TFileTouch FAliveMark;
 };

@@ -1,5 +1,7 @@
 #include "match/Match.h"
 
+#include <QFile>
+
 #include "clock/RoundFlow.h"
 #include "clock/TimerThread.h"
 #include "input/ElectronicScoring.h"
@@ -80,6 +82,7 @@ TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
     if (FGamepadWatch) FGamepadWatch->SetClockRunning(State != csEnded);
   };
   FRoundFlow->OnRoundDecided = [this] { JournalScores(); };
+  FRoundFlow->AliveMark = QFile::encodeName(FJournal->Path());
   ConnectElectronicScoring();
   FGamepadWatch = std::make_unique<TGamepadWatch>(
       *FJoySticks, *FJudges, FConfig, FJudgeLights.Of(TSide::Red), FJudgeLights.Of(TSide::Blue));

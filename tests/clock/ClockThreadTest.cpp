@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <memory>
@@ -101,6 +106,72 @@ TEST_F(ClockThreadTest, TwoSecondRoundEndsOnTimeAndTheHandlerMayFreeTheClock) {
   EXPECT_EQ(Ticks, 11) << "the start, the clock text's rewrites, the end: not one per pass";
   EXPECT_NEAR(Seconds, 2.0, 0.0005) << "at the deadline";
 }
+
+// The clock's time, which counts the journal's alive marks at each sleep of
+// the clock: a mark seen sets the file's time back for the next one.
+class TMarkCountingTime : public TFakeTimeSource {
+ public:
+  explicit TMarkCountingTime(QString Path) : FPath(std::move(Path)) {
+    QFile File(FPath);
+    if (File.open(QIODevice::WriteOnly)) File.write("{}");
+    File.close();
+    SetLongAgo();
+  }
+  void Sleep(int Ms) override {
+    if (QFileInfo(FPath).lastModified() > LongAgo) {
+      ++Marks;
+      SetLongAgo();
+    }
+    TFakeTimeSource::Sleep(Ms);
+  }
+  std::atomic<int> Marks = 0;
+
+ private:
+  void SetLongAgo() {
+    QFile File(FPath);
+    if (File.open(QIODevice::ReadOnly)) File.setFileTime(LongAgo, QFileDevice::FileModificationTime);
+  }
+  const QDateTime LongAgo = QDateTime::fromSecsSinceEpoch(1000000000, Qt::UTC);
+  const QString FPath;
+};
+
+struct TAliveCase {
+  const char* Name;
+  bool StartPaused;
+  int Marks;
+};
+
+class ClockAliveMarks : public ClockThreadTest, public testing::WithParamInterface<TAliveCase> {};
+
+// A counting round marks the journal every tenth of a second (the first a
+// tenth after the start, none at the end); a paused one does not.
+TEST_P(ClockAliveMarks, JournalMarkedAliveWhileTheRoundCounts) {
+  QTemporaryDir Dir;
+  const QString Journal = Dir.filePath(QStringLiteral("current-match"));
+  TMarkCountingTime Time(Journal);
+  TFakeTimeScope TimeScope(Time);
+  Clock = std::make_unique<TTimerThread>(
+      Mgr, TClockRun{.RoundTime = 2.0,
+                     .StartPaused = GetParam().StartPaused,
+                     .AliveMark = QFile::encodeName(Journal)});
+  QEventLoop Ended;
+  Clock->OnTerminate = [&](TTimerThread&) { Ended.quit(); };
+  Clock->Start();
+  if (GetParam().StartPaused) {
+    // Two seconds of the clock's time standing still, then the stop.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Time.MonotonicMs() >= 46000.5 * MsPerDay + 2000; }));
+    Clock->Terminate();
+  }
+  RunUntilQuit(Ended);
+  EXPECT_EQ(Time.Marks, GetParam().Marks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Segments, ClockAliveMarks,
+                         testing::Values(TAliveCase{"Counting", false, 19},
+                                         TAliveCase{"Paused", true, 0}),
+                         [](const testing::TestParamInfo<TAliveCase>& Info) {
+                           return std::string(Info.param.Name);
+                         });
 
 TEST_F(ClockThreadTest, StopEndsTheRunWithMinusOne) {
   MakeClock(60.0);

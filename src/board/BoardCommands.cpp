@@ -49,14 +49,17 @@ QString ConfigSection() { return QStringLiteral("Config"); }
 }  // namespace
 
 void TfrmDorvane::RunCommand(const std::function<void()>& Command) {
+  // A message box lets the board paint: its texts are fitted first.
+  const auto ShowFailure = [this](const QString& Message) {
+    ReleaseFits();
+    ShowErrorBox(OperatorWindow(), Message);
+  };
   try {
     Command();
   } catch (const TDorvaneError& Error) {
-    ReleaseFits();
-    ShowErrorBox(OperatorWindow(), Error.Message());
+    ShowFailure(Error.Message());
   } catch (const std::exception& Error) {
-    ReleaseFits();
-    ShowErrorBox(OperatorWindow(), QString::fromLocal8Bit(Error.what()));
+    ShowFailure(QString::fromLocal8Bit(Error.what()));
   }
 }
 

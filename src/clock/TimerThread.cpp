@@ -322,6 +322,8 @@ void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
 void TTimerThread::CountRun() {
   FElapsedMs = FRun.UsedRoundTime * 1000;
   StartSegment();
+  // The journal was written as the count began: the first mark one interval on.
+  FNextAliveMarkMs = FSegmentStartMs + AliveMarkIntervalMs;
   // The run starts in the state it was made with: a pause or a winner rule
   // the main thread applied before this thread got here stands (a decision
   // has been announced already).
@@ -367,9 +369,9 @@ void TTimerThread::CountRound() {
 }
 
 void TTimerThread::MarkAlive() {
-  if (FRun.AliveMark.isEmpty()) return;
+  // A stopped run says nothing more of the program.
+  if (FRun.AliveMark.isEmpty() || Terminated()) return;
   const double NowMs = TimeSource().MonotonicMs();
-  if (FNextAliveMarkMs == 0) FNextAliveMarkMs = NowMs + AliveMarkIntervalMs;
   if (NowMs < FNextAliveMarkMs) return;
   // Whole intervals on; after a pause or injury time, one from now.
   FNextAliveMarkMs += AliveMarkIntervalMs;

@@ -216,8 +216,7 @@ class TTimerThread {
   bool FTickHanded = false;
   TClockState FHandedState = csRunning;
   bool FHandedDark = false;
-  // When the next alive mark is due, monotonic; 0 before the first pass
-  // (clock thread only). The journal was written as the count began.
+  // When the next alive mark is due, monotonic (clock thread only).
   double FNextAliveMarkMs = 0;
   bool FAliveMarkFailing = false;
   // Whether the End cue sounds at Finish; decided as the run ends.

@@ -29,7 +29,7 @@ TRunFigures MeasureOneRound(double RoundSeconds) {
   QEventLoop Ended;
   TSteady::time_point EndAnnounced;
   int Ticks = 0;
-  Clock->OnTick = [&](TTimerThread&, TClockState, double) { ++Ticks; };
+  Clock->OnTick = [&](TTimerThread&, TClockState, double, double) { ++Ticks; };
   Clock->OnStateChange = [&](TTimerThread&, TClockState State) {
     if (State == csEnded) EndAnnounced = TSteady::now();
   };

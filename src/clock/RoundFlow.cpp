@@ -109,8 +109,8 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
   Clock.ShownRemaining = FShownRemaining;
-  Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
-    ClockTick(Sender, State, Remaining);
+  Clock.OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining, double Shown) {
+    ClockTick(Sender, State, Remaining, Shown);
   };
   Clock.OnStateChange = [this](TTimerThread& Sender, TClockState State) {
     ClockStateChanged(Sender, State);
@@ -179,7 +179,7 @@ bool TRoundFlow::CorrectClock(double Seconds) {
   const double After = std::clamp(Before + Seconds, 0.0, FConfig.RoundTime);
   if (After == Before) return false;
   if (Paused) {
-    if (!FTimerThread->CorrectPausedRound(After - Before)) return false;
+    if (!FTimerThread->CorrectPausedRound(After - Before, After)) return false;
     FRoundLeft = After;
     FTickRemaining = After;
     FTickAt = Now();
@@ -221,6 +221,7 @@ void TRoundFlow::ResumePausedRound(double RoundLeft, bool SuddenDeathRound) {
   CreateClock(std::clamp(FConfig.RoundTime - RoundLeft, 0.0, FConfig.RoundTime), true);
   FView.SetClockText(FormatSecondsMS(FRoundLeft));
   FShownRemaining = FRoundLeft;
+  FTimerThread->ShownRemaining = FShownRemaining;
   FTimerThread->Start();
   UpdateCommands();
 }
@@ -257,13 +258,13 @@ void TRoundFlow::ShowButtonAvailability(bool HasClock, TClockState State) {
   FView.SetPauseButtonEnabled(HasClock && (State == csRunning || State == csPaused));
 }
 
-void TRoundFlow::ClockTick(TTimerThread&, TClockState State, double Remaining) {
+void TRoundFlow::ClockTick(TTimerThread&, TClockState State, double Remaining, double Shown) {
   if (State == csRunning) FRoundLeft = Remaining;
   FTickState = State;
   FTickRemaining = Remaining;
   FTickAt = Now();
   ShowClockColors(State, Remaining);
-  ShowRemaining(Remaining);
+  ShowRemaining(Shown);
   ShowButtonAvailability(true, State);
 }
 
@@ -289,17 +290,19 @@ void TRoundFlow::ShowClockColors(TClockState State, double Remaining) {
   FView.SetClockColor(FClockDark ? 0 : Color);
 }
 
-// The text is rewritten only when the time moved by more than 0.2 s; the
-// clock sends no tick that would change nothing on screen.
-void TRoundFlow::ShowRemaining(double Remaining) {
-  if (!ClockTextDue(FShownRemaining, Remaining)) return;
-  FView.SetClockText(FormatSecondsMS(Remaining));
-  FShownRemaining = Remaining;
+// The clock keeps the rewrite rule (ClockTextDue) and sends no tick that
+// would change nothing on screen.
+void TRoundFlow::ShowRemaining(double Shown) {
+  if (Shown == FShownRemaining) return;
+  FView.SetClockText(FormatSecondsMS(Shown));
+  FShownRemaining = Shown;
 }
 
 void TRoundFlow::ShowFullRoundTime() { FView.SetClockText(FormatSecondsMS(FConfig.RoundTime)); }
 
 void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
+  // A correction while paused starts from the time held, not from the last tick.
+  FRoundLeft = HeldRoundLeft(State);
   switch (State) {
     case csRunning:
     case csEnded:
@@ -337,15 +340,18 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
   if (State != csEnded) ReportClockChange(State);
 }
 
-void TRoundFlow::ReportClockChange(TClockState State) {
-  double RoundLeft = FRoundLeft;
-  // Ticks reach the main thread only when the shown text changes: a round
-  // that counted until this pause stands where the last tick left it, less
-  // the time since.
+// Ticks reach the main thread only when the shown text changes: a round
+// that counted until this pause stands where the last tick left it, less the
+// time since.
+double TRoundFlow::HeldRoundLeft(TClockState State) const {
   if (FTimerThread && FTickState == csRunning && (State == csPaused || State == csInjury)) {
-    RoundLeft = FTickRemaining - (Now() - FTickAt) * MsPerDay / 1000;
+    return std::max(FTickRemaining - (Now() - FTickAt) * MsPerDay / 1000, 0.0);
   }
-  if (OnClockChange) OnClockChange(State, std::max(RoundLeft, 0.0));
+  return FRoundLeft;
+}
+
+void TRoundFlow::ReportClockChange(TClockState State) {
+  if (OnClockChange) OnClockChange(State, std::max(HeldRoundLeft(State), 0.0));
 }
 
 void TRoundFlow::RoundEnded(TTimerThread& Sender) {

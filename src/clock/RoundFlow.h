@@ -119,13 +119,15 @@ class TRoundFlow {
 
  private:
   // The clock's notifications, run on the main thread while the clock waits.
-  void ClockTick(TTimerThread& Sender, TClockState State, double Remaining);
+  void ClockTick(TTimerThread& Sender, TClockState State, double Remaining, double Shown);
   void ClockStateChanged(TTimerThread& Sender, TClockState State);
   void RoundEnded(TTimerThread& Sender);
   void CreateClock(double UsedRoundTime = 0, bool StartPaused = false);
   void ReportClockChange(TClockState State);
+  // The round time left as the clock enters State.
+  double HeldRoundLeft(TClockState State) const;
   void ShowClockColors(TClockState State, double Remaining);
-  void ShowRemaining(double Remaining);
+  void ShowRemaining(double Shown);
   void ShowFullRoundTime();
   void ShowButtonAvailability(bool HasClock, TClockState State);
   void WriteRoundEndRecords();

@@ -20,8 +20,15 @@ namespace {
 bool IsDecided(TClockState State) { return State == csPointGap || State == csPointCeiling; }
 
 // A segment this close to its end has ended: its last pass may not move the
-// fake time any further.
-constexpr double EndSlackMs = 1e-6;
+// time any further. A microsecond is above the rounding of a time in
+// milliseconds (half a microsecond at 4e12 ms), so a deadline that far ahead
+// is always later than now; a correction worked out from a held time leaves
+// less than that over.
+constexpr double EndSlackMs = 1e-3;
+
+// The whole seconds the clock text shows for Remaining, rounded as
+// FormatSecondsMS rounds them.
+double ShownSeconds(double Remaining) { return std::nearbyint(Remaining); }
 
 QString ErrorMessage(const std::exception_ptr& Error) {
   try {
@@ -137,15 +144,17 @@ bool TTimerThread::ChangeState(TClockState From, TClockState To) {
   return true;
 }
 
-bool TTimerThread::CorrectPausedRound(double Seconds) {
+bool TTimerThread::CorrectPausedRound(double Seconds, double Shown) {
   std::lock_guard Lock(FStateLock);
   if (FState != csPaused) return false;
   FCorrection += Seconds;
+  FCorrectedShown = Shown;
   return true;
 }
 
 double TTimerThread::TakeCorrection() {
   std::lock_guard Lock(FStateLock);
+  if (FCorrectedShown) ShownRemaining = *std::exchange(FCorrectedShown, std::nullopt);
   return std::exchange(FCorrection, 0.0);
 }
 
@@ -180,24 +189,32 @@ void TTimerThread::Announce() {
   });
 }
 
-// Mirrors the board's redraw rules, so a tick that would change nothing on
-// the board stays on the clock thread; the last pass of a segment always
-// reaches it, as a winner rule may act on the time having run out. The board
-// reads the state as it is when the tick arrives; a state that changed
-// meanwhile brings another tick.
+// Writes the board's clock text by its 0.2 s rule, but hands the main thread
+// only the rewrites that change the text (whole seconds), the blink's phases
+// and the state: a tick that would change nothing on the board stays on the
+// clock thread. The last pass of a segment always reaches it, as a winner
+// rule may act on the time having run out. The board reads the state as it
+// is when the tick arrives; a state that changed meanwhile brings another
+// tick.
 void TTimerThread::Tick() {
   RaiseReportError();
   const TClockState Shown = State();
   const bool Dark = Shown == csRunning && WarningBlinkDark(FRun.EndOfRoundWarning, FRemaining);
   const bool TextDue = ClockTextDue(ShownRemaining, FRemaining);
-  const bool Unchanged = FTickHanded && Shown == FHandedState && Dark == FHandedDark && !TextDue;
-  if (Unchanged && FRemaining > 0) return;
+  // Until its first rewrite the board may show a text of its own (a stopped
+  // round's time, a reset clock): that rewrite is always handed.
+  const bool TextChanges =
+      TextDue && (!FShownTextKnown || ShownSeconds(ShownRemaining) != ShownSeconds(FRemaining));
   if (TextDue) ShownRemaining = FRemaining;
+  const bool Unchanged =
+      FTickHanded && Shown == FHandedState && Dark == FHandedDark && !TextChanges;
+  if (Unchanged && FRemaining > 0) return;
   FTickHanded = true;
   FHandedState = Shown;
   FHandedDark = Dark;
-  PostReport([this, Remaining = FRemaining] {
-    if (OnTick) OnTick(*this, State(), Remaining);
+  if (TextDue) FShownTextKnown = true;
+  PostReport([this, Remaining = FRemaining, Text = ShownRemaining] {
+    if (OnTick) OnTick(*this, State(), Remaining, Text);
   });
 }
 

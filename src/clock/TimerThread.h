@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "input/GamepadDevices.h"
 #include "model/ScoreManager.h"
@@ -85,7 +86,9 @@ bool WarningBlinkDark(double Warning, double Remaining);
 // OnTerminate, once the round's record lines are written).
 class TTimerThread {
  public:
-  using TTickEvent = std::function<void(TTimerThread& Sender, TClockState State, double Remaining)>;
+  // Shown is the time the clock text is written from (see ClockTextDue).
+  using TTickEvent = std::function<void(TTimerThread& Sender, TClockState State, double Remaining,
+                                        double Shown)>;
   using TStateEvent = std::function<void(TTimerThread& Sender, TClockState State)>;
   using TErrorEvent = std::function<void(TTimerThread& Sender, const QString& Message)>;
   using TTerminateEvent = std::function<void(TTimerThread& Sender)>;
@@ -113,7 +116,7 @@ class TTimerThread {
 
   // The time the board's clock text was last written from (see
   // ClockTextDue): a run after a stop goes on from what the board shows.
-  // Set before Start.
+  // Set before Start; the clock thread's own from then on.
   double ShownRemaining = 0;
   // The warning blink's length, taken from the settings when the clock is made.
   double EndOfRoundWarning() const { return FRun.EndOfRoundWarning; }
@@ -129,9 +132,10 @@ class TTimerThread {
 
   // Moves a paused round's remaining time by Seconds (a negative value takes
   // time off); false, and no change, when the round is not paused. The caller
-  // keeps the result within the round. The count takes it up at its next
-  // pass, so a test stepping Execute sees it before the pause ends.
-  bool CorrectPausedRound(double Seconds);
+  // keeps the result within the round and writes the clock text from Shown.
+  // The count takes it up at its next pass, so a test stepping Execute sees
+  // it before the pause ends.
+  bool CorrectPausedRound(double Seconds, double Shown);
 
   void Terminate() { FTerminated = true; }
   bool Terminated() const { return FTerminated; }
@@ -173,7 +177,8 @@ class TTimerThread {
   bool BreakDue() const;
   void CountBreak();
   void WaitWhilePaused();
-  // The pending correction, taken once; under FStateLock.
+  // The pending correction, taken once, with the time the board's text was
+  // written from for it; under FStateLock.
   double TakeCorrection();
   void RunInjuryTime();
   void PollIfScoring();
@@ -208,6 +213,7 @@ class TTimerThread {
   mutable std::mutex FStateLock;
   // Seconds of round time the operator added while paused, not yet counted.
   double FCorrection = 0;
+  std::optional<double> FCorrectedShown;
   double FRemaining = 0;
   // Milliseconds of the round counted before the current segment.
   double FElapsedMs = 0;
@@ -216,6 +222,9 @@ class TTimerThread {
   bool FTickHanded = false;
   TClockState FHandedState = csRunning;
   bool FHandedDark = false;
+  // The board's clock text is the one ShownRemaining gives: it has been
+  // written from it since the run began.
+  bool FShownTextKnown = false;
   // When the next alive mark is due, monotonic (clock thread only).
   double FNextAliveMarkMs = 0;
   bool FAliveMarkFailing = false;

@@ -30,6 +30,25 @@ TEST_F(RoundFlowTest, PausedCorrectionMovesTheRoundEndWithinTheRound) {
   EXPECT_EQ(At2800, csBreak);
 }
 
+// The board hears of the time only when its text changes ("0:01" at about
+// 0.6 s): paused at 1 s, the second added goes on the 1.0 s held, not on the
+// 1.4 s of that last tick, which the round's length would cut to 0.6 s.
+TEST_F(RoundFlowTest, PausedCorrectionStartsFromTheTimeHeld) {
+  Time.After(1000, [this] { Flow->TogglePause(); });
+  Time.After(1100, [this] {
+    EXPECT_TRUE(Flow->CorrectClock(+1));
+    EXPECT_NEAR(Flow->RoundLeft(), 2.0, 1e-6);
+    Flow->TogglePause();
+  });
+  TClockState At3100 = csEnded, At3300 = csEnded;
+  Time.After(3100, [&] { At3100 = StateNow(*Flow); });
+  Time.After(3300, [&] { At3300 = StateNow(*Flow); });
+  Time.After(3400, [this] { Flow->StopRound(); });
+  PlayRound();
+  EXPECT_EQ(At3100, csRunning) << "2 s from the resume at 1.1 s";
+  EXPECT_EQ(At3300, csBreak);
+}
+
 TEST_F(RoundFlowTest, PausedCorrectionStopsAtZero) {
   Time.After(1500, [this] { Flow->TogglePause(); });
   Time.After(1600, [this] {

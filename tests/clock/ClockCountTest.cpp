@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "ClockFixture.h"
 #include "model/DorvaneError.h"
+#include "model/StringFn.h"
 
 using testing::Contains;
 using testing::ElementsAre;
@@ -31,27 +34,33 @@ TEST_F(ClockTest, RoundEndsByItselfAfterItsLength) {
   EXPECT_NEAR(Ticks.front().Remaining, 2.0, 0.002);
 }
 
-// The board rewrites the clock text when the time has moved by more than
-// 0.2 s, so it hears of the round at its start, at those rewrites (about
-// every 201 ms) and at its end, and of nothing else: not of each 1 ms pass.
+// The clock text is rewritten when the time has moved by more than 0.2 s
+// (about every 201 ms); the board hears only of the rewrites that change the
+// text, and of the round's start and end: not of each 1 ms pass. Each text
+// shows at the moment the rule writes it.
 TEST_F(ClockTest, TicksReachTheBoardOnlyWhenTheyChangeWhatItShows) {
   MakeClock(2.0).Execute();
-  std::vector<int64_t> TickMoments;
-  for (const auto& Tick : Ticks) {
-    TickMoments.push_back(Tick.AtMs);
-    EXPECT_NEAR(Tick.Remaining, 2.0 - Tick.AtMs / 1000.0, 1e-9);
-  }
-  std::vector<int64_t> Rewrites{0};
+  using TWrite = std::pair<int64_t, std::string>;
+  std::vector<TWrite> Expected{{0, "0:02"}};
   double Shown = 2.0;
   for (int64_t Ms = 1; Ms <= 2000; ++Ms) {
     const double Remaining = (2000.0 - static_cast<double>(Ms)) / 1000;
     if (!ClockTextDue(Shown, Remaining)) continue;
-    Rewrites.push_back(Ms);
     Shown = Remaining;
+    const std::string Text = FormatSecondsMS(Shown).toStdString();
+    if (Text != Expected.back().second) Expected.emplace_back(Ms, Text);
   }
-  Rewrites.push_back(2000);
-  EXPECT_EQ(Rewrites.size(), 11u);
-  EXPECT_EQ(TickMoments, Rewrites);
+  ASSERT_EQ(Expected.size(), 3u);
+  std::vector<int64_t> TickMoments;
+  std::vector<TWrite> Written;
+  for (const auto& Tick : Ticks) {
+    TickMoments.push_back(Tick.AtMs);
+    EXPECT_NEAR(Tick.Remaining, 2.0 - Tick.AtMs / 1000.0, 1e-9);
+    const std::string Text = FormatSecondsMS(Tick.Shown).toStdString();
+    if (Written.empty() || Written.back().second != Text) Written.emplace_back(Tick.AtMs, Text);
+  }
+  EXPECT_EQ(Written, Expected);
+  EXPECT_THAT(TickMoments, ElementsAre(0, Expected[1].first, Expected[2].first, 2000));
 }
 
 TEST_F(ClockTest, WarningBlinkPhasesAndTheStateBringTicksOfTheirOwn) {
@@ -212,7 +221,7 @@ TEST_F(ClockTest, PauseJustAfterTheStartStays) {
 
 TEST_F(ClockTest, DecisionAsTheRoundRunsOutStaysThroughTheBreak) {
   MakeClock(1.0, 2.0, 0, 1, 3);
-  Clock->OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining) {
+  Clock->OnTick = [this](TTimerThread& Sender, TClockState State, double Remaining, double) {
     if (State != csRunning || Remaining > 0) return;
     Sender.SetState(csPointGap);
     TerminateAt(Time.ElapsedMs() + 5);
@@ -375,8 +384,9 @@ TEST_P(ClockLengthTest, OddLengthsEndTheirPhase) {
   MakeClock(Case.RoundTime, Case.BreakTime, 0, 1, 2);
   // A huge phase ends when the fake clock jumps past it.
   const auto Record = Clock->OnTick;
-  Clock->OnTick = [this, Record](TTimerThread& Sender, TClockState State, double Remaining) {
-    Record(Sender, State, Remaining);
+  Clock->OnTick = [this, Record](TTimerThread& Sender, TClockState State, double Remaining,
+                                 double Shown) {
+    Record(Sender, State, Remaining, Shown);
     if (Remaining > 1e6) Time.AdvanceMs(1'000'000'000'000LL + 1000);
   };
   Clock->Execute();
@@ -396,7 +406,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ClockLengthTest,
 
 TEST_F(ClockTest, ErrorInTheRunIsShownOnceAndEndsTheRun) {
   MakeClock(5.0, 1.0, 0, 1, 3);
-  Clock->OnTick = [](TTimerThread&, TClockState, double) { throw TDorvaneError("Display failed"); };
+  Clock->OnTick = [](TTimerThread&, TClockState, double, double) { throw TDorvaneError("Display failed"); };
   ExecuteAndFinish();
 
   EXPECT_THAT(Errors, ElementsAre("Display failed"));

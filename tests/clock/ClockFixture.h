@@ -40,6 +40,7 @@ struct TTickRecord {
   int64_t AtMs;
   TClockState State;
   double Remaining;
+  double Shown;  // the time the clock text is written from
 };
 
 struct TStateRecord {
@@ -62,8 +63,8 @@ class ClockTest : public testing::Test {
     Run.Rounds = Rounds;
     Run.UsedRoundTime = UsedRoundTime;
     Clock = std::make_unique<TTimerThread>(Mgr, Run);
-    Clock->OnTick = [this](TTimerThread&, TClockState State, double Remaining) {
-      Ticks.push_back({Time.ElapsedMs(), State, Remaining});
+    Clock->OnTick = [this](TTimerThread&, TClockState State, double Remaining, double Shown) {
+      Ticks.push_back({Time.ElapsedMs(), State, Remaining, Shown});
     };
     Clock->OnStateChange = [this](TTimerThread&, TClockState State) {
       States.push_back({Time.ElapsedMs(), State});

@@ -49,6 +49,7 @@ TRoundFlow::~TRoundFlow() {
   Clock.OnStateChange = nullptr;
   Clock.OnButtonClick = nullptr;
   Clock.OnPoll = nullptr;
+  Clock.OnDeviceNews = nullptr;
   Clock.OnError = nullptr;
   Clock.OnTerminate = nullptr;
   Clock.Terminate();
@@ -56,6 +57,10 @@ TRoundFlow::~TRoundFlow() {
 }
 
 bool TRoundFlow::ClockExists() const { return FTimerThread != nullptr; }
+
+bool TRoundFlow::ClockPollsPads(TClockState State) const {
+  return FTimerThread && FTimerThread->PollsPads() && (State == csRunning || State == csPaused);
+}
 
 bool TRoundFlow::ClockRunning() const { return FTimerThread && FTimerThread->State() == csRunning; }
 
@@ -114,6 +119,9 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   };
   Clock.OnStateChange = [this](TTimerThread& Sender, TClockState State) {
     ClockStateChanged(Sender, State);
+  };
+  Clock.OnDeviceNews = [this] {
+    if (OnPadNews) OnPadNews();
   };
   if (FScoring) {
     TElectronicScoring& Scoring = *FScoring;

@@ -111,6 +111,11 @@ class TRoundFlow {
   // Each change of the clock's state, with the round time left at that moment
   // (held in a pause or injury); csEnded once the run has ended.
   std::function<void(TClockState State, double RoundLeft)> OnClockChange;
+  // The clock reads the pads in State, and meets pads plugged in or out as
+  // it reads them (OnPadNews).
+  bool ClockPollsPads(TClockState State) const;
+  // A clock's poll met pads plugged in or out (TTimerThread::OnDeviceNews).
+  std::function<void()> OnPadNews;
 
   // The judges' scoring gets each released press and the end of each poll
   // of the clocks started from now on (on the main thread, while the clock

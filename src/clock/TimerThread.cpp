@@ -327,6 +327,14 @@ void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, i
 // Without a changed button or a vote that can still agree, the check would
 // find what it found last time.
 void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
+  // The poll meets pads plugged in or out at once: the main thread need not
+  // look for them itself while this clock polls.
+  if (Sender.DeviceNewsPending() && !FDeviceNewsPosted.exchange(true)) {
+    PostReport([this] {
+      FDeviceNewsPosted = false;
+      if (OnDeviceNews) OnDeviceNews();
+    });
+  }
   const bool VoteMayAgree =
       Sender.ButtonsChanged() ||
       (Sender.PressesPending() && Sender.AnyPendingWithin(FRun.Transiency, Now()));
@@ -456,7 +464,7 @@ void TTimerThread::RunInjuryTime() {
 }
 
 void TTimerThread::PollIfScoring() {
-  if (FJoySticks && FRun.UseElectronicScoring) FJoySticks->Poll();
+  if (PollsPads()) FJoySticks->Poll();
 }
 
 bool TTimerThread::ScoresDiffer(const TDorvaneMgr& ScoreMgr, const TClockRun& Run) {

@@ -120,6 +120,8 @@ class TTimerThread {
   double ShownRemaining = 0;
   // The warning blink's length, taken from the settings when the clock is made.
   double EndOfRoundWarning() const { return FRun.EndOfRoundWarning; }
+  // The run reads the pads while its round counts or is paused.
+  bool PollsPads() const { return FJoySticks && FRun.UseElectronicScoring; }
 
   TClockState State() const;
   // Announces the state through OnStateChange on the main thread, at once
@@ -163,6 +165,10 @@ class TTimerThread {
   TStateEvent OnStateChange;
   TMyJoyStick::TButtonClickEvent OnButtonClick;
   TSysJoySticks::TPollEvent OnPoll;
+  // A poll met pads plugged in or out: someone should take the news
+  // (TSysJoySticks::TakeDeviceChanges). Raised again while the news waits,
+  // once the last one has run.
+  std::function<void()> OnDeviceNews;
   // Shows an error caught in the run; the window puts it in its error box.
   TErrorEvent OnError;
   TTerminateEvent OnTerminate;
@@ -238,6 +244,8 @@ class TTimerThread {
   std::atomic<bool> FReportFailed = false;
   // Reports posted since the main thread last caught up (clock thread only).
   bool FReportsPosted = false;
+  // A report of pads plugged in or out is on its way to the main thread.
+  std::atomic<bool> FDeviceNewsPosted = false;
   TDorvaneMgr& FScoreMgr;
   const TClockRun FRun;
   std::atomic<bool> FTerminated = false;

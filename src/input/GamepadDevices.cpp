@@ -177,6 +177,7 @@ int32_t TSysJoySticks::Poll() {
       FPressesPending = FPressesPending || JoyStick.PressesPending();
     }
   }
+  FDeviceNewsPending = JoystickApi().joyDeviceNewsPending();
   if (OnPoll) OnPoll(*this);
   return Polled;
 }

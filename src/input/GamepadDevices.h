@@ -140,6 +140,9 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
   // The last Poll left some press pending; a handler on the main thread may
   // have taken it since. Read it on the polling thread.
   bool PressesPending() const { return FPressesPending; }
+  // The last Poll met news of pads plugged in or out that TakeDeviceChanges
+  // has yet to take. Read it on the polling thread.
+  bool DeviceNewsPending() const { return FDeviceNewsPending; }
   // Some button's press is pending and began no more than Ms before Now.
   bool AnyPendingWithin(int32_t Ms, double Now) const;
   TMyJoyStick* FindJoyStick(uint32_t JoyId) const;
@@ -148,5 +151,6 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
  private:
   bool FButtonsChanged = false;
   bool FPressesPending = false;
+  bool FDeviceNewsPending = false;
   bool FDeviceNewsKept = false;
 };

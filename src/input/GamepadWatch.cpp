@@ -15,8 +15,8 @@ void TGamepadWatch::Check() {
   if (OnChecked) OnChecked();
 }
 
-void TGamepadWatch::SetClockRunning(bool Running) {
-  const int Interval = Running ? ClockIntervalMs : IdleIntervalMs;
+void TGamepadWatch::SetClockRunning(bool Running, bool PadsPolled) {
+  const int Interval = Running && !PadsPolled ? ClockIntervalMs : IdleIntervalMs;
   if (FTimer.interval() == Interval) return;
   FTimer.start(Interval);
 }

@@ -24,8 +24,11 @@ class TGamepadWatch : public QObject {
 
   // One look now; the timer calls it too.
   void Check();
-  // Looks as often as a running clock needs, or as an idle board does.
-  void SetClockRunning(bool Running);
+  // Looks as often as a running clock needs, or as an idle board does. A
+  // clock whose polls meet pads plugged in or out has Check called at once
+  // (PadsPolled): the watch then only looks as an idle board does, for news
+  // a busy list kept back.
+  void SetClockRunning(bool Running, bool PadsPolled);
   int IntervalMs() const { return FTimer.interval(); }
   // Raised after every look, for views that show the pads' state.
   std::function<void()> OnChecked;

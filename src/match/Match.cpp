@@ -79,7 +79,12 @@ TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
   FRoundFlow->OnClockChange = [this](TClockState State, double RoundLeft) {
     FJournal->ClockChanged(State, RoundLeft);
     // The watch is gone when the match's end stops a running clock.
-    if (FGamepadWatch) FGamepadWatch->SetClockRunning(State != csEnded);
+    if (FGamepadWatch) {
+      FGamepadWatch->SetClockRunning(State != csEnded, FRoundFlow->ClockPollsPads(State));
+    }
+  };
+  FRoundFlow->OnPadNews = [this] {
+    if (FGamepadWatch) FGamepadWatch->Check();
   };
   FRoundFlow->OnRoundDecided = [this] { JournalScores(); };
   FRoundFlow->AliveMark = QFile::encodeName(FJournal->Path());

@@ -56,6 +56,9 @@ class TJoystickApi {
   // true when there was any (new ids may then exist). An API without such
   // news always answers false.
   virtual bool joyUpdateDevices() { return false; }
+  // The platform holds news of pads plugged in or out for joyUpdateDevices
+  // to take. Cheap enough for a poll to ask at every pass.
+  virtual bool joyDeviceNewsPending() { return false; }
 };
 
 // The API the program uses: SDL's joysticks. Tests install a fake and restore

@@ -115,6 +115,12 @@ class TSdlJoystickApi : public TJoystickApi {
     return Changed;
   }
 
+  // A poll's SDL_JoystickUpdate queues the news; nothing else takes it.
+  bool joyDeviceNewsPending() override {
+    return SDL_WasInit(SDL_INIT_JOYSTICK) &&
+           SDL_HasEvents(SDL_JOYDEVICEADDED, SDL_JOYDEVICEREMOVED) == SDL_TRUE;
+  }
+
   void CloseAll() {
     TSdlJoystickLock Lock;
     for (SDL_Joystick* Joystick : FJoysticks) {

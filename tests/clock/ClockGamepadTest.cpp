@@ -89,6 +89,20 @@ TEST_F(ClockGamepadTest, HandOffsFollowTheShownChangesNotThePasses) {
   EXPECT_FALSE(Locked[0].Buttons.FindButton(2)->Pending) << "the stale vote is dropped";
 }
 
+// The poll that meets a pad plugged in or out tells the board at once, and
+// again at each pass until someone takes the news.
+TEST_F(ClockGamepadTest, NewsOfPadsReachesTheBoardFromThePollThatMeetsIt) {
+  MakePolledClock(1.0, 0, 0);
+  std::vector<int64_t> News;
+  Clock->OnDeviceNews = [&] {
+    News.push_back(Time.ElapsedMs());
+    if (News.size() == 3) JoystickApi().joyUpdateDevices();
+  };
+  Time.At(400, [&] { Pads.TellOfDevices(); });
+  Clock->Execute();
+  EXPECT_THAT(News, ElementsAre(400, 401, 402));
+}
+
 TEST_F(ClockGamepadTest, NoPollWithoutElectronicScoring) {
   Config.UseElectronicScoring = false;
   MakePolledClock(0.5, 0, 0);

@@ -108,6 +108,28 @@ TEST_F(GamepadHotplugTest, JudgeUnpluggedInARoundGetsTheSeatBackAndScoresAgain) 
   EXPECT_EQ(Mgr.RedScore(), 2);
 }
 
+// A clock's poll tells the board of pads plugged in or out: the poll meets
+// the news until the watch takes it.
+TEST_F(GamepadHotplugTest, APollMeetsPadsPluggedInOrOutUntilTheWatchTakesTheNews) {
+  TVirtualGamepads Pads(2, Buttons);
+  StartWatching();
+  Watch->Check();
+  Poll();
+  EXPECT_FALSE(JoySticks->DeviceNewsPending());
+  Pads.Unplug(0);
+  Poll();
+  EXPECT_TRUE(JoySticks->DeviceNewsPending());
+  Poll();
+  EXPECT_TRUE(JoySticks->DeviceNewsPending()) << "until taken";
+  Watch->Check();
+  EXPECT_EQ(Seats(), (std::vector<int>{-1, 1}));
+  Poll();
+  EXPECT_FALSE(JoySticks->DeviceNewsPending());
+  TVirtualGamepads Replugged(1, Buttons);
+  Poll();
+  EXPECT_TRUE(JoySticks->DeviceNewsPending());
+}
+
 TEST_F(GamepadHotplugTest, TaughtButtonsStayWithTheSeat) {
   TVirtualGamepads Pads(2, Buttons);
   StartWatching();

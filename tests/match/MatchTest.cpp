@@ -201,6 +201,21 @@ TEST_F(MatchTest, PadsAreLookedForMoreOftenWhileAClockRuns) {
       [&] { return Match().GamepadWatch().IntervalMs() == TGamepadWatch::IdleIntervalMs; }));
 }
 
+// A clock that reads the pads meets pads plugged in or out itself: the watch
+// looks for them more often only while the clock does not read them.
+TEST_F(MatchTest, AClockThatReadsThePadsLeavesTheWatchIdle) {
+  Config.RoundTime = 3600;
+  Config.InjuryTime = 3600;
+  Config.UseElectronicScoring = true;
+  Match().StartRound();
+  ASSERT_TRUE(RunUntil([&] { return Match().RoundFlow().ClockRunning(); }));
+  EXPECT_EQ(Match().GamepadWatch().IntervalMs(), TGamepadWatch::IdleIntervalMs);
+  Match().RoundFlow().ToggleInjury();
+  EXPECT_TRUE(RunUntil(
+      [&] { return Match().GamepadWatch().IntervalMs() == TGamepadWatch::ClockIntervalMs; }));
+  Match().StopRound();
+}
+
 TEST_F(MatchTest, ASecondViewReceivesTheSameRedrawsUntilItDetaches) {
   Config.UsePointGap = true;
   Config.PointGap = 2;

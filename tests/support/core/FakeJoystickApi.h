@@ -1,6 +1,7 @@
 #pragma once
 
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "platform/Joystick.h"
@@ -30,6 +31,11 @@ class TFakeJoystickApi : public TJoystickApi {
     std::lock_guard Guard(FLock);
     FPads.at(JoyId).Answers = false;
   }
+  // The platform hears of a pad plugged in or out; joyUpdateDevices takes the news.
+  void TellOfDevices() {
+    std::lock_guard Guard(FLock);
+    FDeviceNews = true;
+  }
   // Makes joyGetDevCapsA fail as it does without a joystick driver.
   void RemoveDriver() {
     std::lock_guard Guard(FLock);
@@ -55,6 +61,16 @@ class TFakeJoystickApi : public TJoystickApi {
     return JOYERR_NOERROR;
   }
 
+  bool joyUpdateDevices() override {
+    std::lock_guard Guard(FLock);
+    return std::exchange(FDeviceNews, false);
+  }
+
+  bool joyDeviceNewsPending() override {
+    std::lock_guard Guard(FLock);
+    return FDeviceNews;
+  }
+
  private:
   struct TPad {
     uint32_t NumButtons;
@@ -64,6 +80,7 @@ class TFakeJoystickApi : public TJoystickApi {
   std::mutex FLock;
   std::vector<TPad> FPads;
   bool FNoDriver = false;
+  bool FDeviceNews = false;
 };
 
 // Installs a fake joystick API for the lifetime of the object.

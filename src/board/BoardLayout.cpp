@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "board/BoardButton.h"
 #include "board/BoardText.h"
 #include "board/BoardTextLayout.h"
 #include "board/ButtonColors.h"
@@ -191,41 +192,37 @@ void TfrmDorvane::BuildButtons() {
     int Width;
     const char* Caption;
     TCommand Command;
-    const char* Group;
+    const TButtonGroupColors* Colors;
     const char* Hint;
   };
   // Deduction, Warning and the clock captions come from [Labels] afterwards.
   const TButtonPlace Places[] = {
-      {10, 69, QT_TRANSLATE_NOOP("Board", "+ Hong"), F2, "red", nullptr},
-      {81, 17, "-", ShiftF2, "red", nullptr},
-      {100, 72, "", F3, "red", nullptr},
-      {174, 17, "-", ShiftF3, "red",
+      {10, 69, QT_TRANSLATE_NOOP("Board", "+ Hong"), F2, &RedButtonColors, nullptr},
+      {81, 17, "-", ShiftF2, &RedButtonColors, nullptr},
+      {100, 72, "", F3, &RedButtonColors, nullptr},
+      {174, 17, "-", ShiftF3, &RedButtonColors,
        QT_TRANSLATE_NOOP("Board", "Red 1 point penalty -")},
-      {193, 72, "", F4, "red", nullptr},
-      {267, 17, "-", ShiftF4, "red", nullptr},
-      {290, 56, "", CtrlG, "clock", nullptr},
-      {348, 70, "", CtrlI, "clock", nullptr},
-      {420, 70, "", CtrlP, "clock", nullptr},
-      {491, 17, "^", CommandCount, "clock", nullptr},
-      {515, 69, QT_TRANSLATE_NOOP("Board", "+ Chong"), F5, "blue", nullptr},
-      {586, 17, "-", ShiftF5, "blue", nullptr},
-      {605, 72, "", F6, "blue", nullptr},
-      {679, 17, "-", ShiftF6, "blue", nullptr},
-      {698, 72, "", F7, "blue", nullptr},
-      {772, 17, "-", ShiftF7, "blue", nullptr},
+      {193, 72, "", F4, &RedButtonColors, nullptr},
+      {267, 17, "-", ShiftF4, &RedButtonColors, nullptr},
+      {290, 56, "", CtrlG, &ClockButtonColors, nullptr},
+      {348, 70, "", CtrlI, &ClockButtonColors, nullptr},
+      {420, 70, "", CtrlP, &ClockButtonColors, nullptr},
+      {491, 17, "^", CommandCount, &ClockButtonColors, nullptr},
+      {515, 69, QT_TRANSLATE_NOOP("Board", "+ Chong"), F5, &BlueButtonColors, nullptr},
+      {586, 17, "-", ShiftF5, &BlueButtonColors, nullptr},
+      {605, 72, "", F6, &BlueButtonColors, nullptr},
+      {679, 17, "-", ShiftF6, &BlueButtonColors, nullptr},
+      {698, 72, "", F7, &BlueButtonColors, nullptr},
+      {772, 17, "-", ShiftF7, &BlueButtonColors, nullptr},
   };
-  // The row holds the buttons and their one style sheet, which reaches no
-  // other element of the board.
   pnlButtons = new QWidget(this);
   pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
   pnlButtons->setGeometry(0, 540, DesignWidth, 25);
-  pnlButtons->setStyleSheet(ButtonStyles());
   for (const TButtonPlace& Place : Places) {
-    auto* Button =
-        new QPushButton(QCoreApplication::translate("Board", Place.Caption), pnlButtons);
+    auto* Button = new TBoardButton(QCoreApplication::translate("Board", Place.Caption),
+                                    *Place.Colors, pnlButtons);
     Button->setGeometry(Place.Left, 0, Place.Width, 25);
     Button->setFont(BoardFont(PointsToPixels(10)));
-    Button->setProperty(ButtonGroupProperty, QLatin1String(Place.Group));
     // The keys belong to the board, never to a focused button.
     Button->setFocusPolicy(Qt::NoFocus);
     if (Place.Hint) Button->setToolTip(QCoreApplication::translate("Board", Place.Hint));

@@ -20,28 +20,6 @@ const TButtonGroupColors BlueButtonColors{{{157, 157, 255}, Qt::black},
 
 namespace {
 
-QString Rgb(const QColor& Color) {
-  return QStringLiteral("rgb(%1, %2, %3)").arg(Color.red()).arg(Color.green()).arg(Color.blue());
-}
-
-QString StateRule(const QString& Button, const char* State, const TButtonLook& Look) {
-  return QStringLiteral("%1%2 { background-color: %3; color: %4; }")
-      .arg(Button, QLatin1String(State), Rgb(Look.Face), Rgb(Look.Caption));
-}
-
-QString GroupStyle(const char* Group, const TButtonGroupColors& Colors) {
-  const QString Button =
-      QStringLiteral("QPushButton[%1=\"%2\"]").arg(QLatin1String(ButtonGroupProperty),
-                                                    QLatin1String(Group));
-  return QStringLiteral("%1 { border: %2px solid rgb(64, 64, 64); border-radius: 3px; "
-                        "padding: 0px; }\n")
-             .arg(Button)
-             .arg(ButtonBorder) +
-         StateRule(Button, "", Colors.Normal) + StateRule(Button, ":hover", Colors.Hover) +
-         StateRule(Button, ":pressed", Colors.Pressed) +
-         StateRule(Button, ":disabled", Colors.Disabled);
-}
-
 double RelativeLuminance(const QColor& Color) {
   auto Linear = [](int Channel) {
     const double C = Channel / 255.0;
@@ -52,11 +30,6 @@ double RelativeLuminance(const QColor& Color) {
 }
 
 }  // namespace
-
-QString ButtonStyles() {
-  return GroupStyle("red", RedButtonColors) + GroupStyle("clock", ClockButtonColors) +
-         GroupStyle("blue", BlueButtonColors);
-}
 
 double ContrastRatio(const QColor& A, const QColor& B) {
   const double La = RelativeLuminance(A);

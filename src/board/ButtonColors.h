@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
 
 // The operator's buttons: each group (red side, clock, blue side) in its own
 // colour family, captions at least 4.5:1 against their face in every state
@@ -26,13 +25,6 @@ extern const TButtonGroupColors BlueButtonColors;
 
 // The width of a button's border in pixels; its caption lies inside.
 constexpr int ButtonBorder = 1;
-
-// The dynamic property that names a button's group: "red", "clock" or "blue".
-constexpr char ButtonGroupProperty[] = "buttonGroup";
-
-// One style sheet for every button of the three groups, each button picked by
-// its ButtonGroupProperty: parsed once for the window, not once per button.
-QString ButtonStyles();
 
 // The contrast ratio of two colours, from 1 to 21, as WCAG defines it.
 double ContrastRatio(const QColor& A, const QColor& B);

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QMap>
 #include <QPushButton>
 
+#include "board/BoardButton.h"
 #include "board/ButtonColors.h"
 #include "support/ui/BoardFixture.h"
 
@@ -73,25 +78,47 @@ double DrawnCaptionContrast(QPushButton* Button) {
   return Best;
 }
 
+// Left to right: the red side's six, the clock's four, the blue side's six.
 TEST_F(TBoardFixture, EachButtonIsDrawnInItsGroupsFaces) {
-  const QMap<QString, const TButtonGroupColors*> Groups{
-      {QStringLiteral("red"), &RedButtonColors},
-      {QStringLiteral("clock"), &ClockButtonColors},
-      {QStringLiteral("blue"), &BlueButtonColors}};
-  const QList<QPushButton*> Buttons = Board().findChildren<QPushButton*>();
-  ASSERT_FALSE(Buttons.isEmpty());
-  for (QPushButton* Button : Buttons) {
-    const QString Group = Button->property(ButtonGroupProperty).toString();
-    SCOPED_TRACE((Group + QLatin1Char(' ') + Button->text()).toStdString());
-    const TButtonGroupColors* Colors = Groups.value(Group);
-    ASSERT_NE(Colors, nullptr);
+  QList<QPushButton*> Buttons = Board().findChildren<QPushButton*>();
+  ASSERT_EQ(Buttons.size(), 16);
+  std::sort(Buttons.begin(), Buttons.end(),
+            [](QPushButton* A, QPushButton* B) { return A->x() < B->x(); });
+  for (int Index = 0; Index < Buttons.size(); ++Index) {
+    QPushButton* Button = Buttons[Index];
+    const TButtonGroupColors& Colors = Index < 6    ? RedButtonColors
+                                       : Index < 10 ? ClockButtonColors
+                                                    : BlueButtonColors;
+    SCOPED_TRACE((QString::number(Index) + QLatin1Char(' ') + Button->text()).toStdString());
     const bool Enabled = Button->isEnabled();
     Button->setEnabled(true);
-    EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Colors->Normal.Face);
+    EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Colors.Normal.Face);
     Button->setEnabled(false);
-    EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Colors->Disabled.Face);
+    EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Colors.Disabled.Face);
     Button->setEnabled(Enabled);
   }
+}
+
+// The face follows the pointer and the press; the border frames every state.
+TEST_F(TBoardFixture, AButtonsFaceFollowsThePointerAndThePress) {
+  auto* Button = dynamic_cast<TBoardButton*>(Board().findChildren<QPushButton*>().value(0));
+  ASSERT_NE(Button, nullptr);
+  Button->setEnabled(true);
+  EXPECT_EQ(&Button->CurrentLook(), &Button->Colors().Normal);
+  // As the application does when the pointer comes in.
+  Button->setAttribute(Qt::WA_UnderMouse, true);
+  QEnterEvent Enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QCoreApplication::sendEvent(Button, &Enter);
+  EXPECT_EQ(&Button->CurrentLook(), &Button->Colors().Hover);
+  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Button->Colors().Hover.Face);
+  Button->setDown(true);
+  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Button->Colors().Pressed.Face);
+  EXPECT_GT(DrawnColours(Button).value(QColor(64, 64, 64).rgb()), Button->width());
+  Button->setDown(false);
+  Button->setAttribute(Qt::WA_UnderMouse, false);
+  QEvent Leave(QEvent::Leave);
+  QCoreApplication::sendEvent(Button, &Leave);
+  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Button->Colors().Normal.Face);
 }
 
 TEST_F(TBoardFixture, DrawnButtonCaptionsReadEnabledAndDisabled) {

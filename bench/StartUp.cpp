@@ -5,7 +5,7 @@
 // paint. Offscreen, default settings in a scratch folder, the board started
 // as the program starts it: the pads are looked for after the first paint
 // ('make compare' starts the real program with 4 virtual pads).
-// Usage: bench_StartUp [starts of each = 9]
+// Usage: bench_StartUp [starts of each = 21]
 
 #include <QApplication>
 #include <QEvent>
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   if (argc > 1 && std::strcmp(argv[1], "board") == 0) return ShowWindow(argc, argv, true);
   if (argc > 1 && std::strcmp(argv[1], "bare") == 0) return ShowWindow(argc, argv, false);
-  const int Starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+  const int Starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
 
   std::vector<double> Board;
   std::vector<double> Bare;

@@ -62,8 +62,13 @@ sanitize: deps
 	    ctest --output-on-failure --no-tests=error -R '$(SANITIZE_TESTS)') || exit 1; \
 	done
 
+# Each benchmark program in turn (not the build's folders beside them); a
+# failed one fails the target once all have run.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $$b; done
+	@status=0; for b in $(BUILD)/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $$b || status=1; \
+	done; exit $$status
 
 # The board against the lean reference program, interleaved in one run:
 # CPU in a running round with 4 virtual pads, start-up, END OF ROUND lateness

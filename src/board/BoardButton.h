@@ -13,7 +13,6 @@ class TBoardButton : public QPushButton {
  public:
   TBoardButton(const QString& Caption, const TButtonGroupColors& Colors, QWidget* Parent);
 
-  const TButtonGroupColors& Colors() const { return FColors; }
   // The look for the button's state: disabled, pressed, under the pointer or none of these.
   const TButtonLook& CurrentLook() const;
 

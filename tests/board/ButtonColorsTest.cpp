@@ -101,24 +101,28 @@ TEST_F(TBoardFixture, EachButtonIsDrawnInItsGroupsFaces) {
 
 // The face follows the pointer and the press; the border frames every state.
 TEST_F(TBoardFixture, AButtonsFaceFollowsThePointerAndThePress) {
-  auto* Button = dynamic_cast<TBoardButton*>(Board().findChildren<QPushButton*>().value(0));
+  TBoardButton* Button = nullptr;
+  for (QPushButton* Each : Board().findChildren<QPushButton*>()) {
+    if (Each->text() == QLatin1String("+ Hong")) Button = dynamic_cast<TBoardButton*>(Each);
+  }
   ASSERT_NE(Button, nullptr);
+  const TButtonGroupColors& Red = RedButtonColors;
   Button->setEnabled(true);
-  EXPECT_EQ(&Button->CurrentLook(), &Button->Colors().Normal);
+  EXPECT_EQ(&Button->CurrentLook(), &Red.Normal);
   // As the application does when the pointer comes in.
   Button->setAttribute(Qt::WA_UnderMouse, true);
   QEnterEvent Enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
   QCoreApplication::sendEvent(Button, &Enter);
-  EXPECT_EQ(&Button->CurrentLook(), &Button->Colors().Hover);
-  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Button->Colors().Hover.Face);
+  EXPECT_EQ(&Button->CurrentLook(), &Red.Hover);
+  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Red.Hover.Face);
   Button->setDown(true);
-  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Button->Colors().Pressed.Face);
+  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Red.Pressed.Face);
   EXPECT_GT(DrawnColours(Button).value(QColor(64, 64, 64).rgb()), Button->width());
   Button->setDown(false);
   Button->setAttribute(Qt::WA_UnderMouse, false);
   QEvent Leave(QEvent::Leave);
   QCoreApplication::sendEvent(Button, &Leave);
-  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Button->Colors().Normal.Face);
+  EXPECT_EQ(QColor(DrawnFace(DrawnColours(Button))), Red.Normal.Face);
 }
 
 TEST_F(TBoardFixture, DrawnButtonCaptionsReadEnabledAndDisabled) {

@@ -24,5 +24,6 @@ QFont BoardFont(int PixelSize) {
   QFont Font(BoardFontFamily());
   Font.setBold(true);
   Font.setPixelSize(PixelSize);
+  Font.setHintingPreference(QFont::PreferNoHinting);
   return Font;
 }

@@ -309,7 +309,8 @@ void TRoundFlow::ShowRemaining(double Shown) {
 void TRoundFlow::ShowFullRoundTime() { FView.SetClockText(FormatSecondsMS(FConfig.RoundTime)); }
 
 void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
-  // A correction while paused starts from the time held, not from the last tick.
+  // The time held from here on: what the journal keeps and a correction
+  // while paused starts from, not the last tick's.
   FRoundLeft = HeldRoundLeft(State);
   switch (State) {
     case csRunning:
@@ -353,13 +354,13 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
 // time since.
 double TRoundFlow::HeldRoundLeft(TClockState State) const {
   if (FTimerThread && FTickState == csRunning && (State == csPaused || State == csInjury)) {
-    return std::max(FTickRemaining - (Now() - FTickAt) * MsPerDay / 1000, 0.0);
+    return FTickRemaining - (Now() - FTickAt) * MsPerDay / 1000;
   }
   return FRoundLeft;
 }
 
 void TRoundFlow::ReportClockChange(TClockState State) {
-  if (OnClockChange) OnClockChange(State, std::max(HeldRoundLeft(State), 0.0));
+  if (OnClockChange) OnClockChange(State, std::max(FRoundLeft, 0.0));
 }
 
 void TRoundFlow::RoundEnded(TTimerThread& Sender) {

@@ -131,10 +131,6 @@ bool ButtonInWord(uint32_t Word, int32_t Number) {
   return (Word & Mask) == Mask;
 }
 
-bool TMyJoyStick::ButtonPressed(int32_t Number) const {
-  return ButtonInWord(JoyInfo.wButtons, Number);
-}
-
 TSysJoySticks::TSysJoySticks(TStart Start)
     : NumDevs(Start == TStart::Later
                   ? 0

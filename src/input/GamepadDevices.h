@@ -38,10 +38,10 @@ class TJoyButton {
   TJoyButton(TMyJoyStick& Owner, int32_t Number, double Created);
 };
 
-// The buttons of one gamepad; button number k stands at position k - 1.
 // Whether a pad's button word (bit 0 for button 1) has button Number down.
 bool ButtonInWord(uint32_t Word, int32_t Number);
 
+// The buttons of one gamepad; button number k stands at position k - 1.
 class TJoyButtonList : public TThreadList<TJoyButton> {
  public:
   ~TJoyButtonList() { RemoveAllJoyButtons(); }
@@ -96,7 +96,6 @@ class TMyJoyStick {
   bool ButtonsChanged() const { return FButtonsChanged; }
   // The last Poll left some press pending.
   bool PressesPending() const { return FPressesPending; }
-  bool ButtonPressed(int32_t Number) const;
 
  private:
   bool FButtonsChanged = false;

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "board/TextFit.h"
+
 namespace {
 
 const QColor BorderColor(64, 64, 64);
@@ -31,9 +33,9 @@ void TBoardButton::paintEvent(QPaintEvent*) {
   Painter.drawRoundedRect(QRectF(rect()).adjusted(Half, Half, -Half, -Half), CornerRadius,
                           CornerRadius);
   Painter.setPen(Look.Caption);
-  Painter.setFont(font());
-  Painter.drawText(rect().adjusted(ButtonBorder, ButtonBorder, -ButtonBorder, -ButtonBorder),
-                   Qt::AlignCenter | Qt::TextShowMnemonic, text());
+  DrawBoardText(Painter, font(),
+                rect().adjusted(ButtonBorder, ButtonBorder, -ButtonBorder, -ButtonBorder),
+                Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 // The face follows the pointer.

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "board/TextFit.h"
+
 QString TBoardText::ShownText() const { return text() == FShortenedFrom ? FShown : text(); }
 
 void TBoardText::SetShownText(const QString& Shown) {
@@ -12,14 +14,10 @@ void TBoardText::SetShownText(const QString& Shown) {
   update();
 }
 
-void TBoardText::paintEvent(QPaintEvent* Event) {
-  if (ShownText() == text()) {
-    QLabel::paintEvent(Event);
-    return;
-  }
-  // As the label draws its plain text, with the shortened text in its place.
+// Always as plain text: a name is never read as markup.
+void TBoardText::paintEvent(QPaintEvent*) {
   QPainter Painter(this);
-  style()->drawItemText(&Painter, contentsRect(),
-                        int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
-                        isEnabled(), ShownText(), foregroundRole());
+  Painter.setPen(palette().color(foregroundRole()));
+  DrawBoardText(Painter, font(), contentsRect(),
+                int(QStyle::visualAlignment(layoutDirection(), alignment())), ShownText());
 }

@@ -5,8 +5,20 @@
 #include <QRectF>
 #include <QString>
 
-// Where a label draws the ink of Text (the glyphs' own outline, not the line
-// box) in Font inside Rect with the given alignment; fallback fonts for
+class QPainter;
+
+// Every board text is laid out, measured and drawn at one reference size and
+// scaled to its own: unhinted outlines scale evenly, and each further size
+// would make Qt set up another font engine, which runs all of fontconfig's
+// rules again (a large share of the board's start).
+
+// Draws Text as a board text at Font's pixel size in Rect with Flags, as
+// QPainter::drawText does.
+void DrawBoardText(QPainter& Painter, const QFont& Font, const QRect& Rect, int Flags,
+                   const QString& Text);
+
+// Where DrawBoardText puts the ink of Text (the glyphs' own outline, not the
+// line box) in Font inside Rect with the given alignment; fallback fonts for
 // scripts the font lacks are measured as they are drawn.
 QRectF TextInkRect(const QFont& Font, const QString& Text, const QRect& Rect,
                    Qt::Alignment Alignment);

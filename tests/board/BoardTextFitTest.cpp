@@ -196,6 +196,17 @@ TEST_F(TBoardFixture, TextsTooLongForTheSmallestWindowShowTheirStart) {
   EXPECT_EQ(NameText->ShownText(), RedName);
 }
 
+// A name is shown as typed: angle brackets are letters, not markup.
+TEST_F(TBoardFixture, ANameWithMarkupIsDrawnAsTyped) {
+  Board().resize(1280, 720);
+  QLabel* Name = Board().Label(QStringLiteral("lblRedPlayerName"));
+  Board().SetPlayerNames(QStringLiteral("Lee"), QStringLiteral("Blue"));
+  const QImage Plain = Name->grab().toImage();
+  Board().SetPlayerNames(QStringLiteral("<b>Lee</b>"), QStringLiteral("Blue"));
+  EXPECT_NE(Name->grab().toImage(), Plain);
+  EXPECT_EQ(dynamic_cast<const TBoardText*>(Name)->ShownText(), QStringLiteral("<b>Lee</b>"));
+}
+
 // The operator's captions follow the board's height and the buttons its
 // width: on 5:4 and 4:3 screens and in the smallest window the long ones
 // shrink until they fit inside the border; the short ones keep their size.

@@ -310,9 +310,16 @@ void TTimerThread::UnhookJoySticks() {
 void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, int32_t ButtonNumber,
                                       double PressStart, bool& Handled) {
   if (!Button.IsPendingWithin(FRun.Transiency, Now())) {
+    FClicksPassedOn.erase(&Button);
     Handled = true;
     return;
   }
+  Handled = false;
+  // The click is raised at every poll while its press waits for a vote; the
+  // board needs to hear of it once.
+  const auto [Known, New] = FClicksPassedOn.try_emplace(&Button, PressStart);
+  if (!New && Known->second == PressStart) return;
+  Known->second = PressStart;
   // Posted, not waited for: the poll holds the pads' locks and SDL's here,
   // and the main thread may be waiting for those (a look for new pads). The
   // press stays pending here; a handler that takes it consumes it there.
@@ -321,11 +328,8 @@ void TTimerThread::ForwardButtonClick(TMyJoyStick& Sender, TJoyButton& Button, i
     if (OnButtonClick) OnButtonClick(Sender, Button, ButtonNumber, PressStart, ForwardedHandled);
     if (ForwardedHandled) Button.Pending = false;
   });
-  Handled = false;
 }
 
-// Without a changed button or a vote that can still agree, the check would
-// find what it found last time.
 void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
   // The poll meets pads plugged in or out at once: the main thread need not
   // look for them itself while this clock polls.
@@ -335,10 +339,7 @@ void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
       if (OnDeviceNews) OnDeviceNews();
     });
   }
-  const bool VoteMayAgree =
-      Sender.ButtonsChanged() ||
-      (Sender.PressesPending() && Sender.AnyPendingWithin(FRun.Transiency, Now()));
-  if (!VoteMayAgree) return;
+  if (!FVoteCheckGate.CheckDue(Sender, FRun.Transiency, Now(), FPollCounting)) return;
   PostReport([this] {
     if (OnPoll) OnPoll(*FJoySticks);
   });
@@ -384,7 +385,7 @@ void TTimerThread::CountRound() {
   while (!Terminated() && FRemaining >= 0) {
     WaitWhilePaused();
     RunInjuryTime();
-    PollIfScoring();
+    PollIfScoring(true);
     FRemaining = SegmentRemaining(FRun.RoundTime);
     Tick();
     if (FRemaining <= 0) break;
@@ -439,7 +440,7 @@ void TTimerThread::WaitWhilePaused() {
   while (!Terminated() && State() == csPaused) {
     RaiseReportError();
     FElapsedMs -= TakeCorrection() * 1000;
-    PollIfScoring();
+    PollIfScoring(false);
     TimeSource().Sleep(10);
   }
   // A correction made just before the resume still counts.
@@ -463,8 +464,10 @@ void TTimerThread::RunInjuryTime() {
   StartSegment();
 }
 
-void TTimerThread::PollIfScoring() {
-  if (PollsPads()) FJoySticks->Poll();
+void TTimerThread::PollIfScoring(bool Counting) {
+  if (!PollsPads()) return;
+  FPollCounting = Counting;
+  FJoySticks->Poll();
 }
 
 bool TTimerThread::ScoresDiffer(const TDorvaneMgr& ScoreMgr, const TClockRun& Run) {

@@ -10,8 +10,10 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <unordered_map>
 
 #include "input/GamepadDevices.h"
+#include "input/VoteCheckGate.h"
 #include "model/ScoreManager.h"
 
 enum TClockState : uint8_t {
@@ -87,8 +89,8 @@ bool WarningBlinkDark(double Warning, double Remaining);
 class TTimerThread {
  public:
   // Shown is the time the clock text is written from (see ClockTextDue).
-  using TTickEvent = std::function<void(TTimerThread& Sender, TClockState State, double Remaining,
-                                        double Shown)>;
+  using TTickEvent =
+      std::function<void(TTimerThread& Sender, TClockState State, double Remaining, double Shown)>;
   using TStateEvent = std::function<void(TTimerThread& Sender, TClockState State)>;
   using TErrorEvent = std::function<void(TTimerThread& Sender, const QString& Message)>;
   using TTerminateEvent = std::function<void(TTimerThread& Sender)>;
@@ -187,7 +189,8 @@ class TTimerThread {
   // written from for it; under FStateLock.
   double TakeCorrection();
   void RunInjuryTime();
-  void PollIfScoring();
+  // Counting: a pass of the running round, not of a pause.
+  void PollIfScoring(bool Counting);
   // Sets the journal's time at each AliveMarkIntervalMs of the round's count.
   void MarkAlive();
   // Hands the tick to the main thread when it changes what the board shows.
@@ -246,6 +249,12 @@ class TTimerThread {
   bool FReportsPosted = false;
   // A report of pads plugged in or out is on its way to the main thread.
   std::atomic<bool> FDeviceNewsPosted = false;
+  // Clock thread only: whether the poll under way is one of a counting
+  // round, when the votes want checking, and the press of each button whose
+  // click the board has heard of.
+  bool FPollCounting = false;
+  TVoteCheckGate FVoteCheckGate;
+  std::unordered_map<const TJoyButton*, double> FClicksPassedOn;
   TDorvaneMgr& FScoreMgr;
   const TClockRun FRun;
   std::atomic<bool> FTerminated = false;

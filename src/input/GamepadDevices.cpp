@@ -178,15 +178,16 @@ int32_t TSysJoySticks::Poll() {
   return Polled;
 }
 
-bool TSysJoySticks::AnyPendingWithin(int32_t Ms, double Now) const {
+int32_t TSysJoySticks::CountPendingWithin(int32_t Ms, double Now) const {
   std::lock_guard Guard(FLock);
+  int32_t Result = 0;
   for (const auto& JoyStick : FItems) {
     const auto Buttons = JoyStick->Buttons.LockList();
     for (int32_t Index = 0; Index < Buttons.Count(); ++Index) {
-      if (Buttons[Index].IsPendingWithin(Ms, Now)) return true;
+      if (Buttons[Index].IsPendingWithin(Ms, Now)) ++Result;
     }
   }
-  return false;
+  return Result;
 }
 
 TMyJoyStick* TSysJoySticks::FindJoyStick(uint32_t JoyId) const {

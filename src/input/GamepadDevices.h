@@ -142,8 +142,8 @@ class TSysJoySticks : public TThreadList<TMyJoyStick> {
   // The last Poll met news of pads plugged in or out that TakeDeviceChanges
   // has yet to take. Read it on the polling thread.
   bool DeviceNewsPending() const { return FDeviceNewsPending; }
-  // Some button's press is pending and began no more than Ms before Now.
-  bool AnyPendingWithin(int32_t Ms, double Now) const;
+  // How many buttons' presses are pending and began no more than Ms before Now.
+  int32_t CountPendingWithin(int32_t Ms, double Now) const;
   TMyJoyStick* FindJoyStick(uint32_t JoyId) const;
   void RemoveAllJoySticks() { Clear(); }
 

@@ -14,6 +14,7 @@
 #include "input/ElectronicScoring.h"
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
+#include "input/VoteCheckGate.h"
 #include "model/BoardLight.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
@@ -260,21 +261,29 @@ const TVoteCase VoteCases[] = {
      .FirstAwardMs = 500},
 };
 
-class VoteCheckTest : public ElectronicScoringTest,
-                      public testing::WithParamInterface<TVoteCase> {};
+class VoteCheckTest : public ElectronicScoringTest, public testing::WithParamInterface<TVoteCase> {
+ protected:
+  void PlayCase(const TVoteCase& Case) {
+    const auto [PauseFrom, ResumeAt] = Case.Paused;
+    Play(Case.Taps, 1000, [&](int64_t Ms) { Running = !(Ms >= PauseFrom && Ms < ResumeAt); });
+  }
+
+  void ExpectAwards(const TVoteCase& Case) {
+    EXPECT_EQ(Mgr.RedScore(), Case.Red);
+    EXPECT_EQ(Mgr.BlueScore(), Case.Blue);
+    EXPECT_EQ(PlayedCues(), Case.Cues);
+    EXPECT_EQ(FirstAwardMs, Case.FirstAwardMs);
+  }
+};
 
 TEST_P(VoteCheckTest, AwardsConsumesAndPlays) {
   const TVoteCase& Case = GetParam();
   Config.NumButtons = Case.NumButtons;
   Config.R2 = Case.R2;
   BuildJudgesAndScoring();
-  const auto [PauseFrom, ResumeAt] = Case.Paused;
-  Play(Case.Taps, 1000, [&](int64_t Ms) { Running = !(Ms >= PauseFrom && Ms < ResumeAt); });
+  PlayCase(Case);
 
-  EXPECT_EQ(Mgr.RedScore(), Case.Red);
-  EXPECT_EQ(Mgr.BlueScore(), Case.Blue);
-  EXPECT_EQ(PlayedCues(), Case.Cues);
-  EXPECT_EQ(FirstAwardMs, Case.FirstAwardMs);
+  ExpectAwards(Case);
   std::set<TVote> Pending;
   for (int Judge = 1; Judge <= Judges; ++Judge) {
     for (int Button : {RedOne, BlueOne, RedTwo, BlueTwo, RedThree, BlueThree}) {
@@ -282,6 +291,22 @@ TEST_P(VoteCheckTest, AwardsConsumesAndPlays) {
     }
   }
   EXPECT_EQ(Pending, Case.Pending);
+}
+
+// The clock hands over only the polls whose check can find something new:
+// the votes award the same points at the same moments.
+TEST_P(VoteCheckTest, OnlyTheChecksTheGateLetThroughAwardTheSame) {
+  const TVoteCase& Case = GetParam();
+  Config.NumButtons = Case.NumButtons;
+  Config.R2 = Case.R2;
+  BuildJudgesAndScoring();
+  TVoteCheckGate Gate;
+  JoySticks->OnPoll = [&](TSysJoySticks& Polled) {
+    if (Gate.CheckDue(Polled, Config.Transiency, Time.Now(), Running)) Scoring->CheckJudgeVotes();
+  };
+  PlayCase(Case);
+
+  ExpectAwards(Case);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VoteCheckTest, testing::ValuesIn(VoteCases),

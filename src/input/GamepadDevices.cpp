@@ -14,11 +14,6 @@ namespace {
 // fail an inclusive test.
 constexpr double MsSlack = 0.01;
 
-bool StartedWithin(const TJoyButton& Button, int32_t Ms, double Now) {
-  const double ElapsedMs = (Now - Button.PressStart) * MsPerDay;
-  return Ms >= ElapsedMs - MsSlack;
-}
-
 int32_t NumButtonsOf(const TJoyCaps& Caps) {
   return static_cast<int32_t>(
       std::min<uint32_t>(Caps.wNumButtons, std::numeric_limits<int32_t>::max()));
@@ -39,12 +34,17 @@ TJoyButton::TJoyButton(TMyJoyStick& Owner, int32_t Number, double Created)
 
 bool TJoyButton::IsDown() const { return LastDown > LastUp; }
 
+bool BegunWithin(double Start, int32_t Ms, double Now) {
+  const double ElapsedMs = (Now - Start) * MsPerDay;
+  return Ms >= ElapsedMs - MsSlack;
+}
+
 bool TJoyButton::IsPendingWithin(int32_t Ms, double Now) const {
-  return Pending && StartedWithin(*this, Ms, Now);
+  return Pending && BegunWithin(PressStart, Ms, Now);
 }
 
 bool TJoyButton::PressedWithin(int32_t Ms, double Now) const {
-  return StartedWithin(*this, Ms, Now);
+  return BegunWithin(PressStart, Ms, Now);
 }
 
 void TJoyButtonList::CreateButtons(TMyJoyStick& Owner, int32_t NumButtons) {

@@ -38,6 +38,11 @@ class TJoyButton {
   TJoyButton(TMyJoyStick& Owner, int32_t Number, double Created);
 };
 
+// Whether a press that began at Start (a date-time) began no more than Ms
+// milliseconds before Now. The vote and the judges' audit both ask it, so a
+// press that counts in a vote is never also logged as alone.
+bool BegunWithin(double Start, int32_t Ms, double Now);
+
 // Whether a pad's button word (bit 0 for button 1) has button Number down.
 bool ButtonInWord(uint32_t Word, int32_t Number);
 

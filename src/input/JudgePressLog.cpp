@@ -69,7 +69,7 @@ void TJudgePressLog::AgeOut(double Now, int32_t TransiencyMs) {
   for (const size_t Index : FOpen) {
     TPress& Press = FPresses[Index];
     if (Press.Scored) continue;
-    if (Now - Press.Start <= Window) {
+    if (BegunWithin(Press.Start, TransiencyMs, Now)) {
       *Kept++ = Index;
       continue;
     }

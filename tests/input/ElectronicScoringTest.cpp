@@ -273,6 +273,11 @@ class VoteCheckTest : public ElectronicScoringTest, public testing::WithParamInt
     EXPECT_EQ(Mgr.BlueScore(), Case.Blue);
     EXPECT_EQ(PlayedCues(), Case.Cues);
     EXPECT_EQ(FirstAwardMs, Case.FirstAwardMs);
+    // Each press either scored or aged out alone by the end, never both: a
+    // vote exactly Transiency old counts, so it is not alone.
+    for (const TJudgeSummary& Judge : Scoring->PressLog().Summary(Judges)) {
+      EXPECT_EQ(Judge.Presses, Judge.Scored + Judge.Lone) << "judge " << Judge.Judge;
+    }
   }
 };
 
@@ -294,7 +299,8 @@ TEST_P(VoteCheckTest, AwardsConsumesAndPlays) {
 }
 
 // The clock hands over only the polls whose check can find something new:
-// the votes award the same points at the same moments.
+// the votes award the same points at the same moments, and each lone press
+// is logged as it ages out, not only at a later judge's press.
 TEST_P(VoteCheckTest, OnlyTheChecksTheGateLetThroughAwardTheSame) {
   const TVoteCase& Case = GetParam();
   Config.NumButtons = Case.NumButtons;

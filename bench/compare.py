@@ -273,7 +273,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("board")
     parser.add_argument("reference_dir")
-    parser.add_argument("--pairs", type=int, default=3)
+    parser.add_argument("--pairs", type=int, default=5)
     parser.add_argument("--seconds", type=float, default=10)
     args = parser.parse_args()
     args.board, args.reference_dir = os.path.abspath(args.board), os.path.abspath(args.reference_dir)

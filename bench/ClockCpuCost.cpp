@@ -4,8 +4,8 @@
 // (pressed and released by one judge, agreed by none; the three interleaved),
 // paused, and with scoring switched off. The real window, offscreen. Figures
 // from getrusage; the clock thread's own share from /proc (10 ms resolution).
-// The lone-press rounds also as a ratio to the round without presses. The lean reference
-// program is measured against the board by 'make compare'.
+// The lone-press rounds also as a ratio to the round without presses. The
+// lean reference program is measured against the board by 'make compare'.
 // Usage: bench_ClockCpuCost [seconds per measurement = 10]
 #include <sys/resource.h>
 #include <unistd.h>
@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -141,17 +142,17 @@ int main(int argc, char** argv) {
     // Interleaved, a third of the time each, so that the machine's drift
     // falls on all three alike; the ratios are of the medians.
     constexpr int Turns = 3;
-    const int LonelyCounts[] = {0, 1, 20};
-    std::vector<double> Used[3];
+    const struct {
+      int Lonely;
+      const char* What;
+    } Kinds[] = {{0, "running round, 4 pads polled"},
+                 {1, "1 lone press pending, 4 pads polled"},
+                 {20, "20 lone presses pending, 4 pads polled"}};
+    std::vector<double> Used[std::size(Kinds)];
     for (int Turn = 0; Turn < Turns; ++Turn) {
-      for (int Kind = 0; Kind < 3; ++Kind) {
-        const int Lonely = LonelyCounts[Kind];
-        if (Lonely > 0) PressLonely(Pads, Lonely);
-        const QByteArray What = Lonely == 0 ? QByteArray("running round, 4 pads polled")
-                                            : QByteArray::number(Lonely) +
-                                                  (Lonely == 1 ? " lone press" : " lone presses") +
-                                                  " pending, 4 pads polled";
-        Used[Kind].push_back(Measure(What.constData(), Ms / Turns));
+      for (size_t Kind = 0; Kind < std::size(Kinds); ++Kind) {
+        if (Kinds[Kind].Lonely > 0) PressLonely(Pads, Kinds[Kind].Lonely);
+        Used[Kind].push_back(Measure(Kinds[Kind].What, Ms / Turns));
       }
     }
     const double Plain = Median(Used[0]);

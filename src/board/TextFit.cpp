@@ -17,9 +17,7 @@ QFont AtReference(QFont Font) {
   return Font;
 }
 
-qreal ScaleFromReference(const QFont& Font) {
-  return std::max(1, Font.pixelSize()) / qreal(ReferencePixels);
-}
+qreal ScaleFromReference(int Pixels) { return std::max(1, Pixels) / qreal(ReferencePixels); }
 
 // A line of text laid out at the reference size as a label lays it out: a
 // fallback font's taller ascent lowers the baseline of the whole line.
@@ -77,7 +75,7 @@ QRectF PlacedInk(const TReferenceLine& Line, qreal Scale, const QRect& Rect,
 void DrawBoardText(QPainter& Painter, const QFont& Font, const QRect& Rect, int Flags,
                    const QString& Text) {
   const QFont Reference = AtReference(Font);
-  const qreal Scale = ScaleFromReference(Font);
+  const qreal Scale = ScaleFromReference(Font.pixelSize());
   const Qt::Alignment Alignment(Flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask));
   const TReferenceLine Line = LayOutLine(Reference, Text, false);
   const qreal Shift = BaselineShift(Line, Scale, Rect, AlignedOffset(Line, Scale, Rect, Alignment));
@@ -89,13 +87,7 @@ void DrawBoardText(QPainter& Painter, const QFont& Font, const QRect& Rect, int 
   Painter.restore();
 }
 
-QRectF TextInkRect(const QFont& Font, const QString& Text, const QRect& Rect,
-                   Qt::Alignment Alignment) {
-  return PlacedInk(LayOutLine(AtReference(Font), Text, true), ScaleFromReference(Font), Rect,
-                   Alignment);
-}
-
-int FittingPixelSize(QFont Font, const QString& Text, const QRect& Rect, const QRect& Box,
+int FittingPixelSize(const QFont& Font, const QString& Text, const QRect& Rect, const QRect& Box,
                      Qt::Alignment Alignment, int MaxPixels) {
   const QRectF Inside(Box);
   if (Text.trimmed().isEmpty()) return std::max(1, MaxPixels);
@@ -105,11 +97,10 @@ int FittingPixelSize(QFont Font, const QString& Text, const QRect& Rect, const Q
   // first size that fits from above is taken.
   int Pixels = std::max(1, MaxPixels);
   while (Pixels > 1) {
-    Font.setPixelSize(Pixels);
     // Glyphs drawn from Qt's glyph cache sit at quarter pixels across: their
     // ink may reach a pixel past the outline on either side.
     const QRectF Ink =
-        PlacedInk(Line, ScaleFromReference(Font), Rect, Alignment).adjusted(-1, 0, 1, 0);
+        PlacedInk(Line, ScaleFromReference(Pixels), Rect, Alignment).adjusted(-1, 0, 1, 0);
     if (Inside.contains(Ink)) break;
     const double Ratio = std::min(Inside.width() / Ink.width(), Inside.height() / Ink.height());
     Pixels = std::min(Pixels - 1, static_cast<int>(Pixels * Ratio));
@@ -117,17 +108,17 @@ int FittingPixelSize(QFont Font, const QString& Text, const QRect& Rect, const Q
   return std::max(1, Pixels);
 }
 
-TFittedText FitText(QFont Font, const QString& Text, const QRect& Rect, const QRect& Box,
+TFittedText FitText(const QFont& Font, const QString& Text, const QRect& Rect, const QRect& Box,
                     Qt::Alignment Alignment, int MaxPixels, int MinPixels) {
   const int Whole = FittingPixelSize(Font, Text, Rect, Box, Alignment, MaxPixels);
   if (Whole >= MinPixels) return {Whole, Text};
   const qreal Width = Rect.intersected(Box).width();
   // A size the box's height cuts down lets more of the text in at that size.
+  const QFontMetricsF Reference(AtReference(Font));
   int Pixels = std::max(1, std::min(MinPixels, MaxPixels));
   for (;;) {
-    Font.setPixelSize(Pixels);
-    const QString Shown = QFontMetricsF(AtReference(Font))
-                              .elidedText(Text, Qt::ElideRight, Width / ScaleFromReference(Font));
+    const QString Shown =
+        Reference.elidedText(Text, Qt::ElideRight, Width / ScaleFromReference(Pixels));
     const int Fitted = FittingPixelSize(Font, Shown, Rect, Box, Alignment, Pixels);
     if (Fitted == Pixels || Fitted <= 1) return {Fitted, Shown};
     Pixels = Fitted;

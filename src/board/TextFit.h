@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QRect>
-#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -17,16 +16,12 @@ class QPainter;
 void DrawBoardText(QPainter& Painter, const QFont& Font, const QRect& Rect, int Flags,
                    const QString& Text);
 
-// Where DrawBoardText puts the ink of Text (the glyphs' own outline, not the
-// line box) in Font inside Rect with the given alignment; fallback fonts for
-// scripts the font lacks are measured as they are drawn.
-QRectF TextInkRect(const QFont& Font, const QString& Text, const QRect& Rect,
-                   Qt::Alignment Alignment);
-
-// The largest pixel size, at most MaxPixels, at which the ink of Text drawn in
-// Rect stays inside Box; never below 1. A Rect a pixel inside the box keeps
+// The largest pixel size, at most MaxPixels, at which the ink of Text (the
+// glyphs' own outline, not the line box) drawn by DrawBoardText in Font inside
+// Rect stays inside Box; never below 1. Fallback fonts for scripts the font
+// lacks are measured as they are drawn. A Rect a pixel inside the box keeps
 // the anti-aliased edges in the box too.
-int FittingPixelSize(QFont Font, const QString& Text, const QRect& Rect, const QRect& Box,
+int FittingPixelSize(const QFont& Font, const QString& Text, const QRect& Rect, const QRect& Box,
                      Qt::Alignment Alignment, int MaxPixels);
 
 // What a text box shows: the text, or its start with an ellipsis, and the
@@ -40,5 +35,5 @@ struct TFittedText {
 // below MinPixels the text could no longer be read: it is cut with an
 // ellipsis instead, so that it fits at MinPixels, or at the largest size the
 // box's height allows when that is smaller.
-TFittedText FitText(QFont Font, const QString& Text, const QRect& Rect, const QRect& Box,
+TFittedText FitText(const QFont& Font, const QString& Text, const QRect& Rect, const QRect& Box,
                     Qt::Alignment Alignment, int MaxPixels, int MinPixels);

@@ -339,7 +339,7 @@ void TTimerThread::ForwardPoll(TSysJoySticks& Sender) {
       if (OnDeviceNews) OnDeviceNews();
     });
   }
-  if (!FVoteCheckGate.CheckDue(Sender, FRun.Transiency, Now(), FPollCounting)) return;
+  if (!FVoteCheckGate.CheckDue(Sender, FRun.Transiency, FPollCounting)) return;
   PostReport([this] {
     if (OnPoll) OnPoll(*FJoySticks);
   });

@@ -13,7 +13,7 @@ class TSysJoySticks;
 class TVoteCheckGate {
  public:
   // After each poll; Counting: the clock counts round time (presses count).
-  bool CheckDue(const TSysJoySticks& Polled, int32_t TransiencyMs, double Now, bool Counting);
+  bool CheckDue(const TSysJoySticks& Polled, int32_t TransiencyMs, bool Counting);
 
  private:
   int32_t FOpenPresses = 0;

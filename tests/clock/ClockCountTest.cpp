@@ -406,7 +406,9 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ClockLengthTest,
 
 TEST_F(ClockTest, ErrorInTheRunIsShownOnceAndEndsTheRun) {
   MakeClock(5.0, 1.0, 0, 1, 3);
-  Clock->OnTick = [](TTimerThread&, TClockState, double, double) { throw TDorvaneError("Display failed"); };
+  Clock->OnTick = [](TTimerThread&, TClockState, double, double) {
+    throw TDorvaneError("Display failed");
+  };
   ExecuteAndFinish();
 
   EXPECT_THAT(Errors, ElementsAre("Display failed"));

@@ -308,7 +308,7 @@ TEST_P(VoteCheckTest, OnlyTheChecksTheGateLetThroughAwardTheSame) {
   BuildJudgesAndScoring();
   TVoteCheckGate Gate;
   JoySticks->OnPoll = [&](TSysJoySticks& Polled) {
-    if (Gate.CheckDue(Polled, Config.Transiency, Time.Now(), Running)) Scoring->CheckJudgeVotes();
+    if (Gate.CheckDue(Polled, Config.Transiency, Running)) Scoring->CheckJudgeVotes();
   };
   PlayCase(Case);
 

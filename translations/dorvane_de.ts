@@ -1036,8 +1036,8 @@
         <translation>%1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>Der Download von %1 endete zu früh (%2 von %3 Bytes).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>Der Download von %1 endete zu früh (%L2 von %L3 Bytes).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>

@@ -1036,8 +1036,8 @@
         <translation>No se puede crear %1</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>La descarga de %1 terminó antes de tiempo (%2 de %3 bytes).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>La descarga de %1 terminó antes de tiempo (%L2 de %L3 bytes).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>

@@ -1036,8 +1036,8 @@
         <translation>Impossible de créer %1</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>Le téléchargement de %1 s’est arrêté trop tôt (%2 sur %3 octets).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>Le téléchargement de %1 s’est arrêté trop tôt (%L2 sur %L3 octets).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>

@@ -1036,8 +1036,8 @@
         <translation>%1을(를) 만들 수 없습니다</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>%1 내려받기가 일찍 끝났습니다 (%3바이트 중 %2바이트).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>%1 내려받기가 일찍 끝났습니다 (%L3바이트 중 %L2바이트).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>

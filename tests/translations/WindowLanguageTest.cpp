@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -73,7 +74,7 @@ QSet<QString> EnglishOnlyWords(const QString& Language) {
   }
   // The sport's words and the [Labels] captions read the same in every language.
   for (const char* Kept : {"hong", "chong", "gamjeom", "kyonggo", "gam", "jeom", "kyong", "start",
-                           "stop", "injury", "pause", "dorvane"}) {
+                           "stop", "injury", "pause", "dorvane", "ini"}) {
     Translated.insert(QLatin1String(Kept));
   }
   QSet<QString> Result;
@@ -96,7 +97,12 @@ QStringList ShownTexts(QWidget* Root) {
     Add(Widget->windowTitle());
     Add(Widget->toolTip());
     if (auto* Label = qobject_cast<QLabel*>(Widget)) Add(Label->text());
-    if (auto* Button = qobject_cast<QAbstractButton*>(Widget)) Add(Button->text());
+    // Qt's standard buttons come with Qt's own translations.
+    const auto* Buttons = qobject_cast<QDialogButtonBox*>(Widget->parentWidget());
+    auto* Button = qobject_cast<QAbstractButton*>(Widget);
+    if (Button && !(Buttons && Buttons->standardButton(Button) != QDialogButtonBox::NoButton)) {
+      Add(Button->text());
+    }
     if (auto* Group = qobject_cast<QGroupBox*>(Widget)) Add(Group->title());
     if (auto* Menu = qobject_cast<QMenu*>(Widget)) Add(Menu->title());
     if (auto* Tree = qobject_cast<QTreeWidget*>(Widget)) {
@@ -131,7 +137,7 @@ QStringList HelpTexts(QWidget* Window) {
   QFile Page(QLatin1Char(':') + Browser->source().path());
   if (!Page.open(QIODevice::ReadOnly)) return {Browser->source().toString() + " does not open"};
   QString Html = QString::fromUtf8(Page.readAll());
-  static const QRegularExpression Examples(QStringLiteral("<(code|pre)>.*?</\\1>"),
+  static const QRegularExpression Examples(QStringLiteral("<(code|pre|style)>.*?</\\1>"),
                                            QRegularExpression::DotMatchesEverythingOption);
   static const QRegularExpression Tag(QStringLiteral("<[^>]*>"));
   Html.remove(Examples).replace(Tag, QStringLiteral(" "));

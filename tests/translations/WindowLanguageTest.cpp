@@ -33,6 +33,7 @@
 #include "dialogs/JudgesReport.h"
 #include "dialogs/TKDConfig.h"
 #include "dialogs/TestButtons.h"
+#include "model/DorvaneError.h"
 #include "model/ScoreManager.h"
 #include "support/ui/BoardFixture.h"
 
@@ -278,5 +279,24 @@ INSTANTIATE_TEST_SUITE_P(LanguagesAndWindows, WindowLanguageTest,
                                                           TWindow::Players, TWindow::GamepadManager,
                                                           TWindow::JudgesReport, TWindow::Help)),
                          CaseName);
+
+// A refused value names its row as the operator reads it in the dialog.
+TEST_F(TBoardFixture, TheConfigurationsErrorQuotesTheRowInTheOperatorsLanguage) {
+  QTranslator German;
+  ASSERT_TRUE(German.load(QStringLiteral(":/i18n/dorvane_de.qm")));
+  QCoreApplication::installTranslator(&German);
+  TfrmTKDConfig Dialog(FConfig);
+  Dialog.LoadRows(FConfig);
+  Dialog.SetRowText(TConfigRow::Rounds, QStringLiteral("-1"));
+  QString Message;
+  try {
+    Dialog.StoreRows(FConfig);
+  } catch (const TDorvaneError& Error) {
+    Message = Error.Message();
+  }
+  QCoreApplication::removeTranslator(&German);
+  EXPECT_EQ(Message, QStringLiteral("'-1' ist kein gültiger Wert für „Anzahl der Runden“: erlaubt "
+                                    "ist mindestens 0 und höchstens 2147483647"));
+}
 
 }  // namespace

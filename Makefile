@@ -4,8 +4,8 @@
 # make compare : the board against the lean reference program (bench/compare.py)
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-            libarchive-dev dpkg-dev qt6-tools-dev qt6-l10n-tools \
-            fonts-wqy-microhei fonts-dejavu-core fonts-tlwg-loma-ttf \
+            libarchive-dev dpkg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+            fonts-wqy-microhei fonts-nanum fonts-dejavu-core fonts-tlwg-loma-ttf \
             qt6-httpserver-dev qt6-websockets-dev libmosquitto-dev mosquitto chromium \
             libx11-dev xvfb xdotool python3 qt6-base-private-dev
 BUILD    := build

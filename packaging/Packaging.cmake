@@ -59,8 +59,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # SDL2_mixer and libarchive are loaded at run time, so the library scan cannot
 # see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-mixer-2.0-0, libarchive13")
-# Wayland sessions, and Qt's own texts (standard buttons) in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# Wayland sessions, Qt's own texts (standard buttons) in the user's language,
+# and a bold Hangul face for Korean names on the board.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-nanum")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -156,10 +156,6 @@
         <translation>+ Hong</translation>
     </message>
     <message>
-        <source>+Chong</source>
-        <translation>+Chong</translation>
-    </message>
-    <message>
         <source>Dorvane Help</source>
         <translation>Dorvane-Hilfe</translation>
     </message>
@@ -178,6 +174,75 @@
     <message>
         <source>Update discontinued</source>
         <translation>Update abgebrochen</translation>
+    </message>
+    <message>
+        <source>Round %1 is tied after every tie-break. Who wins it by the referee&apos;s superiority decision?</source>
+        <translation>Runde %1 ist nach allen Entscheidungskriterien unentschieden. Wer gewinnt sie nach Überlegenheitsentscheidung des Kampfrichters?</translation>
+    </message>
+    <message>
+        <source>Red: %1</source>
+        <translation>Rot: %1</translation>
+    </message>
+    <message>
+        <source>Blue: %1</source>
+        <translation>Blau: %1</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>Uhr +1 s</translation>
+    </message>
+    <message>
+        <source>One second more on a stopped or paused clock</source>
+        <translation>Eine Sekunde mehr auf der gestoppten oder angehaltenen Uhr</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>Uhr -1 s</translation>
+    </message>
+    <message>
+        <source>One second less on a stopped or paused clock</source>
+        <translation>Eine Sekunde weniger auf der gestoppten oder angehaltenen Uhr</translation>
+    </message>
+    <message>
+        <source>1 point penalty +</source>
+        <translation>1-Punkt-Strafe +</translation>
+    </message>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>Kampfrichterbericht</translation>
+    </message>
+    <message>
+        <source>Judges&apos; presses in this match</source>
+        <translation>Die Tastendrücke der Kampfrichter in diesem Kampf</translation>
+    </message>
+    <message>
+        <source>+ Chong</source>
+        <translation>+ Chong</translation>
+    </message>
+    <message>
+        <source>Board screen</source>
+        <translation>Bildschirm der Tafel</translation>
+    </message>
+    <message>
+        <source>qrc:/help/operator-help.html</source>
+        <extracomment>The help page in this language, among the program&apos;s resources.</extracomment>
+        <translation>qrc:/help/operator-help_de.html</translation>
+    </message>
+    <message>
+        <source>A match is running. Exit Dorvane?</source>
+        <translation>Ein Kampf läuft. Dorvane beenden?</translation>
+    </message>
+    <message>
+        <source>A match is running. Start a new game?</source>
+        <translation>Ein Kampf läuft. Einen neuen Kampf beginnen?</translation>
+    </message>
+    <message>
+        <source>Update ready</source>
+        <translation>Update bereit</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gewinnt</translation>
     </message>
 </context>
 <context>
@@ -209,6 +274,46 @@
     <message>
         <source>Unknown error in the match clock</source>
         <translation>Unbekannter Fehler in der Kampfuhr</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 (%3)</source>
+        <translation>Runde %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>point gap</source>
+        <translation>Punktevorsprung</translation>
+    </message>
+    <message>
+        <source>gam-jeoms</source>
+        <translation>Gam-jeoms</translation>
+    </message>
+    <message>
+        <source>turning kicks</source>
+        <translation>Drehtritte</translation>
+    </message>
+    <message>
+        <source>head kicks</source>
+        <translation>Kopftritte</translation>
+    </message>
+    <message>
+        <source>body kicks</source>
+        <translation>Körpertritte</translation>
+    </message>
+    <message>
+        <source>punches</source>
+        <translation>Fauststöße</translation>
+    </message>
+    <message>
+        <source>fewer gam-jeoms</source>
+        <translation>weniger Gam-jeoms</translation>
+    </message>
+    <message>
+        <source>referee</source>
+        <translation>Kampfrichterentscheid</translation>
     </message>
 </context>
 <context>
@@ -264,10 +369,6 @@
     <message>
         <source>Try &apos;dorvane --help&apos; for the options.</source>
         <translation>&apos;dorvane --help&apos; zeigt die Optionen.</translation>
-    </message>
-    <message>
-        <source>--console: the operator console is not in this version; the board starts alone.</source>
-        <translation>--console: Die Bedienkonsole gibt es in dieser Version noch nicht; die Tafel startet allein.</translation>
     </message>
 </context>
 <context>
@@ -492,13 +593,148 @@
         <source>Ceiling to win</source>
         <translation>Punkte zum Sieg</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regelwerk</translation>
+    </message>
+    <message>
+        <source>Classic: one score over all rounds. BestOfThree: each round scored on its own, the first to win two rounds wins (start a new game after a change)</source>
+        <translation>Classic: eine Wertung über alle Runden. BestOfThree: jede Runde wird einzeln gewertet, wer zuerst zwei Runden gewinnt, gewinnt den Kampf (nach einer Änderung einen neuen Kampf beginnen)</translation>
+    </message>
+    <message>
+        <source>Best of three</source>
+        <translation>Zwei Gewinnrunden</translation>
+    </message>
+    <message>
+        <source>Gam-jeoms that lose the round</source>
+        <translation>Gam-jeoms bis zum Rundenverlust</translation>
+    </message>
+    <message>
+        <source>0 turns the limit off</source>
+        <translation>0 schaltet die Grenze ab</translation>
+    </message>
+    <message>
+        <source>Point gap that wins the round</source>
+        <translation>Punktevorsprung zum Rundensieg</translation>
+    </message>
+    <message>
+        <source>0 turns the gap off</source>
+        <translation>0 schaltet den Vorsprung ab</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &quot;%2&quot;: it must be %3</source>
+        <translation>&apos;%1&apos; ist kein gültiger Wert für „%2“: erlaubt ist %3</translation>
+    </message>
+    <message>
+        <source>above %1 and at most %2</source>
+        <translation>größer als %1 und höchstens %2</translation>
+    </message>
+    <message>
+        <source>at least %1 and at most %2</source>
+        <translation>mindestens %1 und höchstens %2</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>injury time</source>
+        <translation>Verletzungszeit</translation>
+    </message>
+    <message>
+        <source>break</source>
+        <translation>Rundenpause</translation>
+    </message>
+    <message>
+        <source>decided</source>
+        <translation>entschieden</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>Dorvane - operator console</source>
+        <translation>Dorvane - Bedienpult</translation>
+    </message>
+    <message>
+        <source>&amp;Match</source>
+        <translation>&amp;Kampf</translation>
+    </message>
+    <message>
+        <source>Point +</source>
+        <translation>Punkt +</translation>
+    </message>
+    <message>
+        <source>Point -</source>
+        <translation>Punkt -</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>Uhr -1 s</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>Uhr +1 s</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neuer Kampf</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Clock: %1, %2</source>
+        <translation>Uhr: %1, %2</translation>
+    </message>
+    <message>
+        <source>Record: off</source>
+        <translation>Protokoll: aus</translation>
+    </message>
+    <message>
+        <source>Record: %1, nothing written yet</source>
+        <translation>Protokoll: %1, noch nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Record: %1, writing</source>
+        <translation>Protokoll: %1, wird geschrieben</translation>
+    </message>
+    <message>
+        <source>Record: %1, cannot write</source>
+        <translation>Protokoll: %1, kann nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Judges: no pads</source>
+        <translation>Kampfrichter: keine Gamepads</translation>
+    </message>
+    <message>
+        <source>The board cannot be driven without the console. Close both windows?</source>
+        <translation>Ohne das Bedienpult lässt sich die Tafel nicht bedienen. Beide Fenster schließen?</translation>
+    </message>
 </context>
 <context>
     <name>Gamepads</name>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
     <message>
         <source>Gamepad management</source>
         <translation>Gamepad-Verwaltung</translation>
@@ -578,6 +814,133 @@
     <message>
         <source>Blue player</source>
         <translation>Blau</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no judge</comment>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no button</comment>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> It is kept as %1.</source>
+        <translation> Er bleibt als %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>The interrupted match could not be taken up: %1. A new match starts.%2</source>
+        <translation>Der unterbrochene Kampf kann nicht fortgesetzt werden: %1. Ein neuer Kampf beginnt.%2</translation>
+    </message>
+    <message>
+        <source>Resume the interrupted match? (%1)</source>
+        <translation>Den unterbrochenen Kampf fortsetzen? (%1)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>das Kampfjournal ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>das Kampfjournal ist zu groß</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Dorvane</source>
+        <translation>das Kampfjournal stammt von einer neueren Dorvane-Version</translation>
+    </message>
+    <message>
+        <source>between rounds</source>
+        <translation>in der Rundenpause</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>Red %1 – Blue %2, round %3, %4</source>
+        <translation>Rot %1 – Blau %2, Runde %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>Judges</name>
+    <message>
+        <source>Judges: %1 of %2 pads connected</source>
+        <translation>Kampfrichter: %1 von %2 Gamepads verbunden</translation>
+    </message>
+    <message>
+        <source>Judge %1: </source>
+        <translation>Kampfrichter %1: </translation>
+    </message>
+    <message>
+        <source>no pad</source>
+        <translation>kein Gamepad</translation>
+    </message>
+    <message>
+        <source>pad</source>
+        <translation>Gamepad</translation>
+    </message>
+    <message>
+        <source>, connected, last press </source>
+        <translation>, verbunden, letzter Tastendruck </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Spare: </source>
+        <translation>Reserve: </translation>
+    </message>
+</context>
+<context>
+    <name>JudgesReport</name>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>Kampfrichterbericht</translation>
+    </message>
+    <message>
+        <source>Judge</source>
+        <translation>Kampfrichter</translation>
+    </message>
+    <message>
+        <source>Presses</source>
+        <translation>Tastendrücke</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Gewertet</translation>
+    </message>
+    <message>
+        <source>Lone</source>
+        <translation>Allein</translation>
+    </message>
+    <message>
+        <source>Median delay (ms)</source>
+        <translation>Median der Verzögerung (ms)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>Als CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Save judges&apos; report</source>
+        <translation>Kampfrichterbericht speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Kann nicht in %1 schreiben</translation>
     </message>
 </context>
 <context>
@@ -673,8 +1036,8 @@
         <translation>%1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>Der Download von %1 endete zu früh (%2 von %3 Bytes).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>Der Download von %1 endete zu früh (%L2 von %L3 Bytes).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>
@@ -775,6 +1138,10 @@
     <message>
         <source>The update location %1 is not an https:// or file:// address.</source>
         <translation>Der Update-Ort %1 ist keine https://- oder file://-Adresse.</translation>
+    </message>
+    <message>
+        <source>%1: nothing arrived for %2 seconds.</source>
+        <translation>%1: %2 Sekunden lang kam nichts an.</translation>
     </message>
 </context>
 </TS>

@@ -156,10 +156,6 @@
         <translation>+ Hong</translation>
     </message>
     <message>
-        <source>+Chong</source>
-        <translation>+Chong</translation>
-    </message>
-    <message>
         <source>Dorvane Help</source>
         <translation>Ayuda de Dorvane</translation>
     </message>
@@ -178,6 +174,75 @@
     <message>
         <source>Update discontinued</source>
         <translation>Actualización interrumpida</translation>
+    </message>
+    <message>
+        <source>Round %1 is tied after every tie-break. Who wins it by the referee&apos;s superiority decision?</source>
+        <translation>El asalto %1 sigue empatado tras todos los criterios de desempate. ¿Quién lo gana por decisión de superioridad del árbitro?</translation>
+    </message>
+    <message>
+        <source>Red: %1</source>
+        <translation>Rojo: %1</translation>
+    </message>
+    <message>
+        <source>Blue: %1</source>
+        <translation>Azul: %1</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>Reloj +1 s</translation>
+    </message>
+    <message>
+        <source>One second more on a stopped or paused clock</source>
+        <translation>Un segundo más en el reloj detenido o en pausa</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>Reloj -1 s</translation>
+    </message>
+    <message>
+        <source>One second less on a stopped or paused clock</source>
+        <translation>Un segundo menos en el reloj detenido o en pausa</translation>
+    </message>
+    <message>
+        <source>1 point penalty +</source>
+        <translation>Penalización de 1 punto +</translation>
+    </message>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>Informe de los jueces</translation>
+    </message>
+    <message>
+        <source>Judges&apos; presses in this match</source>
+        <translation>Las pulsaciones de los jueces en este combate</translation>
+    </message>
+    <message>
+        <source>+ Chong</source>
+        <translation>+ Chong</translation>
+    </message>
+    <message>
+        <source>Board screen</source>
+        <translation>Pantalla del marcador</translation>
+    </message>
+    <message>
+        <source>qrc:/help/operator-help.html</source>
+        <extracomment>The help page in this language, among the program&apos;s resources.</extracomment>
+        <translation>qrc:/help/operator-help_es.html</translation>
+    </message>
+    <message>
+        <source>A match is running. Exit Dorvane?</source>
+        <translation>Hay un combate en curso. ¿Salir de Dorvane?</translation>
+    </message>
+    <message>
+        <source>A match is running. Start a new game?</source>
+        <translation>Hay un combate en curso. ¿Empezar un nuevo combate?</translation>
+    </message>
+    <message>
+        <source>Update ready</source>
+        <translation>Actualización lista</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>Gana %1</translation>
     </message>
 </context>
 <context>
@@ -209,6 +274,46 @@
     <message>
         <source>Unknown error in the match clock</source>
         <translation>Error desconocido en el reloj del combate</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 (%3)</source>
+        <translation>Asalto %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>puntuación</translation>
+    </message>
+    <message>
+        <source>point gap</source>
+        <translation>diferencia de puntos</translation>
+    </message>
+    <message>
+        <source>gam-jeoms</source>
+        <translation>gam-jeoms</translation>
+    </message>
+    <message>
+        <source>turning kicks</source>
+        <translation>patadas con giro</translation>
+    </message>
+    <message>
+        <source>head kicks</source>
+        <translation>patadas a la cabeza</translation>
+    </message>
+    <message>
+        <source>body kicks</source>
+        <translation>patadas al peto</translation>
+    </message>
+    <message>
+        <source>punches</source>
+        <translation>puñetazos</translation>
+    </message>
+    <message>
+        <source>fewer gam-jeoms</source>
+        <translation>menos gam-jeoms</translation>
+    </message>
+    <message>
+        <source>referee</source>
+        <translation>decisión del árbitro</translation>
     </message>
 </context>
 <context>
@@ -264,10 +369,6 @@
     <message>
         <source>Try &apos;dorvane --help&apos; for the options.</source>
         <translation>Pruebe &apos;dorvane --help&apos; para ver las opciones.</translation>
-    </message>
-    <message>
-        <source>--console: the operator console is not in this version; the board starts alone.</source>
-        <translation>--console: la consola del operador no está en esta versión; el marcador arranca solo.</translation>
     </message>
 </context>
 <context>
@@ -492,13 +593,148 @@
         <source>Ceiling to win</source>
         <translation>Puntos para ganar</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Reglamento</translation>
+    </message>
+    <message>
+        <source>Classic: one score over all rounds. BestOfThree: each round scored on its own, the first to win two rounds wins (start a new game after a change)</source>
+        <translation>Classic: una sola puntuación para todos los asaltos. BestOfThree: cada asalto se puntúa por separado y gana quien gane primero dos asaltos (empiece un nuevo combate tras el cambio)</translation>
+    </message>
+    <message>
+        <source>Best of three</source>
+        <translation>Al mejor de tres</translation>
+    </message>
+    <message>
+        <source>Gam-jeoms that lose the round</source>
+        <translation>Gam-jeoms que pierden el asalto</translation>
+    </message>
+    <message>
+        <source>0 turns the limit off</source>
+        <translation>0 desactiva el límite</translation>
+    </message>
+    <message>
+        <source>Point gap that wins the round</source>
+        <translation>Diferencia de puntos que gana el asalto</translation>
+    </message>
+    <message>
+        <source>0 turns the gap off</source>
+        <translation>0 desactiva la diferencia</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &quot;%2&quot;: it must be %3</source>
+        <translation>&apos;%1&apos; no es un valor válido para «%2»: debe ser %3</translation>
+    </message>
+    <message>
+        <source>above %1 and at most %2</source>
+        <translation>mayor que %1 y como máximo %2</translation>
+    </message>
+    <message>
+        <source>at least %1 and at most %2</source>
+        <translation>como mínimo %1 y como máximo %2</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en marcha</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pausa</translation>
+    </message>
+    <message>
+        <source>injury time</source>
+        <translation>tiempo de lesión</translation>
+    </message>
+    <message>
+        <source>break</source>
+        <translation>descanso</translation>
+    </message>
+    <message>
+        <source>decided</source>
+        <translation>decidido</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>Dorvane - operator console</source>
+        <translation>Dorvane - consola del operador</translation>
+    </message>
+    <message>
+        <source>&amp;Match</source>
+        <translation>&amp;Combate</translation>
+    </message>
+    <message>
+        <source>Point +</source>
+        <translation>Punto +</translation>
+    </message>
+    <message>
+        <source>Point -</source>
+        <translation>Punto -</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>Reloj -1 s</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>Reloj +1 s</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuevo combate</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Clock: %1, %2</source>
+        <translation>Reloj: %1, %2</translation>
+    </message>
+    <message>
+        <source>Record: off</source>
+        <translation>Registro: desactivado</translation>
+    </message>
+    <message>
+        <source>Record: %1, nothing written yet</source>
+        <translation>Registro: %1, aún no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>Record: %1, writing</source>
+        <translation>Registro: %1, escribiendo</translation>
+    </message>
+    <message>
+        <source>Record: %1, cannot write</source>
+        <translation>Registro: %1, no se puede escribir</translation>
+    </message>
+    <message>
+        <source>Judges: no pads</source>
+        <translation>Jueces: sin mandos</translation>
+    </message>
+    <message>
+        <source>The board cannot be driven without the console. Close both windows?</source>
+        <translation>El marcador no se puede manejar sin la consola. ¿Cerrar las dos ventanas?</translation>
+    </message>
 </context>
 <context>
     <name>Gamepads</name>
-    <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
-    </message>
     <message>
         <source>Gamepad management</source>
         <translation>Gestión de mandos</translation>
@@ -578,6 +814,133 @@
     <message>
         <source>Blue player</source>
         <translation>Azul</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no judge</comment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no button</comment>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> It is kept as %1.</source>
+        <translation> Se conserva como %1.</translation>
+    </message>
+    <message>
+        <source>The interrupted match could not be taken up: %1. A new match starts.%2</source>
+        <translation>No se puede retomar el combate interrumpido: %1. Empieza un nuevo combate.%2</translation>
+    </message>
+    <message>
+        <source>Resume the interrupted match? (%1)</source>
+        <translation>¿Reanudar el combate interrumpido? (%1)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>el registro del combate está dañado</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>el registro del combate es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Dorvane</source>
+        <translation>el registro del combate lo escribió una versión más reciente de Dorvane</translation>
+    </message>
+    <message>
+        <source>between rounds</source>
+        <translation>en el descanso</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
+    </message>
+    <message>
+        <source>Red %1 – Blue %2, round %3, %4</source>
+        <translation>Rojo %1 – Azul %2, asalto %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>Judges</name>
+    <message>
+        <source>Judges: %1 of %2 pads connected</source>
+        <translation>Jueces: %1 de %2 mandos conectados</translation>
+    </message>
+    <message>
+        <source>Judge %1: </source>
+        <translation>Juez %1: </translation>
+    </message>
+    <message>
+        <source>no pad</source>
+        <translation>sin mando</translation>
+    </message>
+    <message>
+        <source>pad</source>
+        <translation>mando</translation>
+    </message>
+    <message>
+        <source>, connected, last press </source>
+        <translation>, conectado, última pulsación </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Spare: </source>
+        <translation>Libre: </translation>
+    </message>
+</context>
+<context>
+    <name>JudgesReport</name>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>Informe de los jueces</translation>
+    </message>
+    <message>
+        <source>Judge</source>
+        <translation>Juez</translation>
+    </message>
+    <message>
+        <source>Presses</source>
+        <translation>Pulsaciones</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Puntuadas</translation>
+    </message>
+    <message>
+        <source>Lone</source>
+        <translation>Aisladas</translation>
+    </message>
+    <message>
+        <source>Median delay (ms)</source>
+        <translation>Retraso mediano (ms)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Save judges&apos; report</source>
+        <translation>Guardar el informe de los jueces</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
     </message>
 </context>
 <context>
@@ -673,8 +1036,8 @@
         <translation>No se puede crear %1</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>La descarga de %1 terminó antes de tiempo (%2 de %3 bytes).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>La descarga de %1 terminó antes de tiempo (%L2 de %L3 bytes).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>
@@ -775,6 +1138,10 @@
     <message>
         <source>The update location %1 is not an https:// or file:// address.</source>
         <translation>La ubicación de actualización %1 no es una dirección https:// ni file://.</translation>
+    </message>
+    <message>
+        <source>%1: nothing arrived for %2 seconds.</source>
+        <translation>%1: no llegó nada durante %2 segundos.</translation>
     </message>
 </context>
 </TS>

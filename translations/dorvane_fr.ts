@@ -156,10 +156,6 @@
         <translation>+ Hong</translation>
     </message>
     <message>
-        <source>+Chong</source>
-        <translation>+Chong</translation>
-    </message>
-    <message>
         <source>Dorvane Help</source>
         <translation>Aide de Dorvane</translation>
     </message>
@@ -178,6 +174,75 @@
     <message>
         <source>Update discontinued</source>
         <translation>Mise à jour interrompue</translation>
+    </message>
+    <message>
+        <source>Round %1 is tied after every tie-break. Who wins it by the referee&apos;s superiority decision?</source>
+        <translation>Le round %1 reste à égalité après tous les critères de départage. Qui le gagne par décision de supériorité de l’arbitre ?</translation>
+    </message>
+    <message>
+        <source>Red: %1</source>
+        <translation>Rouge : %1</translation>
+    </message>
+    <message>
+        <source>Blue: %1</source>
+        <translation>Bleu : %1</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>Chrono +1 s</translation>
+    </message>
+    <message>
+        <source>One second more on a stopped or paused clock</source>
+        <translation>Une seconde de plus sur le chrono arrêté ou en pause</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>Chrono -1 s</translation>
+    </message>
+    <message>
+        <source>One second less on a stopped or paused clock</source>
+        <translation>Une seconde de moins sur le chrono arrêté ou en pause</translation>
+    </message>
+    <message>
+        <source>1 point penalty +</source>
+        <translation>Pénalité d’1 point +</translation>
+    </message>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>Rapport des juges</translation>
+    </message>
+    <message>
+        <source>Judges&apos; presses in this match</source>
+        <translation>Les pressions des juges dans ce combat</translation>
+    </message>
+    <message>
+        <source>+ Chong</source>
+        <translation>+ Chong</translation>
+    </message>
+    <message>
+        <source>Board screen</source>
+        <translation>Écran du tableau</translation>
+    </message>
+    <message>
+        <source>qrc:/help/operator-help.html</source>
+        <extracomment>The help page in this language, among the program&apos;s resources.</extracomment>
+        <translation>qrc:/help/operator-help_fr.html</translation>
+    </message>
+    <message>
+        <source>A match is running. Exit Dorvane?</source>
+        <translation>Un combat est en cours. Quitter Dorvane ?</translation>
+    </message>
+    <message>
+        <source>A match is running. Start a new game?</source>
+        <translation>Un combat est en cours. Commencer un nouveau combat ?</translation>
+    </message>
+    <message>
+        <source>Update ready</source>
+        <translation>Mise à jour prête</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gagne</translation>
     </message>
 </context>
 <context>
@@ -209,6 +274,46 @@
     <message>
         <source>Unknown error in the match clock</source>
         <translation>Erreur inconnue du chronomètre</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 (%3)</source>
+        <translation>Round %1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>score</translation>
+    </message>
+    <message>
+        <source>point gap</source>
+        <translation>écart de points</translation>
+    </message>
+    <message>
+        <source>gam-jeoms</source>
+        <translation>gam-jeoms</translation>
+    </message>
+    <message>
+        <source>turning kicks</source>
+        <translation>coups de pied retournés</translation>
+    </message>
+    <message>
+        <source>head kicks</source>
+        <translation>coups de pied à la tête</translation>
+    </message>
+    <message>
+        <source>body kicks</source>
+        <translation>coups de pied au plastron</translation>
+    </message>
+    <message>
+        <source>punches</source>
+        <translation>coups de poing</translation>
+    </message>
+    <message>
+        <source>fewer gam-jeoms</source>
+        <translation>moins de gam-jeoms</translation>
+    </message>
+    <message>
+        <source>referee</source>
+        <translation>décision de l’arbitre</translation>
     </message>
 </context>
 <context>
@@ -264,10 +369,6 @@
     <message>
         <source>Try &apos;dorvane --help&apos; for the options.</source>
         <translation>Essayez &apos;dorvane --help&apos; pour voir les options.</translation>
-    </message>
-    <message>
-        <source>--console: the operator console is not in this version; the board starts alone.</source>
-        <translation>--console : la console de l’opérateur n’existe pas dans cette version ; le tableau démarre seul.</translation>
     </message>
 </context>
 <context>
@@ -492,13 +593,148 @@
         <source>Ceiling to win</source>
         <translation>Points pour gagner</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Règlement</translation>
+    </message>
+    <message>
+        <source>Classic: one score over all rounds. BestOfThree: each round scored on its own, the first to win two rounds wins (start a new game after a change)</source>
+        <translation>Classic : un seul score sur tous les rounds. BestOfThree : chaque round est noté séparément, le premier à gagner deux rounds gagne (commencer un nouveau combat après un changement)</translation>
+    </message>
+    <message>
+        <source>Best of three</source>
+        <translation>Au meilleur des trois</translation>
+    </message>
+    <message>
+        <source>Gam-jeoms that lose the round</source>
+        <translation>Gam-jeoms qui font perdre le round</translation>
+    </message>
+    <message>
+        <source>0 turns the limit off</source>
+        <translation>0 désactive la limite</translation>
+    </message>
+    <message>
+        <source>Point gap that wins the round</source>
+        <translation>Écart de points qui gagne le round</translation>
+    </message>
+    <message>
+        <source>0 turns the gap off</source>
+        <translation>0 désactive l’écart</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &quot;%2&quot;: it must be %3</source>
+        <translation>&apos;%1&apos; n’est pas une valeur valide pour « %2 » : elle doit être %3</translation>
+    </message>
+    <message>
+        <source>above %1 and at most %2</source>
+        <translation>supérieure à %1 et au plus %2</translation>
+    </message>
+    <message>
+        <source>at least %1 and at most %2</source>
+        <translation>au moins %1 et au plus %2</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en marche</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>injury time</source>
+        <translation>temps de blessure</translation>
+    </message>
+    <message>
+        <source>break</source>
+        <translation>pause entre rounds</translation>
+    </message>
+    <message>
+        <source>decided</source>
+        <translation>décidé</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>Dorvane - operator console</source>
+        <translation>Dorvane - console de l’opérateur</translation>
+    </message>
+    <message>
+        <source>&amp;Match</source>
+        <translation>&amp;Combat</translation>
+    </message>
+    <message>
+        <source>Point +</source>
+        <translation>Point +</translation>
+    </message>
+    <message>
+        <source>Point -</source>
+        <translation>Point -</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>Chrono -1 s</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>Chrono +1 s</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouveau combat</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Chrono</translation>
+    </message>
+    <message>
+        <source>Clock: %1, %2</source>
+        <translation>Chrono : %1, %2</translation>
+    </message>
+    <message>
+        <source>Record: off</source>
+        <translation>Enregistrement : désactivé</translation>
+    </message>
+    <message>
+        <source>Record: %1, nothing written yet</source>
+        <translation>Enregistrement : %1, rien d’écrit pour l’instant</translation>
+    </message>
+    <message>
+        <source>Record: %1, writing</source>
+        <translation>Enregistrement : %1, écriture en cours</translation>
+    </message>
+    <message>
+        <source>Record: %1, cannot write</source>
+        <translation>Enregistrement : %1, écriture impossible</translation>
+    </message>
+    <message>
+        <source>Judges: no pads</source>
+        <translation>Juges : aucune manette</translation>
+    </message>
+    <message>
+        <source>The board cannot be driven without the console. Close both windows?</source>
+        <translation>Le tableau ne peut pas être piloté sans la console. Fermer les deux fenêtres ?</translation>
+    </message>
 </context>
 <context>
     <name>Gamepads</name>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
     <message>
         <source>Gamepad management</source>
         <translation>Gestion des manettes</translation>
@@ -578,6 +814,133 @@
     <message>
         <source>Blue player</source>
         <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no judge</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no button</comment>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> It is kept as %1.</source>
+        <translation> Il est conservé sous %1.</translation>
+    </message>
+    <message>
+        <source>The interrupted match could not be taken up: %1. A new match starts.%2</source>
+        <translation>Le combat interrompu ne peut pas être repris : %1. Un nouveau combat commence.%2</translation>
+    </message>
+    <message>
+        <source>Resume the interrupted match? (%1)</source>
+        <translation>Reprendre le combat interrompu ? (%1)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>le journal du combat est endommagé</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>le journal du combat est trop volumineux</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Dorvane</source>
+        <translation>le journal du combat a été écrit par une version plus récente de Dorvane</translation>
+    </message>
+    <message>
+        <source>between rounds</source>
+        <translation>pendant la pause entre rounds</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>reste %1</translation>
+    </message>
+    <message>
+        <source>Red %1 – Blue %2, round %3, %4</source>
+        <translation>Rouge %1 – Bleu %2, round %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>Judges</name>
+    <message>
+        <source>Judges: %1 of %2 pads connected</source>
+        <translation>Juges : %1 manette(s) sur %2 connectée(s)</translation>
+    </message>
+    <message>
+        <source>Judge %1: </source>
+        <translation>Juge %1 : </translation>
+    </message>
+    <message>
+        <source>no pad</source>
+        <translation>aucune manette</translation>
+    </message>
+    <message>
+        <source>pad</source>
+        <translation>manette</translation>
+    </message>
+    <message>
+        <source>, connected, last press </source>
+        <translation>, connectée, dernière pression </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Spare: </source>
+        <translation>Libre : </translation>
+    </message>
+</context>
+<context>
+    <name>JudgesReport</name>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>Rapport des juges</translation>
+    </message>
+    <message>
+        <source>Judge</source>
+        <translation>Juge</translation>
+    </message>
+    <message>
+        <source>Presses</source>
+        <translation>Pressions</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Comptées</translation>
+    </message>
+    <message>
+        <source>Lone</source>
+        <translation>Isolées</translation>
+    </message>
+    <message>
+        <source>Median delay (ms)</source>
+        <translation>Retard médian (ms)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Save judges&apos; report</source>
+        <translation>Enregistrer le rapport des juges</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
 </context>
 <context>
@@ -673,8 +1036,8 @@
         <translation>Impossible de créer %1</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>Le téléchargement de %1 s’est arrêté trop tôt (%2 sur %3 octets).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>Le téléchargement de %1 s’est arrêté trop tôt (%L2 sur %L3 octets).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>
@@ -775,6 +1138,10 @@
     <message>
         <source>The update location %1 is not an https:// or file:// address.</source>
         <translation>L’emplacement de mise à jour %1 n’est pas une adresse https:// ou file://.</translation>
+    </message>
+    <message>
+        <source>%1: nothing arrived for %2 seconds.</source>
+        <translation>%1 : rien n’est arrivé pendant %2 secondes.</translation>
     </message>
 </context>
 </TS>

@@ -156,10 +156,6 @@
         <translation>+ 홍</translation>
     </message>
     <message>
-        <source>+Chong</source>
-        <translation>+청</translation>
-    </message>
-    <message>
         <source>Dorvane Help</source>
         <translation>Dorvane 도움말</translation>
     </message>
@@ -178,6 +174,75 @@
     <message>
         <source>Update discontinued</source>
         <translation>업데이트 중단</translation>
+    </message>
+    <message>
+        <source>Round %1 is tied after every tie-break. Who wins it by the referee&apos;s superiority decision?</source>
+        <translation>%1회전이 모든 동점 판정 기준 후에도 동점입니다. 주심의 우세 판정으로 누가 이깁니까?</translation>
+    </message>
+    <message>
+        <source>Red: %1</source>
+        <translation>홍: %1</translation>
+    </message>
+    <message>
+        <source>Blue: %1</source>
+        <translation>청: %1</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>시계 +1초</translation>
+    </message>
+    <message>
+        <source>One second more on a stopped or paused clock</source>
+        <translation>멈추거나 일시 정지한 시계에 1초 더하기</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>시계 -1초</translation>
+    </message>
+    <message>
+        <source>One second less on a stopped or paused clock</source>
+        <translation>멈추거나 일시 정지한 시계에서 1초 빼기</translation>
+    </message>
+    <message>
+        <source>1 point penalty +</source>
+        <translation>1점 감점 +</translation>
+    </message>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>심판 보고서</translation>
+    </message>
+    <message>
+        <source>Judges&apos; presses in this match</source>
+        <translation>이번 경기의 심판 입력</translation>
+    </message>
+    <message>
+        <source>+ Chong</source>
+        <translation>+ 청</translation>
+    </message>
+    <message>
+        <source>Board screen</source>
+        <translation>전광판 화면</translation>
+    </message>
+    <message>
+        <source>qrc:/help/operator-help.html</source>
+        <extracomment>The help page in this language, among the program&apos;s resources.</extracomment>
+        <translation>qrc:/help/operator-help_ko.html</translation>
+    </message>
+    <message>
+        <source>A match is running. Exit Dorvane?</source>
+        <translation>경기가 진행 중입니다. Dorvane을 종료할까요?</translation>
+    </message>
+    <message>
+        <source>A match is running. Start a new game?</source>
+        <translation>경기가 진행 중입니다. 새 경기를 시작할까요?</translation>
+    </message>
+    <message>
+        <source>Update ready</source>
+        <translation>업데이트 준비됨</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 승리</translation>
     </message>
 </context>
 <context>
@@ -209,6 +274,46 @@
     <message>
         <source>Unknown error in the match clock</source>
         <translation>경기 시계의 알 수 없는 오류</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 (%3)</source>
+        <translation>%1회전: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>점수</translation>
+    </message>
+    <message>
+        <source>point gap</source>
+        <translation>점수 차</translation>
+    </message>
+    <message>
+        <source>gam-jeoms</source>
+        <translation>감점</translation>
+    </message>
+    <message>
+        <source>turning kicks</source>
+        <translation>회전 차기</translation>
+    </message>
+    <message>
+        <source>head kicks</source>
+        <translation>머리 차기</translation>
+    </message>
+    <message>
+        <source>body kicks</source>
+        <translation>몸통 차기</translation>
+    </message>
+    <message>
+        <source>punches</source>
+        <translation>주먹 지르기</translation>
+    </message>
+    <message>
+        <source>fewer gam-jeoms</source>
+        <translation>적은 감점</translation>
+    </message>
+    <message>
+        <source>referee</source>
+        <translation>주심 판정</translation>
     </message>
 </context>
 <context>
@@ -264,10 +369,6 @@
     <message>
         <source>Try &apos;dorvane --help&apos; for the options.</source>
         <translation>옵션은 &apos;dorvane --help&apos;로 볼 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>--console: the operator console is not in this version; the board starts alone.</source>
-        <translation>--console: 이 버전에는 운영자 콘솔이 없습니다. 전광판만 시작합니다.</translation>
     </message>
 </context>
 <context>
@@ -492,13 +593,148 @@
         <source>Ceiling to win</source>
         <translation>승리 점수</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>경기 규칙</translation>
+    </message>
+    <message>
+        <source>Classic: one score over all rounds. BestOfThree: each round scored on its own, the first to win two rounds wins (start a new game after a change)</source>
+        <translation>Classic: 모든 회전의 점수를 합산합니다. BestOfThree: 회전마다 따로 채점하며 먼저 두 회전을 이긴 선수가 이깁니다 (바꾼 뒤에는 새 경기를 시작하세요)</translation>
+    </message>
+    <message>
+        <source>Best of three</source>
+        <translation>3판 2선승</translation>
+    </message>
+    <message>
+        <source>Gam-jeoms that lose the round</source>
+        <translation>회전 패배 감점 수</translation>
+    </message>
+    <message>
+        <source>0 turns the limit off</source>
+        <translation>0이면 제한 없음</translation>
+    </message>
+    <message>
+        <source>Point gap that wins the round</source>
+        <translation>회전 승리 점수 차</translation>
+    </message>
+    <message>
+        <source>0 turns the gap off</source>
+        <translation>0이면 점수 차 없음</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &quot;%2&quot;: it must be %3</source>
+        <translation>&apos;%1&apos;은(는) &quot;%2&quot;에 쓸 수 없는 값입니다. 허용 범위: %3</translation>
+    </message>
+    <message>
+        <source>above %1 and at most %2</source>
+        <translation>%1 초과 %2 이하</translation>
+    </message>
+    <message>
+        <source>at least %1 and at most %2</source>
+        <translation>%1 이상 %2 이하</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>stopped</source>
+        <translation>멈춤</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>진행 중</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>injury time</source>
+        <translation>부상 시간</translation>
+    </message>
+    <message>
+        <source>break</source>
+        <translation>휴식</translation>
+    </message>
+    <message>
+        <source>decided</source>
+        <translation>결정됨</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>끝남</translation>
+    </message>
+    <message>
+        <source>Dorvane - operator console</source>
+        <translation>Dorvane - 운영자 콘솔</translation>
+    </message>
+    <message>
+        <source>&amp;Match</source>
+        <translation>경기(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Point +</source>
+        <translation>점수 +</translation>
+    </message>
+    <message>
+        <source>Point -</source>
+        <translation>점수 -</translation>
+    </message>
+    <message>
+        <source>Clock -1 s</source>
+        <translation>시계 -1초</translation>
+    </message>
+    <message>
+        <source>Clock +1 s</source>
+        <translation>시계 +1초</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>새 경기</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>홍</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>청</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>시계</translation>
+    </message>
+    <message>
+        <source>Clock: %1, %2</source>
+        <translation>시계: %1, %2</translation>
+    </message>
+    <message>
+        <source>Record: off</source>
+        <translation>기록: 꺼짐</translation>
+    </message>
+    <message>
+        <source>Record: %1, nothing written yet</source>
+        <translation>기록: %1, 아직 쓴 내용 없음</translation>
+    </message>
+    <message>
+        <source>Record: %1, writing</source>
+        <translation>기록: %1, 쓰는 중</translation>
+    </message>
+    <message>
+        <source>Record: %1, cannot write</source>
+        <translation>기록: %1, 쓸 수 없음</translation>
+    </message>
+    <message>
+        <source>Judges: no pads</source>
+        <translation>심판: 패드 없음</translation>
+    </message>
+    <message>
+        <source>The board cannot be driven without the console. Close both windows?</source>
+        <translation>콘솔 없이는 전광판을 조작할 수 없습니다. 두 창을 모두 닫을까요?</translation>
+    </message>
 </context>
 <context>
     <name>Gamepads</name>
-    <message>
-        <source>None</source>
-        <translation>없음</translation>
-    </message>
     <message>
         <source>Gamepad management</source>
         <translation>게임패드 관리</translation>
@@ -578,6 +814,133 @@
     <message>
         <source>Blue player</source>
         <translation>청 선수</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no judge</comment>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no button</comment>
+        <translation>없음</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> It is kept as %1.</source>
+        <translation> %1(으)로 보관했습니다.</translation>
+    </message>
+    <message>
+        <source>The interrupted match could not be taken up: %1. A new match starts.%2</source>
+        <translation>중단된 경기를 이어갈 수 없습니다: %1. 새 경기를 시작합니다.%2</translation>
+    </message>
+    <message>
+        <source>Resume the interrupted match? (%1)</source>
+        <translation>중단된 경기를 이어갈까요? (%1)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>경기 기록이 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>경기 기록이 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Dorvane</source>
+        <translation>경기 기록을 더 새로운 Dorvane 버전이 썼습니다</translation>
+    </message>
+    <message>
+        <source>between rounds</source>
+        <translation>회전 사이 휴식</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 남음</translation>
+    </message>
+    <message>
+        <source>Red %1 – Blue %2, round %3, %4</source>
+        <translation>홍 %1 – 청 %2, %3회전, %4</translation>
+    </message>
+</context>
+<context>
+    <name>Judges</name>
+    <message>
+        <source>Judges: %1 of %2 pads connected</source>
+        <translation>심판: 패드 %2개 중 %1개 연결</translation>
+    </message>
+    <message>
+        <source>Judge %1: </source>
+        <translation>심판 %1: </translation>
+    </message>
+    <message>
+        <source>no pad</source>
+        <translation>패드 없음</translation>
+    </message>
+    <message>
+        <source>pad</source>
+        <translation>패드</translation>
+    </message>
+    <message>
+        <source>, connected, last press </source>
+        <translation>, 연결됨, 마지막 입력 </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Spare: </source>
+        <translation>예비: </translation>
+    </message>
+</context>
+<context>
+    <name>JudgesReport</name>
+    <message>
+        <source>Judges&apos; report</source>
+        <translation>심판 보고서</translation>
+    </message>
+    <message>
+        <source>Judge</source>
+        <translation>심판</translation>
+    </message>
+    <message>
+        <source>Presses</source>
+        <translation>입력</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>득점</translation>
+    </message>
+    <message>
+        <source>Lone</source>
+        <translation>단독</translation>
+    </message>
+    <message>
+        <source>Median delay (ms)</source>
+        <translation>지연 중앙값 (ms)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>CSV로 저장(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>닫기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save judges&apos; report</source>
+        <translation>심판 보고서 저장</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1에 쓸 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -673,8 +1036,8 @@
         <translation>%1을(를) 만들 수 없습니다</translation>
     </message>
     <message>
-        <source>The download of %1 ended early (%2 of %3 bytes).</source>
-        <translation>%1 내려받기가 일찍 끝났습니다 (%3바이트 중 %2바이트).</translation>
+        <source>The download of %1 ended early (%L2 of %L3 bytes).</source>
+        <translation>%1 내려받기가 일찍 끝났습니다 (%L3바이트 중 %L2바이트).</translation>
     </message>
     <message>
         <source>The download of %1 does not match its SHA-256 sum.</source>
@@ -775,6 +1138,10 @@
     <message>
         <source>The update location %1 is not an https:// or file:// address.</source>
         <translation>업데이트 위치 %1이(가) https:// 또는 file:// 주소가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1: nothing arrived for %2 seconds.</source>
+        <translation>%1: %2초 동안 아무것도 받지 못했습니다.</translation>
     </message>
 </context>
 </TS>

@@ -188,7 +188,8 @@ void TfrmDorvane::BuildPopupMenu() {
   AddMenuEntry(RedGroup, QCoreApplication::translate("Board", "Hong"), ShiftF2,
                QCoreApplication::translate("Board", "Hong -"));
   RedGroup->addSeparator();
-  mniRed1Penalty = AddMenuEntry(RedGroup, QString(), F3, QStringLiteral("1 point penalty +"));
+  mniRed1Penalty = AddMenuEntry(RedGroup, QString(), F3,
+                                QCoreApplication::translate("Board", "1 point penalty +"));
   AddMenuEntry(RedGroup, QCoreApplication::translate("Board", "Red 1 point penalty -"), ShiftF3,
                QCoreApplication::translate("Board", "Red 1 point penalty -"));
   mniRedHalfPoint = AddMenuEntry(RedGroup, QString(), F4,
@@ -202,7 +203,8 @@ void TfrmDorvane::BuildPopupMenu() {
   AddMenuEntry(BlueGroup, QCoreApplication::translate("Board", "Chong"), ShiftF5,
                QCoreApplication::translate("Board", "Chong -"));
   BlueGroup->addSeparator();
-  mniBlue1Penalty = AddMenuEntry(BlueGroup, QString(), F6, QStringLiteral("1 point penalty +"));
+  mniBlue1Penalty = AddMenuEntry(BlueGroup, QString(), F6,
+                                 QCoreApplication::translate("Board", "1 point penalty +"));
   AddMenuEntry(BlueGroup, QCoreApplication::translate("Board", "Blue 1 point penalty -"), ShiftF6,
                QCoreApplication::translate("Board", "Blue 1 point penalty -"));
   mniBlueHalfPoint = AddMenuEntry(BlueGroup, QString(), F7,

@@ -18,7 +18,8 @@ QDialog* CreateHelpWindow(QWidget* Owner) {
   Window->setWindowTitle(QCoreApplication::translate("Board", "Dorvane Help"));
   auto* Browser = new QTextBrowser;
   Browser->setObjectName("HelpBrowser");
-  Browser->setSource(QUrl("qrc:/help/operator-help.html"));
+  //: The help page in this language, among the program's resources.
+  Browser->setSource(QUrl(QCoreApplication::translate("Board", "qrc:/help/operator-help.html")));
   auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   QObject::connect(Buttons, &QDialogButtonBox::rejected, Window, &QDialog::close);
   auto* Layout = new QVBoxLayout(Window);

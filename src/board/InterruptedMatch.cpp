@@ -1,5 +1,6 @@
 #include "board/InterruptedMatch.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "match/Match.h"
@@ -10,14 +11,18 @@ void OfferInterruptedMatch(QWidget* Parent, TMatch& Match, const TInterruptedMat
   if (!Read.State) {
     const QString Kept = Interrupted.KeptPath.isEmpty()
                              ? QString()
-                             : QStringLiteral(" It is kept as %1.").arg(Interrupted.KeptPath);
-    ShowErrorBox(Parent, QStringLiteral("The interrupted match could not be taken up: %1. "
-                                        "A new match starts.%2")
-                             .arg(Read.Error, Kept));
+                             : QCoreApplication::translate("Journal", " It is kept as %1.")
+                                   .arg(Interrupted.KeptPath);
+    ShowErrorBox(Parent,
+                 QCoreApplication::translate("Journal",
+                                             "The interrupted match could not be taken up: %1. "
+                                             "A new match starts.%2")
+                     .arg(Read.Error, Kept));
     return;
   }
-  const QString Question = QStringLiteral("Resume the interrupted match? (%1)")
-                               .arg(JournalSummary(*Read.State, Read.AliveMs));
+  const QString Question =
+      QCoreApplication::translate("Journal", "Resume the interrupted match? (%1)")
+          .arg(JournalSummary(*Read.State, Read.AliveMs));
   if (!AskYesNo(Parent, Question)) return;
   Match.Resume(*Read.State, Read.AliveMs);
   // The match lives on in the new journal.

@@ -30,26 +30,29 @@
 
 namespace {
 
-QString Tr(const char* Text) { return QCoreApplication::translate("Console", Text); }
+// The console's texts, in their own context of the translations.
+class Console {
+  Q_DECLARE_TR_FUNCTIONS(Console)
+};
 
 QString ClockStateName(const TRoundFlow::TClockReading& Clock) {
-  if (!Clock.Exists) return Tr("stopped");
+  if (!Clock.Exists) return Console::tr("stopped");
   switch (Clock.State) {
     case csRunning:
-      return Tr("running");
+      return Console::tr("running");
     case csPaused:
-      return Tr("paused");
+      return Console::tr("paused");
     case csInjury:
-      return Tr("injury time");
+      return Console::tr("injury time");
     case csBreak:
-      return Tr("break");
+      return Console::tr("break");
     case csPointGap:
     case csPointCeiling:
-      return Tr("decided");
+      return Console::tr("decided");
     case csEnded:
       break;
   }
-  return Tr("ended");
+  return Console::tr("ended");
 }
 
 }  // namespace
@@ -63,11 +66,11 @@ QScreen* ConsoleScreen(const QScreen* BoardScreen) {
 
 TfrmConsole::TfrmConsole(TfrmDorvane& Board, TMatch& Match) : FBoard(Board), FMatch(Match) {
   setObjectName(QStringLiteral("frmConsole"));
-  setWindowTitle(Tr("Dorvane - operator console"));
+  setWindowTitle(Console::tr("Dorvane - operator console"));
   // The board's menu serves as the menu bar's and the context menu; its
   // keys are the board's command actions, added here so they work in either window.
   QMenu* Menu = Board.PopupMenu();
-  Menu->setTitle(Tr("&Match"));
+  Menu->setTitle(Console::tr("&Match"));
   menuBar()->addMenu(Menu);
   for (QAction* Command : Board.actions()) addAction(Command);
 
@@ -115,8 +118,8 @@ QWidget* TfrmConsole::BuildButtons() {
   const QString Warning = WarningText();
   auto SideRow = [&](C Add, C Minus, C DeductionAdd, C DeductionMinus, C WarningAdd,
                      C WarningMinus) {
-    return std::vector<TButtonDef>{{Add, Tr("Point +")},
-                                   {Minus, Tr("Point -")},
+    return std::vector<TButtonDef>{{Add, Console::tr("Point +")},
+                                   {Minus, Console::tr("Point -")},
                                    {DeductionAdd, Deduction + QStringLiteral(" +")},
                                    {DeductionMinus, Deduction + QStringLiteral(" -")},
                                    {WarningAdd, Warning + QStringLiteral(" +")},
@@ -129,11 +132,11 @@ QWidget* TfrmConsole::BuildButtons() {
        {C::CtrlS, StopText()},
        {C::CtrlP, PauseText()},
        {C::CtrlI, InjuryText()},
-       {C::CtrlDown, Tr("Clock -1 s")},
-       {C::CtrlUp, Tr("Clock +1 s")},
-       {C::CtrlN, Tr("New game")}},
+       {C::CtrlDown, Console::tr("Clock -1 s")},
+       {C::CtrlUp, Console::tr("Clock +1 s")},
+       {C::CtrlN, Console::tr("New game")}},
   };
-  const QString RowNames[] = {Tr("Red"), Tr("Blue"), Tr("Clock")};
+  const QString RowNames[] = {Console::tr("Red"), Console::tr("Blue"), Console::tr("Clock")};
   auto* Panel = new QWidget(this);
   auto* Grid = new QGridLayout(Panel);
   for (int Row = 0; Row < 3; ++Row) {
@@ -170,7 +173,7 @@ QString TfrmConsole::JudgesStatus() const { return FJudgesLines->text(); }
 
 void TfrmConsole::Refresh() {
   const TRoundFlow::TClockReading Clock = FMatch.RoundFlow().ClockReading();
-  FClockLine->setText(Tr("Clock: %1, %2").arg(ClockStateName(Clock), FClockText));
+  FClockLine->setText(Console::tr("Clock: %1, %2").arg(ClockStateName(Clock), FClockText));
   // Corrections only while the clock stands still.
   const bool Correctable = !Clock.Exists || Clock.State == csPaused;
   FButtons[TfrmDorvane::CtrlUp]->setEnabled(Correctable);
@@ -185,18 +188,18 @@ void TfrmConsole::Refresh() {
   const TTKDConfig& Config = FMatch.Config();
   const QString Path = Records.FilePath();
   if (Path.isEmpty() || !(Config.SaveScores || Config.SaveInput)) {
-    FRecordLine->setText(Tr("Record: off"));
+    FRecordLine->setText(Console::tr("Record: off"));
   } else {
     const QString Name = QFileInfo(Path).fileName();
     switch (Records.WriteState()) {
       case TMatchRecords::TWriteState::NoneYet:
-        FRecordLine->setText(Tr("Record: %1, nothing written yet").arg(Name));
+        FRecordLine->setText(Console::tr("Record: %1, nothing written yet").arg(Name));
         break;
       case TMatchRecords::TWriteState::Writing:
-        FRecordLine->setText(Tr("Record: %1, writing").arg(Name));
+        FRecordLine->setText(Console::tr("Record: %1, writing").arg(Name));
         break;
       case TMatchRecords::TWriteState::CannotWrite:
-        FRecordLine->setText(Tr("Record: %1, cannot write").arg(Name));
+        FRecordLine->setText(Console::tr("Record: %1, cannot write").arg(Name));
         break;
     }
   }
@@ -207,7 +210,8 @@ void TfrmConsole::Refresh() {
   for (int32_t Index = 0; Index < std::min(FMatch.Judges().Count(), MaxJudges); ++Index) {
     Judges << JudgePadLine(Index + 1, Pads[static_cast<size_t>(Index)]);
   }
-  FJudgesLines->setText(Judges.isEmpty() ? Tr("Judges: no pads") : Judges.join(QLatin1Char('\n')));
+  FJudgesLines->setText(Judges.isEmpty() ? Console::tr("Judges: no pads")
+                                         : Judges.join(QLatin1Char('\n')));
   FPreview->update();
 }
 
@@ -260,7 +264,8 @@ void TfrmConsole::ShowError(const QString&) {}
 
 void TfrmConsole::closeEvent(QCloseEvent* Event) {
   if (!FBoardClosing &&
-      !AskYesNo(this, Tr("The board cannot be driven without the console. Close both windows?"))) {
+      !AskYesNo(this, Console::tr(
+                          "The board cannot be driven without the console. Close both windows?"))) {
     Event->ignore();
     return;
   }

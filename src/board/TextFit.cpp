@@ -1,7 +1,9 @@
 #include "board/TextFit.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -29,14 +31,30 @@ struct TReferenceLine {
   QRectF Ink;
 };
 
+// The glyphs' own outline, glyph by glyph in the font that draws each: the
+// font metrics' tight box of a line that mixes fonts ("남자 -68kg") takes the
+// top of one font's glyphs with the height of another's and loses the Latin
+// descenders below a Hangul run.
+QRectF InkOf(const QTextLayout& Layout) {
+  QRectF Ink;
+  for (const QGlyphRun& Run : Layout.glyphRuns()) {
+    const QRawFont Font = Run.rawFont();
+    const QList<quint32> Glyphs = Run.glyphIndexes();
+    const QList<QPointF> Positions = Run.positions();
+    for (qsizetype Index = 0; Index < Glyphs.size(); ++Index) {
+      Ink |= Font.boundingRect(Glyphs[Index]).translated(Positions[Index]);
+    }
+  }
+  return Ink;
+}
+
 TReferenceLine LayOutLine(const QFont& Reference, const QString& Text, bool WithInk) {
   QTextLayout Layout(Text, Reference);
   Layout.beginLayout();
   const QTextLine Line = Layout.createLine();
   Layout.endLayout();
   TReferenceLine Result{Line.naturalTextWidth(), Line.ascent() + Line.descent(), Line.ascent(), {}};
-  if (WithInk)
-    Result.Ink = QFontMetricsF(Reference).tightBoundingRect(Text).translated(0, Line.ascent());
+  if (WithInk) Result.Ink = InkOf(Layout);
   return Result;
 }
 

@@ -21,7 +21,7 @@ const QString& RoundHeaderText() {
 }
 
 const QString& UpdateReadyText() {
-  static const QString Text = QStringLiteral("Update ready");
+  static const QString Text = QCoreApplication::translate("Board", "Update ready");
   return Text;
 }
 

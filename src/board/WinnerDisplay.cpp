@@ -2,6 +2,7 @@
 // winner's score blinking between the player's colour and the name colour.
 // The numbers stay, so the final score and the winner read at all times.
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "board/ScoreDisplay.h"
@@ -18,7 +19,7 @@ TColor TextColor(const QLabel* Label) {
 void TfrmDorvane::ShowWinner(TSide Winner, bool Lit) {
   const bool Red = Winner == TSide::Red;
   const QLabel* Name = Red ? lblRedPlayerName : lblBluePlayerName;
-  SetLabelText(lblWinner, Name->text() + QStringLiteral(" wins"));
+  SetLabelText(lblWinner, QCoreApplication::translate("Board", "%1 wins").arg(Name->text()));
   lblRoundState->hide();
   lblWinner->show();
   // The penalty captions keep the player colours, the header the name colour.

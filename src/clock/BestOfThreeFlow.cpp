@@ -78,8 +78,9 @@ void TRoundFlow::DecideRound(const TRoundResult& Result) {
                               QLatin1Char(',') + Reason);
   }
   FView.ShowRoundsWon(FBestOfThree.RoundsWon(TSide::Red), FBestOfThree.RoundsWon(TSide::Blue));
-  FView.SetStateText(
-      QCoreApplication::translate("Clock", "Round %1: %2 (%3)").arg(Round).arg(Name, Reason));
+  FView.SetStateText(QCoreApplication::translate("Clock", "Round %1: %2 (%3)")
+                         .arg(Round)
+                         .arg(Name, RoundReasonText(Result.Reason)));
   if (OnRoundDecided) OnRoundDecided();
 }
 

@@ -4,9 +4,11 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <memory>
@@ -30,27 +32,29 @@ QTableWidgetItem* Cell(const QString& Text) {
 TfrmJudgesReport::TfrmJudgesReport(QWidget* Owner, std::vector<TJudgeSummary> Summaries)
     : QDialog(Owner), FSummaries(std::move(Summaries)) {
   setObjectName(QStringLiteral("frmJudgesReport"));
-  setWindowTitle(QStringLiteral("Judges' report"));
+  setWindowTitle(tr("Judges' report"));
   grdJudges = new QTableWidget(static_cast<int>(FSummaries.size()), 5);
   grdJudges->setObjectName(QStringLiteral("grdJudges"));
-  grdJudges->setHorizontalHeaderLabels({QStringLiteral("Judge"), QStringLiteral("Presses"),
-                                        QStringLiteral("Scored"), QStringLiteral("Lone"),
-                                        QStringLiteral("Median delay (ms)")});
+  grdJudges->setHorizontalHeaderLabels(
+      {tr("Judge"), tr("Presses"), tr("Scored"), tr("Lone"), tr("Median delay (ms)")});
   grdJudges->verticalHeader()->hide();
   for (int Row = 0; Row < grdJudges->rowCount(); ++Row) {
     const TJudgeSummary& Summary = FSummaries[static_cast<size_t>(Row)];
-    grdJudges->setItem(Row, 0, Cell(QString::number(Summary.Judge)));
-    grdJudges->setItem(Row, 1, Cell(QString::number(Summary.Presses)));
-    grdJudges->setItem(Row, 2, Cell(QString::number(Summary.Scored)));
-    grdJudges->setItem(Row, 3, Cell(QString::number(Summary.Lone)));
+    grdJudges->setItem(Row, 0, Cell(QLocale().toString(Summary.Judge)));
+    grdJudges->setItem(Row, 1, Cell(QLocale().toString(Summary.Presses)));
+    grdJudges->setItem(Row, 2, Cell(QLocale().toString(Summary.Scored)));
+    grdJudges->setItem(Row, 3, Cell(QLocale().toString(Summary.Lone)));
     grdJudges->setItem(Row, 4,
-                       Cell(Summary.MedianDelayMs ? QString::number(*Summary.MedianDelayMs)
+                       Cell(Summary.MedianDelayMs ? QLocale().toString(*Summary.MedianDelayMs)
                                                   : QStringLiteral("-")));
   }
   grdJudges->resizeColumnsToContents();
+  // Opens wide enough for every column, whatever the language's headers.
+  grdJudges->setMinimumWidth(grdJudges->horizontalHeader()->length() + 2 * grdJudges->frameWidth() +
+                             grdJudges->verticalScrollBar()->sizeHint().width());
 
-  btnSave = new QPushButton(QStringLiteral("&Save as CSV..."));
-  btnClose = new QPushButton(QStringLiteral("&Close"));
+  btnSave = new QPushButton(tr("&Save as CSV..."));
+  btnClose = new QPushButton(tr("&Close"));
   btnClose->setDefault(true);
   auto* Commands = new QHBoxLayout;
   Commands->addStretch();
@@ -71,12 +75,12 @@ bool TfrmJudgesReport::SaveTo(const QString& Path) const {
 }
 
 void TfrmJudgesReport::btnSaveClick() {
-  const QString Path = QFileDialog::getSaveFileName(this, QStringLiteral("Save judges' report"),
-                                                    QString(), QStringLiteral("CSV files (*.csv)"));
+  const QString Path = QFileDialog::getSaveFileName(this, tr("Save judges' report"), QString(),
+                                                    tr("CSV files (*.csv)"));
   if (Path.isEmpty()) return;
   if (SaveTo(Path)) return;
   qCWarning(lcJudgesReport) << "cannot write" << Path;
-  ShowErrorBox(this, QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(Path)));
+  ShowErrorBox(this, tr("Unable to write to %1").arg(QDir::toNativeSeparators(Path)));
 }
 
 void ShowJudgesReport(QWidget* Owner, std::vector<TJudgeSummary> Summaries) {

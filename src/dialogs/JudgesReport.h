@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <vector>
 
@@ -12,6 +13,8 @@ class QTableWidget;
 // that scored, the lone presses and the median delay behind the first
 // agreeing judge; it can be saved as CSV.
 class TfrmJudgesReport : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(JudgesReport)
+
  public:
   TfrmJudgesReport(QWidget* Owner, std::vector<TJudgeSummary> Summaries);
 

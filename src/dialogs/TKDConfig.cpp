@@ -73,13 +73,19 @@ double CheckedNumber(const TConfigRowDef& Def, const QString& Text) {
   const TSettingDef& Setting = Def.Setting();
   const std::optional<double> Value = ParseSettingNumber(Setting, Text);
   if (!Value) {
-    throw TDorvaneError(Setting.Kind == TSettingKind::Float
-                            ? QStringLiteral("'%1' is not a valid floating point value").arg(Text)
-                            : QStringLiteral("'%1' is not a valid integer value").arg(Text));
+    throw TDorvaneError(
+        Setting.Kind == TSettingKind::Float
+            ? QCoreApplication::translate("Configuration",
+                                          "'%1' is not a valid floating point value")
+                  .arg(Text)
+            : QCoreApplication::translate("Configuration", "'%1' is not a valid integer value")
+                  .arg(Text));
   }
   if (!Setting.Range.Contains(*Value)) {
-    throw TDorvaneError(QStringLiteral("'%1' is not a valid value for \"%2\": it must be %3")
-                            .arg(Text, QString::fromUtf8(Def.Caption), Setting.Range.Text()));
+    throw TDorvaneError(QCoreApplication::translate(
+                            "Configuration", "'%1' is not a valid value for \"%2\": it must be %3")
+                            .arg(Text, QCoreApplication::translate("Configuration", Def.Caption),
+                                 Setting.Range.Text()));
   }
   return *Value;
 }

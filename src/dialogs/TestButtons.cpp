@@ -35,7 +35,9 @@ constexpr TJoyButton* TJudge::*JudgeButtons[] = {
 };
 
 constexpr int PollMs = 10;
-QString NoneText() { return QCoreApplication::translate("Gamepads", "None"); }
+// "None" for a judge and for a button: some languages say it differently.
+QString NoJudgeText() { return QCoreApplication::translate("Gamepads", "None", "no judge"); }
+QString NoButtonText() { return QCoreApplication::translate("Gamepads", "None", "no button"); }
 
 QLineEdit* AddButtonField(QFormLayout* Form, const QString& Caption, const char* Name) {
   auto* Field = new QLineEdit;
@@ -115,9 +117,9 @@ void TfrmTestButtons::BuildDialog() {
                      "edtBlueThreePoint");
 
   auto* Status = new QGridLayout;
-  lblLastJudge = new QLabel(NoneText());
+  lblLastJudge = new QLabel(NoJudgeText());
   lblLastJudge->setObjectName(QStringLiteral("lblLastJudge"));
-  lblLastBtn = new QLabel(NoneText());
+  lblLastBtn = new QLabel(NoButtonText());
   lblLastBtn->setObjectName(QStringLiteral("lblLastBtn"));
   Status->addWidget(new QLabel(QCoreApplication::translate("Gamepads", "Last judge")), 0, 0);
   Status->addWidget(lblLastJudge, 0, 1);
@@ -212,8 +214,8 @@ void TfrmTestButtons::ClearFields() {
 }
 
 void TfrmTestButtons::lstJudgeClick() {
-  lblLastBtn->setText(NoneText());
-  lblLastJudge->setText(NoneText());
+  lblLastBtn->setText(NoButtonText());
+  lblLastJudge->setText(NoJudgeText());
   const TJudge* Judge = SelectedJudge();
   if (!Judge) {
     ClearFields();
@@ -267,7 +269,7 @@ void TfrmTestButtons::tmrPollTimer() {
 void TfrmTestButtons::TestButtonClick(TMyJoyStick& Sender, TJoyButton&, int32_t ButtonNumber,
                                       double, bool& Handled) {
   lblLastBtn->setText(QString::number(ButtonNumber));
-  QString Judge = NoneText();
+  QString Judge = NoJudgeText();
   for (int32_t Index = 0; Index < lstJudge->count() && Index < FJudges.Count(); ++Index) {
     if (FJudges[Index].JoyStick == &Sender) {
       Judge = JudgeText(Index + 1);

@@ -1,5 +1,6 @@
 #include "input/JudgeSlots.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "input/GamepadDevices.h"
@@ -94,14 +95,17 @@ QString MissingJudgesText(const TJudgePadStatuses& Statuses, bool ElectronicScor
   const auto Connected = std::count_if(Statuses.begin(), Statuses.end(),
                                        [](const TJudgePadStatus& S) { return S.Connected; });
   if (!ElectronicScoring || Connected >= NumButtons) return {};
-  return QStringLiteral("Judges: %1 of %2 pads connected").arg(Connected).arg(NumButtons);
+  return QCoreApplication::translate("Judges", "Judges: %1 of %2 pads connected")
+      .arg(Connected)
+      .arg(NumButtons);
 }
 
 QString JudgePadLine(int32_t JudgeNumber, const TJudgePadStatus& Status) {
-  QString Line = QStringLiteral("Judge %1: ").arg(JudgeNumber);
-  if (!Status.Connected) return Line + QStringLiteral("no pad");
-  Line += (Status.PadName.isEmpty() ? QStringLiteral("pad") : Status.PadName) +
-          QStringLiteral(", connected, last press ");
+  QString Line = QCoreApplication::translate("Judges", "Judge %1: ").arg(JudgeNumber);
+  if (!Status.Connected) return Line + QCoreApplication::translate("Judges", "no pad");
+  Line +=
+      (Status.PadName.isEmpty() ? QCoreApplication::translate("Judges", "pad") : Status.PadName) +
+      QCoreApplication::translate("Judges", ", connected, last press ");
   return Line + (Status.LastPress > 0 ? FormatRecordTime(Status.LastPress).mid(11)
-                                      : QStringLiteral("none"));
+                                      : QCoreApplication::translate("Judges", "none"));
 }

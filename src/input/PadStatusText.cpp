@@ -1,5 +1,6 @@
 #include "input/PadStatusText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -23,7 +24,8 @@ QString PadStatusText(const TJudgeList& Judges, const TSysJoySticks& JoySticks,
     }
     if (Pad.Attached && !Seated) {
       const QString Name = QString::fromStdString(Pad.Identity.Name);
-      Lines << QStringLiteral("Spare: ") + (Name.isEmpty() ? QStringLiteral("pad") : Name);
+      Lines << QCoreApplication::translate("Judges", "Spare: ") +
+                   (Name.isEmpty() ? QCoreApplication::translate("Judges", "pad") : Name);
     }
   }
   return Lines.join(QLatin1Char('\n'));

@@ -1,5 +1,6 @@
 #include "model/BestOfThree.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 namespace {
@@ -10,30 +11,36 @@ TWinner Leader(int32_t Red, int32_t Blue) {
   return TWinner::None;
 }
 
-}  // namespace
-
-QString RoundReasonWord(TRoundReason Reason) {
+const char* ReasonWord(TRoundReason Reason) {
   switch (Reason) {
     case TRoundReason::Score:
-      return QStringLiteral("score");
+      return QT_TRANSLATE_NOOP("Clock", "score");
     case TRoundReason::PointGap:
-      return QStringLiteral("point gap");
+      return QT_TRANSLATE_NOOP("Clock", "point gap");
     case TRoundReason::GamJeoms:
-      return QStringLiteral("gam-jeoms");
+      return QT_TRANSLATE_NOOP("Clock", "gam-jeoms");
     case TRoundReason::TurningKicks:
-      return QStringLiteral("turning kicks");
+      return QT_TRANSLATE_NOOP("Clock", "turning kicks");
     case TRoundReason::HeadKicks:
-      return QStringLiteral("head kicks");
+      return QT_TRANSLATE_NOOP("Clock", "head kicks");
     case TRoundReason::BodyKicks:
-      return QStringLiteral("body kicks");
+      return QT_TRANSLATE_NOOP("Clock", "body kicks");
     case TRoundReason::Punches:
-      return QStringLiteral("punches");
+      return QT_TRANSLATE_NOOP("Clock", "punches");
     case TRoundReason::FewerGamJeoms:
-      return QStringLiteral("fewer gam-jeoms");
+      return QT_TRANSLATE_NOOP("Clock", "fewer gam-jeoms");
     case TRoundReason::Referee:
-      return QStringLiteral("referee");
+      return QT_TRANSLATE_NOOP("Clock", "referee");
   }
-  return QString();
+  return "";
+}
+
+}  // namespace
+
+QString RoundReasonWord(TRoundReason Reason) { return QString::fromLatin1(ReasonWord(Reason)); }
+
+QString RoundReasonText(TRoundReason Reason) {
+  return QCoreApplication::translate("Clock", ReasonWord(Reason));
 }
 
 std::optional<TRoundReason> RoundReasonOf(const QString& Word) {

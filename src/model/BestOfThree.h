@@ -22,8 +22,10 @@ enum class TRoundReason : uint8_t {
   Referee,
 };
 
-// The word the record file and the board carry for a reason ("score", ...).
+// The word the record file carries for a reason ("score", ...).
 QString RoundReasonWord(TRoundReason Reason);
+// The same word in the operator's language, for the board.
+QString RoundReasonText(TRoundReason Reason);
 // The reason a word stands for; none for any other text.
 std::optional<TRoundReason> RoundReasonOf(const QString& Word);
 

@@ -1,5 +1,6 @@
 #include "model/SettingsDefs.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "model/NumberText.h"
@@ -82,8 +83,9 @@ const TSettingDef Defs[] = {
 QString TSettingRange::Text() const {
   const QString Low = FormatFloatText(Min);
   const QString High = FormatFloatText(Max);
-  return (MinExcluded ? QStringLiteral("above %1") : QStringLiteral("at least %1")).arg(Low) +
-         QStringLiteral(" and at most %1").arg(High);
+  return (MinExcluded ? QCoreApplication::translate("Configuration", "above %1 and at most %2")
+                      : QCoreApplication::translate("Configuration", "at least %1 and at most %2"))
+      .arg(Low, High);
 }
 
 std::span<const TSettingDef> SettingDefs() { return Defs; }

@@ -1,5 +1,6 @@
 #include "record/MatchJournal.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -149,28 +150,31 @@ TJournalRead ReadJournal(const QString& Path) {
     qCWarning(lcJournal) << "match journal" << Path << "not usable:" << Why;
     return Result;
   };
+  const QString Damaged = QCoreApplication::translate("Journal", "it is damaged");
   if (!File.open(QIODevice::ReadOnly)) return Fail(File.errorString());
   Result.AliveMs = QFileInfo(File).lastModified().toMSecsSinceEpoch();
-  if (File.size() > MaxJournalBytes) return Fail(QStringLiteral("it is too large"));
+  const QString TooLarge = QCoreApplication::translate("Journal", "it is too large");
+  if (File.size() > MaxJournalBytes) return Fail(TooLarge);
   QJsonParseError ParseError;
   const QJsonDocument Document = QJsonDocument::fromJson(File.readAll(), &ParseError);
-  if (!Document.isObject()) return Fail(QStringLiteral("it is damaged"));
+  if (!Document.isObject()) return Fail(Damaged);
   const QJsonObject Object = Document.object();
-  if (!IsWhole(Object.value("version"))) return Fail(QStringLiteral("it is damaged"));
+  if (!IsWhole(Object.value("version"))) return Fail(Damaged);
   if (Object.value("version").toInt() > JournalVersion) {
-    return Fail(QStringLiteral("it was written by a newer version of Dorvane"));
+    return Fail(
+        QCoreApplication::translate("Journal", "it was written by a newer version of Dorvane"));
   }
   for (const char* Key : {"redScore", "blueScore", "round", "winner"}) {
-    if (!IsWhole(Object.value(Key))) return Fail(QStringLiteral("it is damaged"));
+    if (!IsWhole(Object.value(Key))) return Fail(Damaged);
   }
-  if (!IsWhole(Object.value("segmentStartMs"), 1e15)) return Fail(QStringLiteral("it is damaged"));
+  if (!IsWhole(Object.value("segmentStartMs"), 1e15)) return Fail(Damaged);
   for (const char* Key : {"redPenalty", "bluePenalty", "roundLeft"}) {
-    if (!IsNumber(Object.value(Key))) return Fail(QStringLiteral("it is damaged"));
+    if (!IsNumber(Object.value(Key))) return Fail(Damaged);
   }
   const auto Segment = SegmentOf(Object.value("segment").toString());
-  if (!Segment) return Fail(QStringLiteral("it is damaged"));
+  if (!Segment) return Fail(Damaged);
   const auto DecidedRounds = RoundsOf(Object.value("rounds"));
-  if (!DecidedRounds) return Fail(QStringLiteral("it is damaged"));
+  if (!DecidedRounds) return Fail(Damaged);
   TJournalState State;
   State.RedScore = Object.value("redScore").toInt();
   State.BlueScore = Object.value("blueScore").toInt();
@@ -214,9 +218,10 @@ void RemoveJournal(const QString& Path) {
 
 QString JournalSummary(const TJournalState& State, int64_t AliveMs) {
   const QString Where = State.Segment == TJournalState::TSegment::Break
-                            ? QStringLiteral("between rounds")
-                            : FormatSecondsMS(State.RoundLeftAt(AliveMs)) + QStringLiteral(" left");
-  return QStringLiteral("Red %1 \u2013 Blue %2, round %3, %4")
+                            ? QCoreApplication::translate("Journal", "between rounds")
+                            : QCoreApplication::translate("Journal", "%1 left")
+                                  .arg(FormatSecondsMS(State.RoundLeftAt(AliveMs)));
+  return QCoreApplication::translate("Journal", "Red %1 \u2013 Blue %2, round %3, %4")
       .arg(State.RedScore)
       .arg(State.BlueScore)
       .arg(State.Round)

@@ -118,7 +118,7 @@ void TUpdateCheck::FileArrived(const QString& Error) {
   QString StageError = Error;
   if (StageError.isEmpty() && FDownload->Received() != File.Size) {
     StageError =
-        QCoreApplication::translate("Update", "The download of %1 ended early (%2 of %3 bytes).")
+        QCoreApplication::translate("Update", "The download of %1 ended early (%L2 of %L3 bytes).")
             .arg(File.Path)
             .arg(FDownload->Received())
             .arg(File.Size);

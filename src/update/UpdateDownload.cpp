@@ -20,7 +20,7 @@ TUpdateDownload::TUpdateDownload(TUpdateHttp& Http, QObject* Parent)
     : QObject(Parent), FHttp(Http), FLocalIdle(new QTimer(this)) {
   FLocalIdle->setSingleShot(true);
   connect(FLocalIdle, &QTimer::timeout, this, [this] {
-    Fail(QStringLiteral("%1: nothing arrived for %2 seconds.")
+    Fail(QCoreApplication::translate("Update", "%1: nothing arrived for %2 seconds.")
              .arg(FUrl.toDisplayString())
              .arg(TransferTimeoutMs / 1000.0));
   });

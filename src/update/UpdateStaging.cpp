@@ -63,7 +63,8 @@ bool BackUp(const QString& Target, QString& Error) {
   const QString Backup = BackupPath(Target);
   QFile::remove(Backup);
   if (!QFile::copy(Target, Backup)) {
-    Error = QStringLiteral("Unable to write %1").arg(QDir::toNativeSeparators(Backup));
+    Error = QCoreApplication::translate("Update", "Unable to write %1")
+                .arg(QDir::toNativeSeparators(Backup));
     return false;
   }
   return true;
@@ -76,7 +77,7 @@ bool ReplaceFile(const QString& From, const QString& Target, QString& Error) {
   std::filesystem::rename(QFile::encodeName(From).toStdString(),
                           QFile::encodeName(Target).toStdString(), Failure);
   if (!Failure) return true;
-  Error = QStringLiteral("Unable to replace %1: %2")
+  Error = QCoreApplication::translate("Update", "Unable to replace %1: %2")
               .arg(QDir::toNativeSeparators(Target), QString::fromStdString(Failure.message()));
   return false;
 }

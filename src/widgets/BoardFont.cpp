@@ -22,6 +22,8 @@ QString BoardFontFamily() {
 
 QFont BoardFont(int PixelSize) {
   QFont Font(BoardFontFamily());
+  // Hangul in a bold face beside the bold Latin letters.
+  Font.setFamilies({BoardFontFamily(), QStringLiteral("NanumGothic")});
   Font.setBold(true);
   Font.setPixelSize(PixelSize);
   Font.setHintingPreference(QFont::PreferNoHinting);

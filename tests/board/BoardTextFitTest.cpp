@@ -46,6 +46,8 @@ const TContent Contents[] = {
      "김태권이순신세종대왕한글날대한민국서울특별시부산광역시인천광역시대구광역시울산시",
      "박지성손흥민김연아류현진이승엽차범근홍명보안정환박찬호선동열최동원이만수김성근유",
      kDivision60},
+    // Latin descenders below a Hangul line: the fallback font sets the line's box.
+    {"HangulDivisionWithDescenders", 12, 18, 0, "김태권", "박지성", "남자 -68kg"},
 };
 
 const QSize Sizes[] = {{800, 600},  {1024, 768},  {1280, 1024},

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -68,16 +72,27 @@ TEST(Translations, EachShippedLanguageLoadsWithItsTexts) {
   }
 }
 
-// What a .ts file holds: its source texts, and those still untranslated.
+// What a .ts file holds: its source texts, those still untranslated, and the
+// translations that lost or gained a %1 marker (the program would show the marker
+// or drop its value).
 struct TTsContent {
   QSet<QString> Sources;
   QStringList Unfinished;
+  QStringList WrongMarkers;
 };
+
+QStringList Markers(const QString& Text) {
+  static const QRegularExpression Marker(QStringLiteral("%L?\\d"));
+  QStringList Found;
+  for (const QRegularExpressionMatch& Match : Marker.globalMatch(Text)) Found << Match.captured();
+  Found.sort();
+  return Found;
+}
 
 TTsContent ReadTsFile(const QString& Path) {
   TTsContent Content;
   QFile File(Path);
-  if (!File.open(QIODevice::ReadOnly)) return Content;
+  EXPECT_TRUE(File.open(QIODevice::ReadOnly)) << Path.toStdString();
   QXmlStreamReader Xml(&File);
   QString Source;
   while (!Xml.atEnd()) {
@@ -88,11 +103,20 @@ TTsContent ReadTsFile(const QString& Path) {
     } else if (Xml.name() == QLatin1String("translation")) {
       const bool Unfinished =
           Xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-      if (Unfinished || Xml.readElementText().isEmpty()) Content.Unfinished << Source;
+      const QString Translation = Xml.readElementText();
+      if (Unfinished || Translation.isEmpty()) {
+        Content.Unfinished << Source;
+      } else if (Markers(Translation) != Markers(Source)) {
+        Content.WrongMarkers << Source;
+      }
     }
   }
   EXPECT_FALSE(Xml.hasError()) << Path.toStdString();
   return Content;
+}
+
+QString TsFileName(const QString& Language) {
+  return QStringLiteral("dorvane_") + Language + QStringLiteral(".ts");
 }
 
 // Stored files and records read the same in every language: these texts are
@@ -103,12 +127,43 @@ TEST(Translations, EveryLanguageIsCompleteAndLeavesStoredTextsAlone) {
   for (const QString& Language : ShippedLanguages()) {
     SCOPED_TRACE(Language.toStdString());
     const TTsContent Content =
-        ReadTsFile(QStringLiteral(DORVANE_SOURCE_DIR "/translations/dorvane_") + Language +
-                   QStringLiteral(".ts"));
+        ReadTsFile(QStringLiteral(DORVANE_SOURCE_DIR "/translations/") + TsFileName(Language));
     EXPECT_GT(Content.Sources.size(), 150);
     EXPECT_TRUE(Content.Unfinished.isEmpty()) << Content.Unfinished.join(" | ").toStdString();
+    EXPECT_TRUE(Content.WrongMarkers.isEmpty())
+        << "translations whose %1 markers differ from the English text: "
+        << Content.WrongMarkers.join(" | ").toStdString();
     for (const QString& Text : Kept)
       EXPECT_FALSE(Content.Sources.contains(Text)) << Text.toStdString();
+  }
+}
+
+// The guard against a new text shipping in English: lupdate collects the
+// program's texts into copies of the .ts files, as the update_translations
+// target does. A text the files lack comes back unfinished in the copy.
+TEST(Translations, EveryTextOfTheProgramIsTranslatedInEachLanguage) {
+  QTemporaryDir Copies;
+  ASSERT_TRUE(Copies.isValid());
+  QStringList Arguments = {QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
+                           QStringLiteral("none"), QStringLiteral(DORVANE_SOURCE_DIR "/src"),
+                           QStringLiteral("-ts")};
+  for (const QString& Language : ShippedLanguages()) {
+    const QString Copy = Copies.filePath(TsFileName(Language));
+    ASSERT_TRUE(QFile::copy(
+        QStringLiteral(DORVANE_SOURCE_DIR "/translations/") + TsFileName(Language), Copy));
+    Arguments << Copy;
+  }
+  QProcess Lupdate;
+  Lupdate.start(QStringLiteral(DORVANE_LUPDATE), Arguments);
+  ASSERT_TRUE(Lupdate.waitForFinished(120000)) << Lupdate.errorString().toStdString();
+  ASSERT_EQ(Lupdate.exitCode(), 0) << Lupdate.readAllStandardError().toStdString();
+  for (const QString& Language : ShippedLanguages()) {
+    const TTsContent Content = ReadTsFile(Copies.filePath(TsFileName(Language)));
+    EXPECT_GT(Content.Sources.size(), 150);
+    EXPECT_TRUE(Content.Unfinished.isEmpty())
+        << "translations/" << TsFileName(Language).toStdString()
+        << " lacks or leaves unfinished: " << Content.Unfinished.join(" | ").toStdString()
+        << "\n(run: cmake --build build --target update_translations, then translate them)";
   }
 }
 

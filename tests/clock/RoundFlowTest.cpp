@@ -4,6 +4,7 @@
 
 #include "RoundFlowFixture.h"
 #include "model/DorvaneError.h"
+#include "model/StringFn.h"
 
 using testing::Contains;
 using testing::ElementsAre;
@@ -385,11 +386,14 @@ TEST_P(OddSettingsTest, TheRunEndsAndTheMatchMovesAsTheNumbersSay) {
   PlayRound();
   EXPECT_EQ(Mgr.Round(), Case.RoundAfter);
   EXPECT_EQ(View.Board.StateText, "");
+  // The next round stands ready with its full time.
+  if (Case.RoundAfter == 2) EXPECT_EQ(View.Board.ClockText, FormatSecondsMS(Case.RoundTime));
   EXPECT_TRUE(View.Errors.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OddSettingsTest,
                          testing::Values(TOddSettingsCase{"ZeroLengths", 0, 0, 3, -1, 2},
+                                         TOddSettingsCase{"NoBreak", 2, 0, 3, -1, 2},
                                          TOddSettingsCase{"NegativeLengths", -5, -5, 3, -1, 2},
                                          TOddSettingsCase{"HugeRoundStopped", 1e9, 1, 3, 100, 1},
                                          TOddSettingsCase{"HugeBreakStopped", 2, 1e9, 3, 2500, 1},

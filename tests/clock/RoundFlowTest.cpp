@@ -387,7 +387,9 @@ TEST_P(OddSettingsTest, TheRunEndsAndTheMatchMovesAsTheNumbersSay) {
   EXPECT_EQ(Mgr.Round(), Case.RoundAfter);
   EXPECT_EQ(View.Board.StateText, "");
   // The next round stands ready with its full time.
-  if (Case.RoundAfter == 2) EXPECT_EQ(View.Board.ClockText, FormatSecondsMS(Case.RoundTime));
+  if (Case.RoundAfter == 2) {
+    EXPECT_EQ(View.Board.ClockText, FormatSecondsMS(Case.RoundTime));
+  }
   EXPECT_TRUE(View.Errors.isEmpty());
 }
 

@@ -104,10 +104,14 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, d
   Clock.WarningMs = Match.Config().EndOfRoundWarning * 1000;
   Clock.TakenAtUnixMs = QDateTime::currentMSecsSinceEpoch();
   Clock.State = State;
-  // A pause holds the round time of the last tick; other held states hold what the board shows.
-  if (Counts || (State == TFeedClockState::Paused && Reading.TickState == csRunning)) {
+  // A pause holds the round time it was entered with (the last tick may be
+  // most of a second older); other held states hold what the board shows.
+  if (Counts) {
     Clock.RemainingMs = std::max(0.0, Reading.Remaining * 1000);
     Clock.TakenAtMs = Reading.TakenAt * MsPerDay;
+  } else if (State == TFeedClockState::Paused) {
+    Clock.RemainingMs = std::max(0.0, Match.RoundFlow().RoundLeft() * 1000);
+    Clock.TakenAtMs = Now() * MsPerDay;
   } else {
     Clock.RemainingMs = ShownSeconds(Clock.Text) * 1000;
     Clock.TakenAtMs = Now() * MsPerDay;

@@ -184,6 +184,48 @@ TEST_F(RoundFlowTest, PauseAndInjuryCommandsOnlyActWhereTheyApply) {
   EXPECT_EQ(Mgr.Round(), 2);
 }
 
+struct TQuickPauseCase {
+  const char* Name;
+  // When the operator cancels injury time (called at 500 ms) and pauses in
+  // the same moment; -1: the pause comes with the start.
+  int64_t CancelAtMs;
+  double HeldLeft;
+};
+
+class QuickPauseTest : public RoundFlowTest, public testing::WithParamInterface<TQuickPauseCase> {};
+
+// What the operator sets on the main thread stands: the clock thread, still
+// starting or still leaving injury time, never sets itself running over it.
+TEST_P(QuickPauseTest, APauseInTheSameMomentHolds) {
+  const TQuickPauseCase& Case = GetParam();
+  Config.AutoRestartAfterInjury = true;
+  QString HeldText;
+  double HeldLeft = -1;
+  Time.After(std::max<int64_t>(Case.CancelAtMs, 0) + 2000, [&] {
+    HeldText = View.Board.StateText;
+    HeldLeft = Flow->RoundLeft();
+    Flow->StopRound();
+  });
+  if (Case.CancelAtMs >= 0) {
+    Time.After(500, [this] { Flow->ToggleInjury(); });
+    Time.After(Case.CancelAtMs, [this] {
+      Flow->ToggleInjury();
+      Flow->TogglePause();
+    });
+  }
+  Flow->StartRound();
+  if (Case.CancelAtMs < 0) Flow->TogglePause();
+  ASSERT_TRUE(RunUntil([this] { return !Flow->ClockExists(); }));
+  EXPECT_EQ(HeldText, "Pause");
+  EXPECT_NEAR(HeldLeft, Case.HeldLeft, 0.002);
+  EXPECT_EQ(Mgr.Round(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, QuickPauseTest,
+                         testing::Values(TQuickPauseCase{"WithTheStart", -1, 2.0},
+                                         TQuickPauseCase{"WithTheEndOfInjuryTime", 905, 1.5}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
 TEST_F(RoundFlowTest, CancellingInjuryWithoutAutoRestartLeavesTheClockPaused) {
   Config.AutoRestartAfterInjury = false;
   TBoardState InInjury;

@@ -80,7 +80,9 @@ TSide TfrmDorvane::AskRefereeDecision(int32_t Round) {
                                   "Round %1 is tied after every tie-break. Who wins it by the "
                                   "referee's superiority decision?")
           .arg(Round),
-      QCoreApplication::translate("Board", "Red: %1").arg(FConfig.RedPlayer),
-      QCoreApplication::translate("Board", "Blue: %1").arg(FConfig.BluePlayer));
+      QCoreApplication::translate("Board", "Red: %1")
+          .arg(FMatch.RoundFlow().PlayerName(TSide::Red)),
+      QCoreApplication::translate("Board", "Blue: %1")
+          .arg(FMatch.RoundFlow().PlayerName(TSide::Blue)));
   return Red ? TSide::Red : TSide::Blue;
 }

@@ -10,7 +10,9 @@ bool TfrmDorvane::ClockExists() const { return FMatch.RoundFlow().ClockExists();
 
 void TfrmDorvane::ClearWinner() { FMatch.ScoreMgr().SetWinner(TWinner::None); }
 
+// The configured names are the match's from here on, in the record lines too.
 void TfrmDorvane::SetPlayerNames(const QString& RedName, const QString& BlueName) {
+  FMatch.RoundFlow().SetPlayerNames(RedName, BlueName);
   SetLabelText(lblRedPlayerName, RedName);
   SetLabelText(lblBluePlayerName, BlueName);
 }

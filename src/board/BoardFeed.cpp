@@ -14,6 +14,7 @@
 #include "model/BoardLight.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
+#include "model/ShownScore.h"
 #include "platform/TimeSource.h"
 #include "widgets/ColorConversion.h"
 
@@ -65,10 +66,7 @@ TSideSnapshot SideSnapshot(TfrmDorvane& Board, TMatch& Match, TSide Side) {
   Result.Score = Red ? Mgr.RedScore() : Mgr.BlueScore();
   Result.Penalties = Red ? Mgr.RedPenalty() : Mgr.BluePenalty();
   // The shown figure, not the label, which blinks "W" for a winner.
-  const double Opponent = Red ? Mgr.BluePenalty() : Mgr.RedPenalty();
-  const int64_t Shown =
-      Result.Score + (Mgr.PenaltyIncrement() ? static_cast<int64_t>(std::trunc(Opponent)) : 0);
-  Result.ShownScore = QString::number(Shown);
+  Result.ShownScore = QString::number(ShownScore(Mgr, Side));
   Result.ShownPenalties = Board.Label(QStringLiteral("lbl%1Penalty").arg(Colour))->text();
   Result.HalfPenaltyShown = !Board.Element(QStringLiteral("shp%1Penalty").arg(Colour))->isHidden();
   Result.Color = TextColor(Board.Label(QStringLiteral("lbl%1Score").arg(Colour)));
@@ -106,10 +104,14 @@ std::optional<TMatchSnapshot> BoardSnapshot(TfrmDorvane& Board, TMatch& Match, d
   Clock.WarningMs = Match.Config().EndOfRoundWarning * 1000;
   Clock.TakenAtUnixMs = QDateTime::currentMSecsSinceEpoch();
   Clock.State = State;
-  // A pause holds the round time of the last tick; other held states hold what the board shows.
-  if (Counts || (State == TFeedClockState::Paused && Reading.TickState == csRunning)) {
+  // A pause holds the round time it was entered with (the last tick may be
+  // most of a second older); other held states hold what the board shows.
+  if (Counts) {
     Clock.RemainingMs = std::max(0.0, Reading.Remaining * 1000);
     Clock.TakenAtMs = Reading.TakenAt * MsPerDay;
+  } else if (State == TFeedClockState::Paused) {
+    Clock.RemainingMs = std::max(0.0, Match.RoundFlow().RoundLeft() * 1000);
+    Clock.TakenAtMs = Now() * MsPerDay;
   } else {
     Clock.RemainingMs = ShownSeconds(Clock.Text) * 1000;
     Clock.TakenAtMs = Now() * MsPerDay;

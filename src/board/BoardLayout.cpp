@@ -43,6 +43,7 @@ void SetBoxColor(QWidget* Widget, TColor Color) {
 
 // What a text label keeps between its layout and a change of its text.
 constexpr char kDesignPointsProperty[] = "designPoints";
+constexpr char kTextRectProperty[] = "textRect";
 constexpr char kTextBoxProperty[] = "textBox";
 constexpr char kMaxPixelsProperty[] = "maxPixels";
 
@@ -51,15 +52,26 @@ constexpr char kMaxPixelsProperty[] = "maxPixels";
 constexpr int MinLegiblePixels = 8;
 
 // The largest size that fits the label's box, never above the size the
-// layout gives it: a long name or a two-digit score shrinks instead of
-// running into its neighbour or off the screen.
+// layout gives it: a long name or a three-digit score shrinks instead of
+// running into its neighbour or off the screen. A text that fits at that
+// size keeps the layout's place; one that must shrink moves to the part of
+// it across the box, where it can be largest.
 void FitTextToBox(QLabel* Label) {
   const QVariant Box = Label->property(kTextBoxProperty);
   auto* Text = dynamic_cast<TBoardText*>(Label);
   if (!Box.isValid() || !Text) return;
-  const TFittedText Fitted = FitText(
-      Label->font(), Label->text(), Label->contentsRect().translated(Label->pos()), Box.toRect(),
-      Label->alignment(), Label->property(kMaxPixelsProperty).toInt(), MinLegiblePixels);
+  const TTextPlace Place{Label->property(kTextRectProperty).toRect(), Box.toRect()};
+  const int MaxPixels = Label->property(kMaxPixelsProperty).toInt();
+  const QMargins Margins = Label->contentsMargins();
+  const bool FitsInPlace =
+      FittingPixelSize(Label->font(), Label->text(), Place.Rect.marginsRemoved(Margins), Place.Box,
+                       Label->alignment(), MaxPixels) == std::max(1, MaxPixels);
+  const QRect Rect = FitsInPlace ? Place.Rect : Place.Narrowed();
+  if (Label->geometry() != Rect) Label->setGeometry(Rect);
+  const TFittedText Fitted =
+      FitsInPlace ? TFittedText{std::max(1, MaxPixels), Label->text()}
+                  : FitText(Label->font(), Label->text(), Rect.marginsRemoved(Margins), Place.Box,
+                            Label->alignment(), MaxPixels, MinLegiblePixels);
   Text->SetShownText(Fitted.Text);
   if (Label->font().pixelSize() == Fitted.Pixels) return;
   QFont Font = Label->font();
@@ -97,6 +109,7 @@ void PlaceText(QLabel* Label, QSize Client, bool Fit) {
   // Qt's frame drops the margins of a label polished while it had no area
   // (a name's label before the first lay-out).
   KeepTextOffTheEdge(Label);
+  Label->setProperty(kTextRectProperty, Place.Rect);
   Label->setProperty(kTextBoxProperty, Place.Box);
   const double HeightRatio = Client.height() / double(TfrmDorvane::DesignHeight);
   const int Points = ScaledFontSize(Label->property(kDesignPointsProperty).toInt(), HeightRatio, 8,

@@ -1,6 +1,8 @@
 #include "board/BoardTextLayout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "board/FormResizer.h"
 
@@ -19,13 +21,16 @@ struct TEdges {
 // The judges' lights span 18 to 317 (red) and 484 to 783 (blue) from the top
 // down to 30; the centre column under the division holds "ROUND" and the
 // round number (347 to 446); the penalty markers start at 137 and 735.
+// Layout is the label's design rectangle where it is wider than the box: a
+// text that fits keeps its centre there.
 struct TTextEdges {
   const char* Name;
   TEdges Box;
+  std::optional<TEdges> Layout = std::nullopt;
 };
 constexpr TTextEdges TextEdges[] = {
-    {"lblDivision", {317 + Gap, 9, 484 - Gap, 32}},
-    {"lblRoundHeader", {347, 33, 446, 54}},
+    {"lblDivision", {317 + Gap, 9, 484 - Gap, 32}, TEdges{290, 9, 507, 33}},
+    {"lblRoundHeader", {347, 33, 446, 54}, TEdges{290, 33, 507, 57}},
     {"lblRound", {347, 54, 446, 141}},
     {"lblRedPlayerName", {19, 32, 347 - Gap, 56}},
     {"lblBluePlayerName", {446 + Gap, 32, 766, 56}},
@@ -35,9 +40,9 @@ constexpr TTextEdges TextEdges[] = {
     {"lblWinner", {240, 368, 557, 392}},
     {"lblCountDown", {182, 394, 599, 528}},
     {"lblRedPenaltyCaption", {1, 401, 171, 419}},
-    {"lblRedPenalty", {2, 429, 137, 534}},
+    {"lblRedPenalty", {2, 429, 137, 534}, TEdges{2, 429, 152, 534}},
     {"lblBluePenaltyCaption", {604, 402, 779, 420}},
-    {"lblBluePenalty", {599, 430, 735, 535}},
+    {"lblBluePenalty", {599, 430, 735, 535}, TEdges{599, 430, 749, 535}},
 };
 
 QRect Scaled(const TEdges& Edges, QSize Client) {
@@ -50,17 +55,21 @@ QRect Scaled(const TEdges& Edges, QSize Client) {
 }
 
 // The score figures lie where their own rule puts them (in proportions of 790
-// by 570), narrowed to their boxes; their text hangs from the figure's top.
+// by 570), down to their boxes' bottom; their text hangs from the figure's top.
 QRect ScoreFigureRect(bool Red, const QRect& Box, QSize Client) {
   const int Top = RoundHalfEven(Client.height() * 44.0 / 570);
-  const int RuleLeft = RoundHalfEven(Client.width() * (Red ? 4.0 : 406.0) / 790);
-  const int RuleRight = RuleLeft + RoundHalfEven(Client.width() * 379.0 / 790);
-  const int Left = std::max(RuleLeft, Box.left());
-  const int Right = std::min(RuleRight, Box.left() + Box.width());
-  return QRect(Left, Top, Right - Left, Box.top() + Box.height() - Top);
+  const int Left = RoundHalfEven(Client.width() * (Red ? 4.0 : 406.0) / 790);
+  const int Width = RoundHalfEven(Client.width() * 379.0 / 790);
+  return QRect(Left, Top, Width, Box.top() + Box.height() - Top);
 }
 
 }  // namespace
+
+QRect TTextPlace::Narrowed() const {
+  const int Left = std::max(Rect.left(), Box.left());
+  const int Right = std::min(Rect.left() + Rect.width(), Box.left() + Box.width());
+  return QRect(Left, Rect.top(), Right - Left, Rect.height());
+}
 
 TTextPlace BoardTextPlace(const QString& Name, QSize Client) {
   for (const TTextEdges& Text : TextEdges) {
@@ -71,7 +80,7 @@ TTextPlace BoardTextPlace(const QString& Name, QSize Client) {
       const QRect Figure = ScoreFigureRect(Red, Box, Client);
       return {Figure, Box.intersected(Figure)};
     }
-    return {Box, Box};
+    return {Text.Layout ? Scaled(*Text.Layout, Client) : Box, Box};
   }
   return {};
 }

@@ -12,6 +12,7 @@
 #include "match/Match.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
+#include "model/ShownScore.h"
 #include "widgets/BoardShapes.h"
 #include "widgets/MessageBoxes.h"
 
@@ -53,11 +54,8 @@ void TfrmDorvane::ShowRound(int32_t Round, bool SuddenDeathRound) {
 }
 
 void TfrmDorvane::WriteShownScore(TSide Side, const TDorvaneMgr& Mgr) {
-  const bool Red = Side == TSide::Red;
-  int64_t Shown = Red ? Mgr.RedScore() : Mgr.BlueScore();
-  // With penalty increment the opponent's whole penalty points count here.
-  if (Mgr.PenaltyIncrement()) Shown += WholePart(PenaltyOf(OpponentOf(Side), Mgr));
-  SetLabelText(Red ? lblRedScore : lblBlueScore, QString::number(Shown));
+  SetLabelText(Side == TSide::Red ? lblRedScore : lblBlueScore,
+               QString::number(ShownScore(Mgr, Side)));
 }
 
 void TfrmDorvane::WritePenaltyCount(TSide Side, const TDorvaneMgr& Mgr, bool Whole) {

@@ -26,6 +26,9 @@ void TfrmDorvane::ShowWinner(TSide Winner, bool Lit) {
   QLabel* Score = Red ? lblRedScore : lblBlueScore;
   SetLabelColor(Score, TextColor(Lit ? lblRoundHeader
                                      : (Red ? lblRedPenaltyCaption : lblBluePenaltyCaption)));
+  // A former winner (a retirement after another) no longer blinks.
+  SetLabelColor(Red ? lblBlueScore : lblRedScore,
+                TextColor(Red ? lblBluePenaltyCaption : lblRedPenaltyCaption));
 }
 
 void TfrmDorvane::HideWinner() {

@@ -71,7 +71,7 @@ void TRoundFlow::EndRoundOnTime() {
 void TRoundFlow::DecideRound(const TRoundResult& Result) {
   const int32_t Round = FScoreMgr.Round();
   FBestOfThree.RecordRound(Round, Result);
-  const QString& Name = Result.Winner == TWinner::Red ? FConfig.RedPlayer : FConfig.BluePlayer;
+  const QString Name = PlayerName(Result.Winner == TWinner::Red ? TSide::Red : TSide::Blue);
   const QString Reason = RoundReasonWord(Result.Reason);
   if (FConfig.SaveScores) {
     FRecords.WriteScoreRecord(QStringLiteral("ROUND %1 WINNER,").arg(Round) + Name +
@@ -107,9 +107,17 @@ void TRoundFlow::MoveBestOfThreeOn() {
   FScoreMgr.SetRound(FScoreMgr.Round() + 1);
 }
 
+bool TRoundFlow::PenaltyIncrementRule() const {
+  return BestOfThreeRules() || FConfig.UsePenaltyIncrement;
+}
+
 void TRoundFlow::ResumeRounds(const std::vector<TBestOfThree::TRoundRecord>& Rounds,
                               bool RoundDecided) {
-  if (!BestOfThreeRules()) return;
+  if (!BestOfThreeRules()) {
+    FScoreMgr.SetPenaltyIncrement(FConfig.UsePenaltyIncrement);
+    FScoreMgr.SetShowPenaltyTotal(FConfig.ShowTotalPenalty);
+    return;
+  }
   FBestOfThree.Restore(Rounds, RoundDecided);
   FScoreMgr.SetPenaltyIncrement(true);
   FScoreMgr.SetShowPenaltyTotal(true);

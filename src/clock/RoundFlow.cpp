@@ -15,6 +15,7 @@
 #include "model/NumberText.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
+#include "model/ShownScore.h"
 #include "model/StringFn.h"
 #include "platform/TimeSource.h"
 #include "record/MatchRecords.h"
@@ -211,7 +212,18 @@ void TRoundFlow::SetRound(const QString& Text) {
   if (FSuddenDeathActive && FConfig.ResetScoreForSuddenDeath) FScoreMgr.ResetScores();
 }
 
+QString TRoundFlow::PlayerName(TSide Side) const {
+  const bool Red = Side == TSide::Red;
+  if (FPlayerNames) return Red ? FPlayerNames->first : FPlayerNames->second;
+  return Red ? FConfig.RedPlayer : FConfig.BluePlayer;
+}
+
+void TRoundFlow::SetPlayerNames(const QString& RedName, const QString& BlueName) {
+  FPlayerNames.emplace(RedName, BlueName);
+}
+
 void TRoundFlow::ResetForNewGame() {
+  FPlayerNames.reset();
   FStartLeft.reset();
   FSuddenDeathActive = false;
   FShownRemaining = 0;
@@ -391,13 +403,20 @@ void TRoundFlow::WriteRoundEndRecords() {
   if (!FConfig.SaveScores) return;
   const QString Round = QString::number(FScoreMgr.Round());
   FRecords.WriteScoreRecord(QStringLiteral("END OF ROUND ") + Round);
+  // Under the best-of-three rules a round's scores are the board's, the
+  // opponent's gam-jeom points in them: those decided the round.
+  const bool AsShown = BestOfThreeRules();
+  const auto Score = [this, AsShown](TSide Side) {
+    if (AsShown) return QString::number(ShownScore(FScoreMgr, Side));
+    return QString::number(Side == TSide::Red ? FScoreMgr.RedScore() : FScoreMgr.BlueScore());
+  };
   const QStringList Fields{FormatRecordTime(TimeSource().WallNow()),
                            Round,
-                           FConfig.RedPlayer,
-                           QString::number(FScoreMgr.RedScore()),
+                           PlayerName(TSide::Red),
+                           Score(TSide::Red),
                            FormatOneDecimal(FScoreMgr.RedPenalty()),
-                           FConfig.BluePlayer,
-                           QString::number(FScoreMgr.BlueScore()),
+                           PlayerName(TSide::Blue),
+                           Score(TSide::Blue),
                            FormatOneDecimal(FScoreMgr.BluePenalty())};
   FRecords.WriteScoreRecord(Fields.join(QLatin1Char(',')));
 }

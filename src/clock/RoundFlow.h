@@ -6,8 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-#include "model/Side.h"
+#include <utility>
 
 #include "model/BestOfThree.h"
 #include "model/Side.h"
@@ -86,6 +85,9 @@ class TRoundFlow {
   bool BestOfThreeRules() const;
   // The rounds of this match: Rounds, or three under best of three.
   int32_t RoundCount() const;
+  // A started round counts a side's whole penalties in the opponent's score:
+  // always under best of three, else when UsePenaltyIncrement is on.
+  bool PenaltyIncrementRule() const;
   // The techniques of the round under way and the rounds decided so far.
   TBestOfThree& BestOfThree() { return FBestOfThree; }
   const TBestOfThree& BestOfThree() const { return FBestOfThree; }
@@ -98,6 +100,11 @@ class TRoundFlow {
   // The file each clock run marks alive while its round counts (TClockRun::AliveMark).
   QByteArray AliveMark;
 
+  // The players' names in the record lines: the settings' own, or those an
+  // interrupted match was taken up with, until the next new game.
+  QString PlayerName(TSide Side) const;
+  void SetPlayerNames(const QString& RedName, const QString& BlueName);
+
   // ---- An interrupted match taken up again ----
   // A clock run of the current round, paused with RoundLeft seconds to go.
   void ResumePausedRound(double RoundLeft, bool SuddenDeathRound);
@@ -105,7 +112,8 @@ class TRoundFlow {
   void ResumeAfterBreak(bool SuddenDeathRound);
   // No clock ran: RoundLeft is shown as a stopped round leaves it.
   void ResumeStopped(double RoundLeft, bool SuddenDeathRound);
-  // The best-of-three rounds decided before the interruption.
+  // The best-of-three rounds decided before the interruption, and the
+  // penalty counting of the round that had started.
   void ResumeRounds(const std::vector<TBestOfThree::TRoundRecord>& Rounds, bool RoundDecided);
 
   // Each change of the clock's state, with the round time left at that moment
@@ -182,6 +190,8 @@ class TRoundFlow {
   // The phase of the winner's blink.
   bool FWinnerLit = false;
   TBestOfThree FBestOfThree;
+  // Red's and blue's names when they are not the settings' ones.
+  std::optional<std::pair<QString, QString>> FPlayerNames;
 };
 
 // The injury button's caption while injury time runs (it then cancels it).

@@ -170,6 +170,11 @@ void TTimerThread::SetStateUnlessDecided(TClockState Value) {
   Announce();
 }
 
+void TTimerThread::EndInjuryTime(TClockState To) {
+  CatchUpWithMainThread();
+  ChangeState(csInjury, To);
+}
+
 // Posted, so the main thread takes the end and the thread's finish in one
 // wake-up; the state is stored there, after the reports posted before it.
 void TTimerThread::PostEnd() {
@@ -460,7 +465,7 @@ void TTimerThread::RunInjuryTime() {
     Tick();
     TimeSource().Sleep(10);
   }
-  SetStateUnlessDecided(FScoreMgr.AutoRestart() ? csRunning : csPaused);
+  EndInjuryTime(FScoreMgr.AutoRestart() ? csRunning : csPaused);
   StartSegment();
 }
 

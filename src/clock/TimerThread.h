@@ -204,6 +204,10 @@ class TTimerThread {
   void SleepUntilNextPass(double Remaining) const;
   // Stores Value and announces it unless a winner rule has decided the run.
   void SetStateUnlessDecided(TClockState Value);
+  // Injury time over: To, unless the state has left injury time meanwhile
+  // (the operator's cancel and a pause right after it, a winner rule): what
+  // the main thread set stands.
+  void EndInjuryTime(TClockState To);
   // The run's end: csEnded unless a winner rule has decided the run.
   void PostEnd();
   void Announce();

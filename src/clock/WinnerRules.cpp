@@ -119,7 +119,7 @@ void TRoundFlow::WinnerChanged() {
   tmrWinner->start();
   if (FConfig.SaveScores) {
     FRecords.WriteScoreRecord(QStringLiteral("WINNER,") +
-                              (RedWon ? FConfig.RedPlayer : FConfig.BluePlayer));
+                              PlayerName(RedWon ? TSide::Red : TSide::Blue));
   }
 }
 

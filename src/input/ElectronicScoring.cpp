@@ -44,14 +44,26 @@ constexpr TVoteCategory VoteCategories[] = {
 
 constexpr int32_t ClassicMaxPoints = 3;
 
-// The colour of the lowest value pressed within the light's time; none when
-// the side had no press.
-std::optional<TColor> PressedValueColor(const TJoyButton* One, const TJoyButton* Two,
-                                        const TJoyButton* Three, double Now,
+// The most a vote scores under the rules in Config.
+int32_t MaxVotePoints(const TTKDConfig& Config) {
+  return RulesOf(Config) == TRules::BestOfThree ? TBestOfThree::MaxTechniquePoints
+                                                : ClassicMaxPoints;
+}
+
+// The colour of the lowest value pressed on Side within the light's time;
+// none when the side had no press. The 4 and 5 show the 3's colour, as they
+// sound its cue.
+std::optional<TColor> PressedValueColor(const TJudge& Judge, TSide Side, double Now,
                                         const TTKDConfig& Config) {
-  if (One && One->PressedWithin(JudgeLightMs, Now)) return Config.OnePointColor;
-  if (Two && Two->PressedWithin(JudgeLightMs, Now)) return Config.TwoPointColor;
-  if (Three && Three->PressedWithin(JudgeLightMs, Now)) return Config.ThreePointColor;
+  const int32_t MaxPoints = MaxVotePoints(Config);
+  for (const TVoteCategory& Category : VoteCategories) {
+    if (Category.Side != Side || Category.Points > MaxPoints) continue;
+    const TJoyButton* Button = Judge.*Category.Button;
+    if (!Button || !Button->PressedWithin(JudgeLightMs, Now)) continue;
+    if (Category.Points == 1) return Config.OnePointColor;
+    if (Category.Points == 2) return Config.TwoPointColor;
+    return Config.ThreePointColor;
+  }
   return std::nullopt;
 }
 
@@ -76,10 +88,8 @@ void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category,
 
 int32_t ShowJudgeLights(const TJudge& Judge, TBoardLight* RedLight, TBoardLight* BlueLight,
                         double Now, const TTKDConfig& Config) {
-  return ShowSideLight(RedLight, PressedValueColor(Judge.RedOnePoint, Judge.RedTwoPoint,
-                                                   Judge.RedThreePoint, Now, Config)) +
-         ShowSideLight(BlueLight, PressedValueColor(Judge.BlueOnePoint, Judge.BlueTwoPoint,
-                                                    Judge.BlueThreePoint, Now, Config));
+  return ShowSideLight(RedLight, PressedValueColor(Judge, TSide::Red, Now, Config)) +
+         ShowSideLight(BlueLight, PressedValueColor(Judge, TSide::Blue, Now, Config));
 }
 
 void KeepRefreshing(QTimer& Timer, bool AnyLit) {
@@ -108,8 +118,7 @@ void TElectronicScoring::CheckJudgeVotes() {
   // Below 1 every category would score at every check, votes or not.
   const int32_t Needed = std::max(FConfig.NumButtons, 1);
   const int32_t Judges = JudgesOnBoard(FJudges);
-  const int32_t MaxPoints =
-      RulesOf(FConfig) == TRules::BestOfThree ? TBestOfThree::MaxTechniquePoints : ClassicMaxPoints;
+  const int32_t MaxPoints = MaxVotePoints(FConfig);
   for (const TVoteCategory& Category : VoteCategories) {
     if (Category.Points > MaxPoints) continue;
     // One vote per judge: each judge has one button per category.

@@ -18,7 +18,8 @@ class TTKDConfig;
 constexpr int32_t JudgeLightMs = 500;
 
 // Sets a judge's red and blue light from the presses of the last 500 ms: the
-// lowest value pressed on that side, or unlit. A null light is skipped.
+// lowest value pressed on that side (the 4 and 5 of the best-of-three rules in
+// the 3's colour), or unlit. A null light is skipped.
 // Returns how many of the two lights are lit.
 int32_t ShowJudgeLights(const TJudge& Judge, TBoardLight* RedLight, TBoardLight* BlueLight,
                         double Now, const TTKDConfig& Config);

@@ -112,9 +112,8 @@ TMatch::~TMatch() {
 void TMatch::OpenGamepads(TGamepadStart Start) {
   FGamepadsLookedFor = Start == TGamepadStart::Now;
   try {
-    FJoySticks = std::make_unique<TSysJoySticks>(Start == TGamepadStart::Now
-                                                     ? TSysJoySticks::TStart::Now
-                                                     : TSysJoySticks::TStart::Later);
+    FJoySticks = std::make_unique<TSysJoySticks>(
+        Start == TGamepadStart::Now ? TSysJoySticks::TStart::Now : TSysJoySticks::TStart::Later);
   } catch (const TDorvaneError& Error) {
     // Without a joystick driver the match is still kept by hand.
     KeepGamepadsOut(Error);
@@ -336,6 +335,7 @@ void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
   Mgr.SetBlueScore(State.BlueScore);
   Mgr.SetBluePenalty(State.BluePenalty);
   Mgr.SetWinner(static_cast<TWinner>(State.Winner));
+  FRoundFlow->SetPlayerNames(State.RedName, State.BlueName);
   FViews.ForEach([&State](TMatchView& View) {
     View.ShowPlayers(State.RedName, State.BlueName, State.Division);
   });

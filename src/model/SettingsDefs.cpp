@@ -14,16 +14,17 @@ constexpr TSettingRange AnyInt32{};
 constexpr TSettingRange Count{0};
 // A clock shows at most 99:59; zero or less is no time.
 constexpr TSettingRange Time{0, 5999, true};
-constexpr TSettingRange Warning{0, 5999};
+// The same with 0 allowed: no warning blink, no break between rounds.
+constexpr TSettingRange TimeOrNone{0, 5999};
 // Faster blinking than this is a flicker, not a blink.
 constexpr TSettingRange Blink{100};
 
 const TSettingDef Defs[] = {
     {"RoundTime", &C::RoundTime, K::Float, 180, "", Time},
-    {"CoachTime", &C::CoachTime, K::Float, 30, "", Time},
+    {"CoachTime", &C::CoachTime, K::Float, 30, "", TimeOrNone},
     {"InjuryTime", &C::InjuryTime, K::Float, 60, "", Time},
     {"DisqualifyPenalty", &C::DisqualifyPenalty, K::Float, 4, "", Count},
-    {"EndOfRoundWarning", &C::EndOfRoundWarning, K::Float, 10, "", Warning},
+    {"EndOfRoundWarning", &C::EndOfRoundWarning, K::Float, 10, "", TimeOrNone},
     {"BluePlayer", &C::BluePlayer, K::Text, 0, "Blue player", {}},
     {"RedPlayer", &C::RedPlayer, K::Text, 0, "Red player", {}},
     {"Rounds", &C::Rounds, K::Integer, 3, "", Count},

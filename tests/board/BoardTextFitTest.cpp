@@ -254,6 +254,43 @@ TEST_F(TBoardFixture, ScoresKeepTheirProportionsOnLargeScreens) {
   }
 }
 
+// A text that fits at its full size keeps the layout's centre; one that must
+// shrink is centred in its box, where it can be largest. CentreX 0 stands for
+// the centre of the text's layout place.
+TEST_F(TBoardFixture, TextsThatFitKeepTheLayoutsCentre) {
+  const struct {
+    QSize Size;
+    const char* Name;
+    int Score;
+    int CentreX;
+  } Cases[] = {
+      {{1920, 1080}, "lblRedScore", 0, 470},     {{1920, 1080}, "lblBlueScore", 0, 1447},
+      {{1920, 1080}, "lblRedPenalty", 0, 184},   {{1920, 1080}, "lblBluePenalty", 0, 1607},
+      {{1920, 1080}, "lblRedScore", 88, 470},    {{1920, 1080}, "lblRedScore", 888, 414},
+      {{1920, 1080}, "lblBlueScore", 888, 1490}, {{1280, 1024}, "lblBlueScore", 7, 0},
+      {{1280, 1024}, "lblRedPenalty", 3, 0},     {{800, 600}, "lblBluePenalty", 0, 0},
+  };
+  TDorvaneMgr& Mgr = Board().ScoreMgr();
+  for (const auto& Case : Cases) {
+    const QString Name = QLatin1String(Case.Name);
+    SCOPED_TRACE(Name.toStdString() + " " + std::to_string(Case.Score) + " at " +
+                 std::to_string(Case.Size.width()));
+    Board().resize(Case.Size);
+    Mgr.SetRedScore(Case.Score);
+    Mgr.SetBlueScore(Case.Score);
+    Mgr.SetRedPenalty(Case.Score);
+    Mgr.SetBluePenalty(Case.Score);
+    const QLabel* Label = Board().Label(Name);
+    ASSERT_EQ(Label->text(), QString::number(Case.Score));
+    const QRect Ink = DrawnInk(Label);
+    const double Centre = (Ink.left() + Ink.right() + 1) / 2.0;
+    const QRect Layout = BoardTextPlace(Name, Case.Size).Rect;
+    const double Expected =
+        Case.CentreX ? Case.CentreX : (Layout.left() + Layout.right() + 1) / 2.0;
+    EXPECT_NEAR(Centre, Expected, 2.5) << "ink " << Repr(Ink).toStdString();
+  }
+}
+
 TEST(BoardFont, HangulDrawsGlyphsNotTheMissingGlyphBox) {
   const QString Name = QStringLiteral("김태권 박지성");
   QTextLayout Layout(Name, BoardFont(40));

@@ -78,6 +78,7 @@ TEST_P(InterruptedMatchKill, NextStartOffersAndRestoresTheMatch) {
   const bool ShortRound = QLatin1String(Case.Segment) == QLatin1String("break");
   Settings.write(ShortRound ? "[Config]\nRoundTime=1\nCoachTime=60\nRequestNames=0\n"
                             : "[Config]\nRequestNames=0\n");
+  Settings.write("SaveScores=1\nSaveFileName=kill\n");
   Settings.close();
 
   std::unique_ptr<QProcess> Driver(StartChild(QLatin1String(Case.Name), Dir.path()));
@@ -112,6 +113,10 @@ TEST_P(InterruptedMatchKill, NextStartOffersAndRestoresTheMatch) {
   EXPECT_EQ(Resumed.value(QStringLiteral("round")).toInt(), Case.Round);
   EXPECT_EQ(Resumed.value(QStringLiteral("state")), QLatin1String(Case.StateText));
   EXPECT_EQ(Resumed.value(QStringLiteral("names")), QStringLiteral("Kim|Lee|Juniors"));
+  // The resumed match's round ends under its own names.
+  EXPECT_TRUE(Resumed.value(QStringLiteral("result"))
+                  .endsWith(QStringLiteral(",%1,Kim,2,0.5,Lee,1,1.0").arg(Case.Round)))
+      << qPrintable(Resumed.value(QStringLiteral("result")));
   if (QLatin1String(Case.Segment) == QLatin1String("break")) {
     // The match moved on as at the break's end: the next round, not started.
     EXPECT_EQ(Resumed.value(QStringLiteral("clock")), QStringLiteral("none"));
@@ -135,6 +140,42 @@ INSTANTIATE_TEST_SUITE_P(Moments, InterruptedMatchKill,
                          [](const testing::TestParamInfo<TKillCase>& Info) {
                            return std::string(Info.param.Name);
                          });
+
+struct TQuestionCase {
+  const char* Settings;
+  const char* Scores;
+};
+
+class ResumeQuestion : public TBoardFixture, public testing::WithParamInterface<TQuestionCase> {};
+
+// The question shows the scores as the board showed them: where the rules
+// count a side's whole penalties for the opponent, in the opponent's score.
+TEST_P(ResumeQuestion, ShowsTheScoresTheBoardShowed) {
+  WriteSettingsFile(QString::fromLatin1(GetParam().Settings));
+  Board();
+  TJournalState State;
+  State.Started = true;
+  State.RedScore = 2;
+  State.BlueScore = 1;
+  State.RedPenalty = 1.5;
+  State.BluePenalty = 3;
+  ASSERT_TRUE(WriteJournal(JournalPath(), State));
+  const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
+  ASSERT_TRUE(Interrupted.has_value());
+  FBoxes.SetNextAnswer(false);
+  OfferInterruptedMatch(&Board(), Match(), *Interrupted);
+  EXPECT_TRUE(
+      FBoxes.LastMessage().Text.startsWith(QStringLiteral("Resume the interrupted match? (%1, ")
+                                               .arg(QString::fromUtf8(GetParam().Scores))))
+      << qPrintable(FBoxes.LastMessage().Text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ResumeQuestion,
+    testing::Values(
+        TQuestionCase{"[Config]\nRequestNames=0\n", "Red 2 \u2013 Blue 1"},
+        TQuestionCase{"[Config]\nRequestNames=0\nUsePenaltyIncrement=1\n", "Red 5 \u2013 Blue 2"},
+        TQuestionCase{"[Config]\nRequestNames=0\nRules=BestOfThree\n", "Red 5 \u2013 Blue 2"}));
 
 // The child side; it runs only when the test above starts it.
 class JournalChild : public TBoardFixture {};
@@ -175,6 +216,12 @@ TEST_F(JournalChild, RunsOnlyInsideTheKillTest) {
     Report(QStringLiteral("clock ") +
            (Flow.ClockExists() ? (Flow.ClockRunning() ? "running" : "paused") : "none"));
     Report(QStringLiteral("roundLeft %1").arg(Flow.RoundLeft(), 0, 'f', 3));
+    // A round stopped at once: its record lines.
+    if (!Flow.ClockExists()) Match.StartRound();
+    Match.StopRound();
+    ASSERT_TRUE(QTest::qWaitFor([&Flow] { return !Flow.ClockExists(); }, 5000));
+    const QStringList Lines = RecordFileText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    Report(QStringLiteral("result ") + (Lines.isEmpty() ? QString() : Lines.last()));
     return;
   }
   TMatch& Match = Board().Match();

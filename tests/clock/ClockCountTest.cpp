@@ -270,6 +270,18 @@ INSTANTIATE_TEST_SUITE_P(
                   [](ClockTest& T) { T.SetStateAt(500, csInjury); },
                   false,
                   {csRunning, csInjury, csPaused, csEnded}},
+        // The operator cancels injury time and pauses within the same pass
+        // of the clock: the pause holds.
+        TStopCase{"InjuryCancelledThenPaused",
+                  [](ClockTest& T) {
+                    T.SetStateAt(500, csInjury);
+                    T.Time.At(705, [&T] {
+                      ASSERT_TRUE(T.Clock->ChangeState(csInjury, csRunning));
+                      ASSERT_TRUE(T.Clock->ChangeState(csRunning, csPaused));
+                    });
+                  },
+                  true,
+                  {csRunning, csInjury, csRunning, csPaused, csEnded}},
         TStopCase{"Break", [](ClockTest&) {}, true, {csRunning, csBreak, csEnded}}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 

@@ -4,6 +4,7 @@
 
 #include "RoundFlowFixture.h"
 #include "model/DorvaneError.h"
+#include "model/StringFn.h"
 
 using testing::Contains;
 using testing::ElementsAre;
@@ -182,6 +183,48 @@ TEST_F(RoundFlowTest, PauseAndInjuryCommandsOnlyActWhereTheyApply) {
   EXPECT_THAT(Collapsed(View.StateTexts), ElementsAre("", "Injury", "", "Pause", "", Between, ""));
   EXPECT_EQ(Mgr.Round(), 2);
 }
+
+struct TQuickPauseCase {
+  const char* Name;
+  // When the operator cancels injury time (called at 500 ms) and pauses in
+  // the same moment; -1: the pause comes with the start.
+  int64_t CancelAtMs;
+  double HeldLeft;
+};
+
+class QuickPauseTest : public RoundFlowTest, public testing::WithParamInterface<TQuickPauseCase> {};
+
+// What the operator sets on the main thread stands: the clock thread, still
+// starting or still leaving injury time, never sets itself running over it.
+TEST_P(QuickPauseTest, APauseInTheSameMomentHolds) {
+  const TQuickPauseCase& Case = GetParam();
+  Config.AutoRestartAfterInjury = true;
+  QString HeldText;
+  double HeldLeft = -1;
+  Time.After(std::max<int64_t>(Case.CancelAtMs, 0) + 2000, [&] {
+    HeldText = View.Board.StateText;
+    HeldLeft = Flow->RoundLeft();
+    Flow->StopRound();
+  });
+  if (Case.CancelAtMs >= 0) {
+    Time.After(500, [this] { Flow->ToggleInjury(); });
+    Time.After(Case.CancelAtMs, [this] {
+      Flow->ToggleInjury();
+      Flow->TogglePause();
+    });
+  }
+  Flow->StartRound();
+  if (Case.CancelAtMs < 0) Flow->TogglePause();
+  ASSERT_TRUE(RunUntil([this] { return !Flow->ClockExists(); }));
+  EXPECT_EQ(HeldText, "Pause");
+  EXPECT_NEAR(HeldLeft, Case.HeldLeft, 0.002);
+  EXPECT_EQ(Mgr.Round(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, QuickPauseTest,
+                         testing::Values(TQuickPauseCase{"WithTheStart", -1, 2.0},
+                                         TQuickPauseCase{"WithTheEndOfInjuryTime", 905, 1.5}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST_F(RoundFlowTest, CancellingInjuryWithoutAutoRestartLeavesTheClockPaused) {
   Config.AutoRestartAfterInjury = false;
@@ -385,11 +428,16 @@ TEST_P(OddSettingsTest, TheRunEndsAndTheMatchMovesAsTheNumbersSay) {
   PlayRound();
   EXPECT_EQ(Mgr.Round(), Case.RoundAfter);
   EXPECT_EQ(View.Board.StateText, "");
+  // The next round stands ready with its full time.
+  if (Case.RoundAfter == 2) {
+    EXPECT_EQ(View.Board.ClockText, FormatSecondsMS(Case.RoundTime));
+  }
   EXPECT_TRUE(View.Errors.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OddSettingsTest,
                          testing::Values(TOddSettingsCase{"ZeroLengths", 0, 0, 3, -1, 2},
+                                         TOddSettingsCase{"NoBreak", 2, 0, 3, -1, 2},
                                          TOddSettingsCase{"NegativeLengths", -5, -5, 3, -1, 2},
                                          TOddSettingsCase{"HugeRoundStopped", 1e9, 1, 3, 100, 1},
                                          TOddSettingsCase{"HugeBreakStopped", 2, 1e9, 3, 2500, 1},

@@ -400,8 +400,8 @@ struct TFourFiveCase {
 class FourAndFivePointVotes : public ElectronicScoringTest,
                               public testing::WithParamInterface<TFourFiveCase> {};
 
-// Buttons 4 and 5 score only under the best-of-three rules, and each award
-// is reported as a technique before its points are added.
+// Buttons 4 and 5 score and light only under the best-of-three rules, and
+// each award is reported as a technique before its points are added.
 TEST_P(FourAndFivePointVotes, ScoreOnlyUnderBestOfThree) {
   const TFourFiveCase& Case = GetParam();
   Config.Rules = QLatin1String(Case.Rules);
@@ -416,6 +416,12 @@ TEST_P(FourAndFivePointVotes, ScoreOnlyUnderBestOfThree) {
   EXPECT_EQ(Mgr.RedScore(), Case.RedScore);
   EXPECT_EQ(Mgr.BlueScore(), Case.BlueScore);
   const int32_t Points = Case.RedScore + Case.BlueScore;
+  // The judges' lights show a press that scores, in the 3's colour; the
+  // classic rules have no such buttons.
+  const TColor Lit = Config.ThreePointColor;
+  EXPECT_EQ(RedLights[0].LightColor(), Case.RedScore > 0 ? Lit : clUnlitLight);
+  EXPECT_EQ(BlueLights[1].LightColor(), Case.BlueScore > 0 ? Lit : clUnlitLight);
+  EXPECT_EQ(RedLights[2].LightColor(), clUnlitLight) << "judge 3 pressed nothing";
   if (Points == 0) {
     EXPECT_TRUE(Techniques.empty());
   } else {

@@ -42,6 +42,9 @@ struct TMatchCase {
   // The red and the blue side's rounds won at the end.
   int32_t RedRounds;
   int32_t BlueRounds;
+  // The rounds' result lines after their record time, where a case checks them:
+  // the scores as the board showed them, the opponent's gam-jeoms in them.
+  std::vector<const char*> ResultLines = {};
 };
 
 const TEntry R1{TSide::Red, 1}, R2{TSide::Red, 2}, R3{TSide::Red, 3}, R4{TSide::Red, 4},
@@ -74,7 +77,19 @@ const TMatchCase Cases[] = {
       "ROUND 3 WINNER,Red player,score"},
      TWinner::Red,
      2,
-     1},
+     1,
+     {"1,Red player,5,0.0,Blue player,0,5.0", "2,Red player,3,5.0,Blue player,5,0.0",
+      "3,Red player,2,0.0,Blue player,0,0.0"}},
+    {"ByGamJeomPoints",
+     {{RedGamJeom}, {B1, BlueGamJeom, BlueGamJeom}, {BlueGamJeom}},
+     {},
+     {"ROUND 1 WINNER,Blue player,score", "ROUND 2 WINNER,Red player,score",
+      "ROUND 3 WINNER,Red player,score"},
+     TWinner::Red,
+     2,
+     1,
+     {"1,Red player,0,1.0,Blue player,1,0.0", "2,Red player,2,0.0,Blue player,1,2.0",
+      "3,Red player,1,0.0,Blue player,0,1.0"}},
     {"ByTurningKicks",
      {{R4, B3, B1}, {R3, R2, B5}, {R5, B3, B2}},
      {},
@@ -145,12 +160,20 @@ class BestOfThreeMatchTest : public testing::TestWithParam<TMatchCase> {
     ASSERT_TRUE(RunUntil([this] { return !Match->RoundFlow().ClockExists(); }));
   }
 
-  QStringList RoundWinnerLines() const {
+  QStringList RecordLines() const {
     QFile File(Match->Records().FilePath());
     if (!File.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(File.readAll()).split(QStringLiteral("\r\n"));
+  }
+
+  QStringList RoundWinnerLines() const { return RecordLines().filter(QStringLiteral("WINNER,")); }
+
+  // The round result lines without their record time.
+  QStringList ResultLines() const {
     QStringList Lines;
-    for (const QString& Line : QString::fromUtf8(File.readAll()).split(QStringLiteral("\r\n")))
-      if (Line.contains(QStringLiteral("WINNER,"))) Lines << Line;
+    for (const QString& Line : RecordLines()) {
+      if (Line.count(QLatin1Char(',')) == 7) Lines << Line.section(QLatin1Char(','), 1);
+    }
     return Lines;
   }
 
@@ -183,6 +206,11 @@ TEST_P(BestOfThreeMatchTest, PlaysTheWholeMatch) {
   Expected << QStringLiteral("WINNER,") +
                   (Case.Winner == TWinner::Red ? Config.RedPlayer : Config.BluePlayer);
   EXPECT_EQ(RoundWinnerLines().join('\n').toStdString(), Expected.join('\n').toStdString());
+  if (!Case.ResultLines.empty()) {
+    QStringList Results;
+    for (const char* Line : Case.ResultLines) Results << QString::fromUtf8(Line);
+    EXPECT_EQ(ResultLines().join('\n').toStdString(), Results.join('\n').toStdString());
+  }
 
   // The match is over: a start does nothing until a new game.
   Match->StartRound();
@@ -196,12 +224,18 @@ TEST_F(BestOfThreeMatchTest, AnInterruptedMatchKeepsItsRoundsWon) {
   const TJournalRead Read = ReadJournal(JournalPath());
   ASSERT_TRUE(Read.State.has_value()) << qPrintable(Read.Error);
 
+  // The next start's settings name other players: the match keeps its own.
+  Config.RedPlayer = QStringLiteral("Next red");
+  Config.BluePlayer = QStringLiteral("Next blue");
   Match = std::make_unique<TMatch>(Config);
   Match->Resume(*Read.State, Read.AliveMs);
   EXPECT_EQ(Match->RoundFlow().BestOfThree().RoundsWon(TSide::Red), 1);
   EXPECT_EQ(Match->ScoreMgr().Round(), 2);
-  PlayRound({R2});
+  PlayRound({R2, BlueGamJeom});
   EXPECT_EQ(Match->ScoreMgr().Winner(), TWinner::Red) << "2-0";
+  EXPECT_EQ(ResultLines().value(1), QStringLiteral("2,Red player,3,0.0,Blue player,0,1.0"));
+  EXPECT_EQ(RoundWinnerLines().mid(1).join('\n').toStdString(),
+            "ROUND 2 WINNER,Red player,score\nWINNER,Red player");
 }
 
 INSTANTIATE_TEST_SUITE_P(Matches, BestOfThreeMatchTest, testing::ValuesIn(Cases),

@@ -93,6 +93,8 @@ TEST_F(SettingsTest, ReadingRules) {
   const auto EndOfRoundWarning = [](const TTKDConfig& C) { return C.EndOfRoundWarning; };
   const auto NumButtons = [](const TTKDConfig& C) { return double(C.NumButtons); };
   const auto Transiency = [](const TTKDConfig& C) { return double(C.Transiency); };
+  const auto CoachTime = [](const TTKDConfig& C) { return C.CoachTime; };
+  const auto InjuryTime = [](const TTKDConfig& C) { return C.InjuryTime; };
   const TReadCase Cases[] = {
       {"RoundTime=95.5", RoundTime, 95.5},
       {"RoundTime=abc", RoundTime, 180},
@@ -125,6 +127,11 @@ TEST_F(SettingsTest, ReadingRules) {
       {"WinnerBlink=99.9", WinnerBlink, 200},
       {"WinnerBlink=100", WinnerBlink, 100},
       {"EndOfRoundWarning=0", EndOfRoundWarning, 0},
+      // No break between rounds; a round and injury time need some time.
+      {"CoachTime=0", CoachTime, 0},
+      {"CoachTime=-1", CoachTime, 30},
+      {"CoachTime=5999.5", CoachTime, 30},
+      {"InjuryTime=0", InjuryTime, 60},
       {"NumButtons=-1", NumButtons, 2},
       {"Transiency=2147483647", Transiency, 2147483647},
   };

@@ -78,7 +78,7 @@ class TFeedConnection : public QObject {
   qsizetype FOutAt = 0;
   // Closes the connection when a request does not come, an answer stops
   // moving or a live client falls silent.
-  QTimer FDeadline;
+  QTimer FDeadline{this};
   // Frames and pongs in the current second.
   QElapsedTimer FAge;
   qint64 FSecond = -1;

@@ -40,7 +40,7 @@ class TFeedWorker : public QObject {
 
   const TFeedLimits FLimits;
   QTcpServer* FServer = nullptr;
-  QTimer FPinger;
+  QTimer FPinger{this};
   std::vector<TFeedConnection*> FConnections;
   bool FFullReported = false;
   TMatchSnapshot FMatch;

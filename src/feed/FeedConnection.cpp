@@ -1,6 +1,7 @@
 #include "feed/FeedConnection.h"
 
 #include <QTcpSocket>
+#include <sys/socket.h>
 #include <algorithm>
 
 #include "feed/FeedLog.h"
@@ -42,9 +43,11 @@ TFeedConnection::TFeedConnection(QTcpSocket* Socket, const TFeedLimits& Limits, 
   connect(FSocket, &QTcpSocket::readyRead, this, [this] {
     if (FPhase == TPhase::Request) ReadRequest();
     if (FPhase == TPhase::Live) ReadFrames();
+    if (FPhase == TPhase::Closing) Drain();
   });
   connect(FSocket, &QTcpSocket::bytesWritten, this, [this] {
     if (FPhase == TPhase::Answer) FDeadline.start(FLimits.RequestTimeoutMs);
+    if (FPhase == TPhase::Closing) return EndWhenSent();
     Pump();
   });
   connect(FSocket, &QTcpSocket::disconnected, this, &QObject::deleteLater);
@@ -151,13 +154,25 @@ void TFeedConnection::TakeFrame(quint8 Opcode, const QByteArray& Payload) {
 
 // The close frame goes out past any queue; whatever waits is dropped.
 void TFeedConnection::CloseLive(quint16 Code) {
-  FPhase = TPhase::Closing;
   FOffers.clear();
   FPong.clear();
-  FIn.clear();
   FSocket->write(WebSocket::CloseFrame(Code));
-  FSocket->disconnectFromHost();
+  Close();
+}
+
+void TFeedConnection::Close() {
+  FPhase = TPhase::Closing;
+  FIn.clear();
   FDeadline.start(FLimits.RequestTimeoutMs);
+  FSocket->flush();
+  EndWhenSent();
+}
+
+// Only our side ends, once all is sent: what the client still sends is read
+// and dropped until it closes too. Closing at once with its bytes unread
+// would reset the connection, and the client would lose our last answer.
+void TFeedConnection::EndWhenSent() {
+  if (FSocket->bytesToWrite() == 0) shutdown(static_cast<int>(FSocket->socketDescriptor()), SHUT_WR);
 }
 
 void TFeedConnection::Offer(const QString& Key, const QByteArray& Frame) {
@@ -203,9 +218,14 @@ void TFeedConnection::Pump() {
   if (FKeepAlive) {
     AwaitRequest();
   } else {
-    FPhase = TPhase::Closing;
-    FSocket->disconnectFromHost();
+    Close();
   }
+}
+
+// A client that goes on sending after our close is cut off.
+void TFeedConnection::Drain() {
+  FDrained += FSocket->skip(FSocket->bytesAvailable());
+  if (FDrained > 4 * FLimits.MaxHeadBytes) Drop();
 }
 
 void TFeedConnection::Drop() {

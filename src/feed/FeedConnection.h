@@ -56,6 +56,9 @@ class TFeedConnection : public QObject {
   void ReadFrames();
   void TakeFrame(quint8 Opcode, const QByteArray& Payload);
   void CloseLive(quint16 Code);
+  void Close();
+  void EndWhenSent();
+  void Drain();
   bool NextOut();
   void Pump();
   void AwaitRequest();
@@ -76,6 +79,8 @@ class TFeedConnection : public QObject {
   QMap<QString, QByteArray> FOffers;
   QByteArray FOut;
   qsizetype FOutAt = 0;
+  // Bytes dropped after our close.
+  qint64 FDrained = 0;
   // Closes the connection when a request does not come, an answer stops
   // moving or a live client falls silent.
   QTimer FDeadline{this};

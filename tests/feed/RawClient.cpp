@@ -68,3 +68,22 @@ QByteArray ClientFrame(quint8 Opcode, const QByteArray& Payload) {
   for (qsizetype I = 0; I < Payload.size(); ++I) Frame.append(Payload[I] ^ Mask[I % 4]);
   return Frame;
 }
+
+QList<QByteArray> ServerPayloads(const QByteArray& Data) {
+  QList<QByteArray> Result;
+  qsizetype At = 0;
+  while (At + 2 <= Data.size()) {
+    quint64 Size = static_cast<quint8>(Data[At + 1]) & 0x7F;
+    qsizetype Head = 2;
+    if (Size >= 126) {
+      const qsizetype Width = Size == 126 ? 2 : 8;
+      Size = 0;
+      for (qsizetype I = 0; I < Width; ++I) Size = (Size << 8) | static_cast<quint8>(Data[At + 2 + I]);
+      Head += Width;
+    }
+    if (At + Head + static_cast<qsizetype>(Size) > Data.size()) break;
+    Result.append(Data.mid(At + Head, static_cast<qsizetype>(Size)));
+    At += Head + static_cast<qsizetype>(Size);
+  }
+  return Result;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QtGlobal>
 
 // A client on a plain socket of its own, as an attacker writes one: it sends
@@ -33,5 +34,7 @@ class TRawClient {
   bool FConnected = false;
 };
 
+// The payloads of the server's frames in Data, in order.
+QList<QByteArray> ServerPayloads(const QByteArray& Data);
 // A masked client frame, as a client must send it.
 QByteArray ClientFrame(quint8 Opcode, const QByteArray& Payload);

@@ -14,14 +14,22 @@ struct TField {
   QJsonValue::Type Type;
 };
 constexpr TField Fields[] = {
-    {"division", QJsonValue::String},      {"round", QJsonValue::Double},
-    {"rounds", QJsonValue::Double},        {"suddenDeath", QJsonValue::Bool},
-    {"winner", QJsonValue::String},        {"red.name", QJsonValue::String},
-    {"red.shownScore", QJsonValue::String}, {"red.penalties", QJsonValue::Double},
-    {"blue.name", QJsonValue::String},     {"blue.shownScore", QJsonValue::String},
-    {"blue.penalties", QJsonValue::Double}, {"clock.state", QJsonValue::String},
-    {"clock.counting", QJsonValue::Bool},  {"clock.remainingMs", QJsonValue::Double},
-    {"clock.takenAtUnixMs", QJsonValue::Double}, {"clock.text", QJsonValue::String},
+    {"division", QJsonValue::String},
+    {"round", QJsonValue::Double},
+    {"rounds", QJsonValue::Double},
+    {"suddenDeath", QJsonValue::Bool},
+    {"winner", QJsonValue::String},
+    {"red.name", QJsonValue::String},
+    {"red.shownScore", QJsonValue::String},
+    {"red.penalties", QJsonValue::Double},
+    {"blue.name", QJsonValue::String},
+    {"blue.shownScore", QJsonValue::String},
+    {"blue.penalties", QJsonValue::Double},
+    {"clock.state", QJsonValue::String},
+    {"clock.counting", QJsonValue::Bool},
+    {"clock.remainingMs", QJsonValue::Double},
+    {"clock.takenAtUnixMs", QJsonValue::Double},
+    {"clock.text", QJsonValue::String},
     {"clock.stateText", QJsonValue::String},
 };
 

@@ -1,7 +1,8 @@
 #include "feed/FeedConnection.h"
 
-#include <QTcpSocket>
 #include <sys/socket.h>
+
+#include <QTcpSocket>
 #include <algorithm>
 
 #include "feed/FeedLog.h"
@@ -14,13 +15,20 @@ constexpr qsizetype ChunkBytes = 16 * 1024;
 
 QByteArray Reason(int Status) {
   switch (Status) {
-    case 200: return "OK";
-    case 400: return "Bad Request";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 413: return "Content Too Large";
-    case 431: return "Request Header Fields Too Large";
-    default: return "Error";
+    case 200:
+      return "OK";
+    case 400:
+      return "Bad Request";
+    case 404:
+      return "Not Found";
+    case 405:
+      return "Method Not Allowed";
+    case 413:
+      return "Content Too Large";
+    case 431:
+      return "Request Header Fields Too Large";
+    default:
+      return "Error";
   }
 }
 
@@ -107,9 +115,10 @@ void TFeedConnection::Send(const TFeedAnswer& Answer, bool KeepAlive) {
 }
 
 void TFeedConnection::SwitchToLive(const THttpRequestHead& Request, TLiveStream Stream) {
-  FAnswer = {"HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-             "Sec-WebSocket-Accept: " +
-             WebSocket::AcceptKey(Request.Header("sec-websocket-key")) + "\r\n\r\n"};
+  FAnswer = {
+      "HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+      "Sec-WebSocket-Accept: " +
+      WebSocket::AcceptKey(Request.Header("sec-websocket-key")) + "\r\n\r\n"};
   FPhase = TPhase::Live;
   FStream = Stream;
   FDeadline.start(FLimits.LiveSilenceMs);
@@ -123,10 +132,15 @@ void TFeedConnection::ReadFrames() {
   WebSocket::TClientFrame Frame;
   while (FPhase == TPhase::Live) {
     switch (WebSocket::ReadClientFrame(FIn, FLimits.MaxFrameBytes, Frame)) {
-      case WebSocket::TRead::Incomplete: return;
-      case WebSocket::TRead::TooBig: return CloseLive(WebSocket::TooBig);
-      case WebSocket::TRead::Invalid: return CloseLive(WebSocket::ProtocolError);
-      case WebSocket::TRead::Frame: TakeFrame(Frame.Opcode, Frame.Payload); break;
+      case WebSocket::TRead::Incomplete:
+        return;
+      case WebSocket::TRead::TooBig:
+        return CloseLive(WebSocket::TooBig);
+      case WebSocket::TRead::Invalid:
+        return CloseLive(WebSocket::ProtocolError);
+      case WebSocket::TRead::Frame:
+        TakeFrame(Frame.Opcode, Frame.Payload);
+        break;
     }
   }
 }
@@ -172,7 +186,8 @@ void TFeedConnection::Close() {
 // and dropped until it closes too. Closing at once with its bytes unread
 // would reset the connection, and the client would lose our last answer.
 void TFeedConnection::EndWhenSent() {
-  if (FSocket->bytesToWrite() == 0) shutdown(static_cast<int>(FSocket->socketDescriptor()), SHUT_WR);
+  if (FSocket->bytesToWrite() == 0)
+    shutdown(static_cast<int>(FSocket->socketDescriptor()), SHUT_WR);
 }
 
 void TFeedConnection::Offer(const QString& Key, const QByteArray& Frame) {
@@ -181,7 +196,9 @@ void TFeedConnection::Offer(const QString& Key, const QByteArray& Frame) {
   Pump();
 }
 
-void TFeedConnection::Ping() { Offer(QStringLiteral("\x01ping"), WebSocket::ServerFrame(WebSocket::Ping, {})); }
+void TFeedConnection::Ping() {
+  Offer(QStringLiteral("\x01ping"), WebSocket::ServerFrame(WebSocket::Ping, {}));
+}
 
 qsizetype TFeedConnection::QueuedBytes() const {
   return FSocket->bytesToWrite() + FOut.size() - FOutAt;

@@ -117,8 +117,7 @@ TFeedAnswer TFeedWorker::Answer(const THttpRequestHead& Request) {
         Request.Header("sec-websocket-key").isEmpty()) {
       return Status(400);
     }
-    return {101, {}, {},
-            Request.Path == "/api/live" ? TLiveStream::Match : TLiveStream::Courts};
+    return {101, {}, {}, Request.Path == "/api/live" ? TLiveStream::Match : TLiveStream::Courts};
   }
   const auto Page = Pages.constFind(Request.Path);
   const bool Known =
@@ -147,10 +146,9 @@ void TFeedWorker::Offer(TLiveStream Stream, const QString& Key, const QByteArray
 }
 
 void TFeedWorker::CountLive() {
-  FLiveCount = static_cast<int>(
-      std::count_if(FConnections.cbegin(), FConnections.cend(), [](TFeedConnection* Client) {
-        return Client->Stream() == TLiveStream::Match;
-      }));
+  FLiveCount = static_cast<int>(std::count_if(
+      FConnections.cbegin(), FConnections.cend(),
+      [](TFeedConnection* Client) { return Client->Stream() == TLiveStream::Match; }));
 }
 
 TFeedLoad TFeedWorker::Load() const {
@@ -167,7 +165,8 @@ QByteArray TFeedWorker::MatchJson() const {
 QByteArray TFeedWorker::CourtsJson() {
   if (FCourtsJson.isEmpty()) {
     QJsonObject Result;
-    for (auto It = FCourts.cbegin(); It != FCourts.cend(); ++It) Result.insert(It.key(), It.value());
+    for (auto It = FCourts.cbegin(); It != FCourts.cend(); ++It)
+      Result.insert(It.key(), It.value());
     FCourtsJson = Compact(Result);
   }
   return FCourtsJson;

@@ -32,7 +32,8 @@ QByteArray ServerFrame(TOpcode Opcode, const QByteArray& Payload) {
 
 QByteArray CloseFrame(quint16 Code) {
   const quint16 BigEndian = qToBigEndian(Code);
-  return ServerFrame(Close, QByteArray(reinterpret_cast<const char*>(&BigEndian), sizeof BigEndian));
+  return ServerFrame(Close,
+                     QByteArray(reinterpret_cast<const char*>(&BigEndian), sizeof BigEndian));
 }
 
 TRead ReadClientFrame(QByteArray& Buffer, qsizetype MaxPayload, TClientFrame& Frame) {

@@ -6,7 +6,14 @@
 // frames it sends and those a client sends it.
 namespace WebSocket {
 
-enum TOpcode : quint8 { Continuation = 0x0, Text = 0x1, Binary = 0x2, Close = 0x8, Ping = 0x9, Pong = 0xA };
+enum TOpcode : quint8 {
+  Continuation = 0x0,
+  Text = 0x1,
+  Binary = 0x2,
+  Close = 0x8,
+  Ping = 0x9,
+  Pong = 0xA
+};
 
 // Close codes the feed sends.
 inline constexpr quint16 Normal = 1000;

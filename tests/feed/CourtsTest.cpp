@@ -77,7 +77,8 @@ TEST(CourtMessage, OnlyABoardsMatchOfBoundedSizeIsTaken) {
       EXPECT_EQ(Update->Match.value_or(QJsonObject()), QJsonDocument::fromJson(Good).object());
     }
   }
-  const std::optional<TCourtUpdate> Cleared = ReadCourtMessage(QStringLiteral("dorvane/5/match"), {});
+  const std::optional<TCourtUpdate> Cleared =
+      ReadCourtMessage(QStringLiteral("dorvane/5/match"), {});
   ASSERT_TRUE(Cleared.has_value());
   EXPECT_EQ(Cleared->Court, "5");
   EXPECT_FALSE(Cleared->Match.has_value());
@@ -93,12 +94,15 @@ class CourtsTest : public testing::Test {
     Settings.Port = FreeLoopbackPort();
     Feed = std::make_unique<TLiveFeed>(Settings);
     ASSERT_NE(Feed->Port(), 0);
-    Publisher = std::make_unique<TMqttClient>(QStringLiteral("127.0.0.1"), Broker.Port(), QString());
+    Publisher =
+        std::make_unique<TMqttClient>(QStringLiteral("127.0.0.1"), Broker.Port(), QString());
   }
   QUrl Url(const char* Path) const {
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(Feed->Port()).arg(QLatin1String(Path)));
   }
-  QJsonObject Courts() const { return QJsonDocument::fromJson(HttpRequest("GET", Url("/api/courts")).Body).object(); }
+  QJsonObject Courts() const {
+    return QJsonDocument::fromJson(HttpRequest("GET", Url("/api/courts")).Body).object();
+  }
   void Publish(const QString& Court, const QByteArray& Payload) {
     Publisher->Publish(QStringLiteral("dorvane/%1/match").arg(Court), Payload);
   }
@@ -124,7 +128,8 @@ TEST_F(CourtsTest, ThePageKeepsCountingThroughHostileMessagesAndDropsClearedCour
       QStringLiteral("document.querySelector('[data-court=\"1\"] .clock').textContent");
   ASSERT_TRUE(Browser.WaitFor(Clock1 + QStringLiteral(" !== ''")).toBool());
   // 170 s less the time since the change: read with the page's own wall clock.
-  const QJsonArray Shown = Browser.Evaluate(QStringLiteral("[%1, Date.now()]").arg(Clock1)).toArray();
+  const QJsonArray Shown =
+      Browser.Evaluate(QStringLiteral("[%1, Date.now()]").arg(Clock1)).toArray();
   const QStringList Digits = Shown[0].toString().split(QLatin1Char(':'));
   ASSERT_EQ(Digits.size(), 2);
   const double ShownSeconds = Digits[0].toInt() * 60 + Digits[1].toInt();
@@ -136,15 +141,15 @@ TEST_F(CourtsTest, ThePageKeepsCountingThroughHostileMessagesAndDropsClearedCour
   Publish(QStringLiteral("z"), R"({"court":"z","match":{"red":null}})");
   // ...a court cleared leaves it, and the clocks go on counting.
   Publish(QStringLiteral("2"), QByteArray());
-  ASSERT_TRUE(Browser.WaitFor(QStringLiteral("document.querySelectorAll('.court').length === 1"))
-                  .toBool());
+  ASSERT_TRUE(
+      Browser.WaitFor(QStringLiteral("document.querySelectorAll('.court').length === 1")).toBool());
   EXPECT_EQ(Courts().keys(), QStringList{QStringLiteral("1")});
-  EXPECT_EQ(Browser.Evaluate(QStringLiteral("document.querySelector('.court').dataset.court"))
-                .toString(),
-            "1");
+  EXPECT_EQ(
+      Browser.Evaluate(QStringLiteral("document.querySelector('.court').dataset.court")).toString(),
+      "1");
   const QString Before = Browser.Evaluate(Clock1).toString();
-  EXPECT_TRUE(Browser.WaitFor(Clock1 + QStringLiteral(" !== '") + Before + QLatin1Char('\''))
-                  .toBool())
+  EXPECT_TRUE(
+      Browser.WaitFor(Clock1 + QStringLiteral(" !== '") + Before + QLatin1Char('\'')).toBool())
       << "the clock stopped counting";
 }
 

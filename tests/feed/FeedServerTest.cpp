@@ -192,12 +192,14 @@ TEST_F(FeedServerTest, PingsAreAnsweredAtAModestRate) {
     Server.Publish(Match(Case.Pings));
     const QByteArray Last = QByteArray::number(Case.Pings);
     WaitUntil([&] {
-      return Client.WaitClosed(0) == Case.Closed && (Case.Closed || Client.Received.contains("\"score\":" + Last));
+      return Client.WaitClosed(0) == Case.Closed &&
+             (Case.Closed || Client.Received.contains("\"score\":" + Last));
     });
     const QByteArray Pong = WebSocket::ServerFrame(WebSocket::Pong, "p");
     EXPECT_GE(Client.Received.count(Pong), std::min(Case.Pings, 1));
     EXPECT_LE(Client.Received.count(Pong), Case.MostPongs);
-    EXPECT_EQ(Client.Received.endsWith(WebSocket::CloseFrame(WebSocket::PolicyViolation)), Case.Closed);
+    EXPECT_EQ(Client.Received.endsWith(WebSocket::CloseFrame(WebSocket::PolicyViolation)),
+              Case.Closed);
   }
 }
 

@@ -48,4 +48,6 @@ void TMosquittoBroker::Stop() {
   FProcess.waitForFinished();
 }
 
-void TMosquittoBroker::ForgetSaved() { QFile::remove(FDir.filePath(QStringLiteral("mosquitto.db"))); }
+void TMosquittoBroker::ForgetSaved() {
+  QFile::remove(FDir.filePath(QStringLiteral("mosquitto.db")));
+}

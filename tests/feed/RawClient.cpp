@@ -78,7 +78,8 @@ QList<QByteArray> ServerPayloads(const QByteArray& Data) {
     if (Size >= 126) {
       const qsizetype Width = Size == 126 ? 2 : 8;
       Size = 0;
-      for (qsizetype I = 0; I < Width; ++I) Size = (Size << 8) | static_cast<quint8>(Data[At + 2 + I]);
+      for (qsizetype I = 0; I < Width; ++I)
+        Size = (Size << 8) | static_cast<quint8>(Data[At + 2 + I]);
       Head += Width;
     }
     if (At + Head + static_cast<qsizetype>(Size) > Data.size()) break;

@@ -1,7 +1,7 @@
-#include "platform/OpenFilesLimit.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+
+#include "platform/OpenFilesLimit.h"
 
 namespace {
 

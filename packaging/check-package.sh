@@ -30,7 +30,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libqt6widgets6 libqt6network6 libsdl2-2.0-0 libsdl2-mixer-2.0-0 \
-  libarchive13 qt6-qpa-plugins libqt6httpserver6 libqt6websockets6 libmosquitto1; do
+  libarchive13 qt6-qpa-plugins libmosquitto1; do
   case ", $depends," in
     *", $library "* | *", $library,"*) ;;
     *) echo "Depends lacks $library: $depends"; fail=1 ;;

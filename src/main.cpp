@@ -22,6 +22,7 @@
 #include "platform/FontConfigWarmUp.h"
 #include "platform/Joystick.h"
 #include "platform/MainThread.h"
+#include "platform/OpenFilesLimit.h"
 #include "platform/ProgramDir.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Translations.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
   const TCommandLine Line = ParseCommandLine(CommandLineArguments(argc, argv));
   UseUserFolders(ChooseUserFolders(CurrentFolderSources(Line.SettingsFile, Line.DataDir)));
   if (Line.Action != TCommandLine::TAction::Run) return AnswerCommandLine(argc, argv);
+  RaiseOpenFilesLimit();
   CreateSettingsFolder();
   if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY") && !getenv("QT_QPA_PLATFORM")) {
     std::fputs(

@@ -2,7 +2,7 @@
 
 #include "feed/FeedWorker.h"
 
-TFeedServer::TFeedServer() : FWorker(new TFeedWorker) {
+TFeedServer::TFeedServer(const TFeedLimits& Limits) : FWorker(new TFeedWorker(Limits)) {
   FThread.setObjectName(QStringLiteral("DorvaneFeed"));
   FWorker->moveToThread(&FThread);
   QObject::connect(&FThread, &QThread::finished, FWorker, &QObject::deleteLater);
@@ -30,6 +30,18 @@ void TFeedServer::Publish(const TMatchSnapshot& Snapshot) {
 void TFeedServer::SetCourt(const QString& Court, const QJsonObject& Match) {
   TFeedWorker* Worker = FWorker;
   QMetaObject::invokeMethod(Worker, [Worker, Court, Match] { Worker->SetCourt(Court, Match); });
+}
+
+void TFeedServer::RemoveCourt(const QString& Court) {
+  TFeedWorker* Worker = FWorker;
+  QMetaObject::invokeMethod(Worker, [Worker, Court] { Worker->RemoveCourt(Court); });
+}
+
+TFeedLoad TFeedServer::Load() const {
+  TFeedLoad Result;
+  QMetaObject::invokeMethod(
+      FWorker, [&] { Result = FWorker->Load(); }, Qt::BlockingQueuedConnection);
+  return Result;
 }
 
 int TFeedServer::LiveClients() const { return FWorker->LiveClients(); }

@@ -2,30 +2,23 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QHttpServer>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QHttpServerResponse>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QWebSocket>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <algorithm>
 
 #include "feed/FeedLog.h"
+#include "feed/WebSocketFrames.h"
 #include "platform/TimeSource.h"
 
 namespace {
 
-const QString LivePath = QStringLiteral("/api/live");
-const QString CourtsPath = QStringLiteral("/api/courts");
-const QString CourtsLivePath = QStringLiteral("/api/courts/live");
-
-bool IsWebSocketUpgrade(const QHttpServerRequest& Request) {
-  return Request.value(QByteArrayLiteral("upgrade")).compare("websocket", Qt::CaseInsensitive) == 0;
-}
-
 QByteArray Compact(const QJsonObject& Object) {
   return QJsonDocument(Object).toJson(QJsonDocument::Compact);
+}
+
+QByteArray TextFrame(const QJsonObject& Object) {
+  return WebSocket::ServerFrame(WebSocket::Text, Compact(Object));
 }
 
 QByteArray ReadResource(const QString& Name) {
@@ -37,135 +30,176 @@ QByteArray ReadResource(const QString& Name) {
   return File.readAll();
 }
 
-QHttpServerResponse Reply(const QByteArray& MimeType, const QByteArray& Body) {
-  QHttpServerResponse Response(MimeType, Body);
-  // Every answer is the match of this moment.
-  Response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
-  return Response;
-}
-
-QJsonObject CourtMessage(const QString& Court, const QJsonObject& Match) {
-  return {{QStringLiteral("court"), Court}, {QStringLiteral("match"), Match}};
-}
-
-}  // namespace
-
-TFeedWorker::TFeedWorker() = default;
-
-// The clients and the server are children: they go with the worker.
-TFeedWorker::~TFeedWorker() = default;
-
-quint16 TFeedWorker::Listen(const QHostAddress& Address, quint16 Port) {
-  if (!FServer) {
-    FServer = new QHttpServer(this);
-    AddRoutes();
-    connect(FServer, &QHttpServer::newWebSocketConnection, this, [this] { AcceptWebSockets(); });
-  }
-  const quint16 Result = FServer->listen(Address, Port);
-  if (Result == 0) {
-    qCWarning(lcFeed) << "The live feed cannot listen on" << Address.toString() << Port;
-  }
-  return Result;
-}
-
-void TFeedWorker::AddRoutes() {
-  struct TRoute {
+// The pages, read once from the program's resources.
+struct TPage {
+  QByteArray MimeType;
+  QByteArray Body;
+};
+QMap<QByteArray, TPage> ReadPages() {
+  static constexpr struct {
     const char* Path;
     const char* Resource;
     const char* MimeType;
-  };
-  static constexpr TRoute Pages[] = {
+  } Pages[] = {
       {"/board", ":/feed/board.html", "text/html; charset=utf-8"},
       {"/overlay", ":/feed/overlay.html", "text/html; charset=utf-8"},
       {"/courts", ":/feed/courts.html", "text/html; charset=utf-8"},
       {"/feed.js", ":/feed/feed.js", "text/javascript; charset=utf-8"},
       {"/board.css", ":/feed/board.css", "text/css; charset=utf-8"},
   };
-  for (const TRoute& Route : Pages) {
-    const QString Resource = QLatin1String(Route.Resource);
-    const QByteArray MimeType(Route.MimeType);
-    FServer->route(QLatin1String(Route.Path),
-                   [this, Resource, MimeType](const QHttpServerRequest& Request) {
-                     return Page(Request, Resource, MimeType);
-                   });
+  QMap<QByteArray, TPage> Result;
+  for (const auto& Page : Pages) {
+    Result.insert(Page.Path, {Page.MimeType, ReadResource(QLatin1String(Page.Resource))});
   }
-  FServer->route(QStringLiteral("/api/match"), [this](const QHttpServerRequest& Request) {
-    if (Request.method() != QHttpServerRequest::Method::Get) {
-      return QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed);
-    }
-    return Reply(QByteArrayLiteral("application/json"), MatchJson());
+  return Result;
+}
+
+const QByteArray Json = QByteArrayLiteral("application/json");
+
+TFeedAnswer Status(int Code) { return {Code, {}, {}}; }
+const QString MatchKey = QStringLiteral("match");
+
+}  // namespace
+
+TFeedWorker::TFeedWorker(const TFeedLimits& Limits) : FLimits(Limits) {
+  connect(&FPinger, &QTimer::timeout, this, [this] {
+    for (TFeedConnection* Client : FConnections) Client->Ping();
   });
-  // QHttpServer upgrades a WebSocket request only when a route takes it (any
-  // other path gets 404); the answer is the upgrade, so the route writes none.
-  for (const QString& Path : {LivePath, CourtsLivePath}) {
-    FServer->route(Path, [](const QHttpServerRequest& Request, QHttpServerResponder&& Responder) {
-      if (!IsWebSocketUpgrade(Request))
-        Responder.write(QHttpServerResponder::StatusCode::BadRequest);
+}
+
+// The connections and the server are children: they go with the worker.
+TFeedWorker::~TFeedWorker() = default;
+
+quint16 TFeedWorker::Listen(const QHostAddress& Address, quint16 Port) {
+  if (!FServer) {
+    FServer = new QTcpServer(this);
+    connect(FServer, &QTcpServer::newConnection, this, &TFeedWorker::Accept);
+    FPinger.start(FLimits.PingEveryMs);
+  }
+  if (!FServer->listen(Address, Port)) {
+    qCWarning(lcFeed) << "The live feed cannot listen on" << Address.toString() << Port << ":"
+                      << FServer->errorString();
+    return 0;
+  }
+  return FServer->serverPort();
+}
+
+void TFeedWorker::Accept() {
+  while (QTcpSocket* Socket = FServer->nextPendingConnection()) {
+    if (static_cast<int>(FConnections.size()) >= FLimits.MaxConnections) {
+      if (!FFullReported) {
+        qCWarning(lcFeed) << "The live feed has" << FLimits.MaxConnections
+                          << "connections: new ones are closed at once";
+        FFullReported = true;
+      }
+      Socket->abort();
+      delete Socket;
+      continue;
+    }
+    auto* Client = new TFeedConnection(
+        Socket, FLimits, [this](const THttpRequestHead& Request) { return Answer(Request); },
+        [this](TFeedConnection* Live) { Welcome(Live); }, this);
+    FConnections.push_back(Client);
+    connect(Client, &QObject::destroyed, this, [this, Client] {
+      FConnections.erase(std::remove(FConnections.begin(), FConnections.end(), Client),
+                         FConnections.end());
+      FFullReported = false;
+      CountLive();
     });
   }
-  FServer->route(CourtsPath, [this](const QHttpServerRequest& Request) {
-    if (Request.method() != QHttpServerRequest::Method::Get) {
-      return QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed);
+}
+
+TFeedAnswer TFeedWorker::Answer(const THttpRequestHead& Request) {
+  static const QMap<QByteArray, TPage> Pages = ReadPages();
+  const bool Get = Request.Method == "GET";
+  if (Request.Path == "/api/live" || Request.Path == "/api/courts/live") {
+    if (!Get || !Request.AsksForWebSocket() || Request.Header("sec-websocket-version") != "13" ||
+        Request.Header("sec-websocket-key").isEmpty()) {
+      return Status(400);
     }
-    return Reply(QByteArrayLiteral("application/json"), CourtsJson());
-  });
-}
-
-QHttpServerResponse TFeedWorker::Page(const QHttpServerRequest& Request, const QString& Resource,
-                                      const QByteArray& MimeType) const {
-  if (Request.method() != QHttpServerRequest::Method::Get) {
-    return QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed);
+    return {101, {}, {}, Request.Path == "/api/live" ? TLiveStream::Match : TLiveStream::Courts};
   }
-  return Reply(MimeType, ReadResource(Resource));
+  const auto Page = Pages.constFind(Request.Path);
+  const bool Known =
+      Page != Pages.cend() || Request.Path == "/api/match" || Request.Path == "/api/courts";
+  if (!Known) return Status(404);
+  if (!Get) return Status(405);
+  if (Page != Pages.cend()) return {200, Page->MimeType, Page->Body};
+  return {200, Json, Request.Path == "/api/match" ? MatchJson() : CourtsJson()};
 }
 
-void TFeedWorker::AcceptWebSockets() {
-  while (FServer->hasPendingWebSocketConnections()) {
-    QWebSocket* Client = FServer->nextPendingWebSocketConnection().release();
-    const QString Path = Client->requestUrl().path();
-    if (Path == LivePath) {
-      Watch(FLive, Client);
-      FLiveCount = static_cast<int>(FLive.size());
-      Client->sendTextMessage(QString::fromUtf8(MatchJson()));
-    } else {  // the routes upgrade nothing else
-      Watch(FCourtWatchers, Client);
-      for (auto It = FCourts.cbegin(); It != FCourts.cend(); ++It) {
-        Client->sendTextMessage(QString::fromUtf8(Compact(CourtMessage(It.key(), It.value()))));
-      }
+void TFeedWorker::Welcome(TFeedConnection* Client) {
+  if (Client->Stream() == TLiveStream::Match) {
+    Client->Offer(MatchKey, WebSocket::ServerFrame(WebSocket::Text, MatchJson()));
+  } else {
+    for (auto It = FCourtFrames.cbegin(); It != FCourtFrames.cend(); ++It) {
+      Client->Offer(It.key(), It.value());
     }
   }
+  CountLive();
 }
 
-void TFeedWorker::Watch(std::vector<QWebSocket*>& Clients, QWebSocket* Client) {
-  Client->setParent(this);
-  Clients.push_back(Client);
-  connect(Client, &QWebSocket::disconnected, this, [this, &Clients, Client] {
-    Clients.erase(std::remove(Clients.begin(), Clients.end(), Client), Clients.end());
-    FLiveCount = static_cast<int>(FLive.size());
-    Client->deleteLater();
-  });
-  // Nothing a client sends changes the match.
+void TFeedWorker::Offer(TLiveStream Stream, const QString& Key, const QByteArray& Frame) {
+  for (TFeedConnection* Client : FConnections) {
+    if (Client->Stream() == Stream) Client->Offer(Key, Frame);
+  }
+}
+
+void TFeedWorker::CountLive() {
+  FLiveCount = static_cast<int>(std::count_if(
+      FConnections.cbegin(), FConnections.cend(),
+      [](TFeedConnection* Client) { return Client->Stream() == TLiveStream::Match; }));
+}
+
+TFeedLoad TFeedWorker::Load() const {
+  TFeedLoad Result;
+  Result.Connections = static_cast<int>(FConnections.size());
+  for (TFeedConnection* Client : FConnections) Result.QueuedBytes += Client->QueuedBytes();
+  return Result;
 }
 
 QByteArray TFeedWorker::MatchJson() const {
   return Compact(FMatch.At(Now() * MsPerDay, QDateTime::currentMSecsSinceEpoch()).ToJson());
 }
 
-QByteArray TFeedWorker::CourtsJson() const {
-  QJsonObject Result;
-  for (auto It = FCourts.cbegin(); It != FCourts.cend(); ++It) Result.insert(It.key(), It.value());
-  return Compact(Result);
+QByteArray TFeedWorker::CourtsJson() {
+  if (FCourtsJson.isEmpty()) {
+    QJsonObject Result;
+    for (auto It = FCourts.cbegin(); It != FCourts.cend(); ++It)
+      Result.insert(It.key(), It.value());
+    FCourtsJson = Compact(Result);
+  }
+  return FCourtsJson;
 }
 
 void TFeedWorker::Publish(const TMatchSnapshot& Snapshot) {
   FMatch = Snapshot;
-  if (FLive.empty()) return;
-  const QString Message = QString::fromUtf8(MatchJson());
-  for (QWebSocket* Client : FLive) Client->sendTextMessage(Message);
+  if (FLiveCount == 0) return;
+  Offer(TLiveStream::Match, MatchKey, WebSocket::ServerFrame(WebSocket::Text, MatchJson()));
 }
 
 void TFeedWorker::SetCourt(const QString& Court, const QJsonObject& Match) {
+  if (!FCourts.contains(Court) && FCourts.size() >= FLimits.MaxCourts) {
+    if (!FCourtsFullReported) {
+      qCWarning(lcFeed) << "The courts page has" << FLimits.MaxCourts
+                        << "courts: new ones are ignored until one is cleared";
+      FCourtsFullReported = true;
+    }
+    return;
+  }
   FCourts.insert(Court, Match);
-  const QString Message = QString::fromUtf8(Compact(CourtMessage(Court, Match)));
-  for (QWebSocket* Client : FCourtWatchers) Client->sendTextMessage(Message);
+  FCourtsJson.clear();
+  const QByteArray Frame =
+      TextFrame({{QStringLiteral("court"), Court}, {QStringLiteral("match"), Match}});
+  FCourtFrames.insert(Court, Frame);
+  Offer(TLiveStream::Courts, Court, Frame);
+}
+
+void TFeedWorker::RemoveCourt(const QString& Court) {
+  if (FCourts.remove(Court) == 0) return;
+  FCourtFrames.remove(Court);
+  FCourtsJson.clear();
+  FCourtsFullReported = false;
+  Offer(TLiveStream::Courts, Court,
+        TextFrame({{QStringLiteral("court"), Court}, {QStringLiteral("match"), QJsonValue()}}));
 }

@@ -3,14 +3,15 @@
 #include <QDateTime>
 #include <QJsonDocument>
 
-#include "feed/FeedLog.h"
+#include "feed/CourtMessage.h"
 #include "feed/FeedServer.h"
 #include "feed/MqttClient.h"
 #include "platform/TimeSource.h"
 
-TLiveFeed::TLiveFeed(const TFeedSettings& Settings) : FTopic(Settings.MatchTopic()) {
+TLiveFeed::TLiveFeed(const TFeedSettings& Settings, const TFeedLimits& Limits)
+    : FTopic(Settings.MatchTopic()) {
   if (Settings.Port > 0) {
-    FServer = std::make_unique<TFeedServer>();
+    FServer = std::make_unique<TFeedServer>(Limits);
     FPort = FServer->Listen(QHostAddress(Settings.Listen), static_cast<quint16>(Settings.Port));
   }
   if (Settings.MqttHost.isEmpty()) return;
@@ -18,13 +19,13 @@ TLiveFeed::TLiveFeed(const TFeedSettings& Settings) : FTopic(Settings.MatchTopic
   if (TFeedServer* Server = FServer.get()) {
     // /courts shows every court the broker has, this one among them.
     OnCourt = [Server](const QString& Topic, const QByteArray& Payload) {
-      const QString Court = CourtOfTopic(Topic);
-      const QJsonDocument Match = QJsonDocument::fromJson(Payload);
-      if (Court.isEmpty() || !Match.isObject()) {
-        qCWarning(lcFeed) << "Ignored a message on" << Topic << "that is no match";
-        return;
+      const std::optional<TCourtUpdate> Update = ReadCourtMessage(Topic, Payload);
+      if (!Update) return;
+      if (Update->Match) {
+        Server->SetCourt(Update->Court, *Update->Match);
+      } else {
+        Server->RemoveCourt(Update->Court);
       }
-      Server->SetCourt(Court, Match.object());
     };
   }
   FMqtt = std::make_unique<TMqttClient>(Settings.MqttHost, Settings.MqttPort,

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "feed/FeedLimits.h"
 #include "feed/FeedOutlet.h"
 #include "feed/FeedSettings.h"
 
@@ -13,7 +14,7 @@ class TMqttClient;
 // and passes on only real changes, numbered.
 class TLiveFeed : public TFeedOutlet {
  public:
-  explicit TLiveFeed(const TFeedSettings& Settings);
+  explicit TLiveFeed(const TFeedSettings& Settings, const TFeedLimits& Limits = {});
   ~TLiveFeed() override;
   TLiveFeed(const TLiveFeed&) = delete;
   TLiveFeed& operator=(const TLiveFeed&) = delete;

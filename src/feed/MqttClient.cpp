@@ -83,6 +83,7 @@ void TMqttClient::WaitBeforeReconnect(int Ms) {
 void TMqttClient::Publish(const QString& Topic, const QByteArray& Payload) {
   if (!FClient) return;
   std::lock_guard Lock(FOutboxLock);
+  FLatest[Topic.toUtf8()] = Payload;
   if (FConnected) {
     Send(Topic.toUtf8(), Payload);
     return;
@@ -116,6 +117,9 @@ void TMqttClient::ConnectCallback(mosquitto* Client, void* Self, int Result) {
   }
   {
     std::lock_guard Lock(Me.FOutboxLock);
+    if (Me.FOutbox.empty()) {
+      for (const auto& [Topic, Payload] : Me.FLatest) Me.Send(Topic, Payload);
+    }
     for (const auto& [Topic, Payload] : Me.FOutbox) Me.Send(Topic, Payload);
     Me.FOutbox.clear();
     Me.FConnected = true;

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -31,7 +32,9 @@ class TMqttClient {
   TMqttClient(const TMqttClient&) = delete;
   TMqttClient& operator=(const TMqttClient&) = delete;
 
-  // Queued retained at QoS 1: kept in order while the broker is away.
+  // Queued retained at QoS 1: kept in order while the broker is away. Each
+  // topic's latest is published again at every (re)connection, so a broker
+  // that restarted without its retained messages has them back.
   void Publish(const QString& Topic, const QByteArray& Payload);
   bool Connected() const { return FConnected; }
 
@@ -58,6 +61,7 @@ class TMqttClient {
   // once connected. FConnected changes under FOutboxLock.
   std::mutex FOutboxLock;
   std::deque<std::pair<QByteArray, QByteArray>> FOutbox;
+  std::map<QByteArray, QByteArray> FLatest;
   std::atomic<bool> FConnected = false;
   std::atomic<bool> FStopping = false;
   std::mutex FStopLock;

@@ -9,3 +9,4 @@ Q_DECLARE_LOGGING_CATEGORY(LogRecord)    // dorvane.record
 Q_DECLARE_LOGGING_CATEGORY(LogPads)      // dorvane.pads
 Q_DECLARE_LOGGING_CATEGORY(LogSettings)  // dorvane.settings
 Q_DECLARE_LOGGING_CATEGORY(LogRules)     // dorvane.rules
+Q_DECLARE_LOGGING_CATEGORY(LogFiles)     // dorvane.files

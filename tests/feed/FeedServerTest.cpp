@@ -4,7 +4,9 @@
 #include <QTcpSocket>
 
 #include "FeedClient.h"
+#include "RawClient.h"
 #include "feed/FeedServer.h"
+#include "feed/WebSocketFrames.h"
 
 namespace {
 
@@ -142,6 +144,63 @@ TEST_F(FeedServerTest, CourtsShowEveryCourtHeardOf) {
       QJsonDocument::fromJson(HttpRequest("GET", Url(QStringLiteral("/api/courts"))).Body);
   EXPECT_EQ(Courts["1"]["red"]["score"].toInt(), 3);
   EXPECT_EQ(Courts["2"]["red"]["score"].toInt(), 5);
+}
+
+// Every message is the whole match: one that waits for a slow client is
+// replaced by the next, and the client ends with the latest.
+TEST_F(FeedServerTest, AClientThatReadsLateGetsTheLatestMatchNotEveryOne) {
+  TRawClient Late(Port);
+  ASSERT_TRUE(Late.OpenWebSocket("/api/live"));
+  TMatchSnapshot Long = Match(0);
+  Long.Division = QString(4000, QLatin1Char('d'));
+  for (int Score = 1; Score <= 500; ++Score) {
+    Long.Red.Score = Score;
+    Server.Publish(Long);
+  }
+  ASSERT_TRUE(WaitUntil([&] { return Server.Load().QueuedBytes > 0; }));
+  QList<QByteArray> Messages;
+  ASSERT_TRUE(WaitUntil([&] {
+    Late.WaitClosed(0);  // reads what is there
+    const QByteArray Frames = Late.Received.mid(Late.Received.indexOf("\r\n\r\n") + 4);
+    Messages = ServerPayloads(Frames);
+    return !Messages.isEmpty() &&
+           QJsonDocument::fromJson(Messages.last())["red"]["score"].toInt() == 500;
+  }));
+  EXPECT_LT(Messages.size(), 500);
+  int Previous = -1;
+  for (const QByteArray& Message : Messages) {
+    const int Score = QJsonDocument::fromJson(Message)["red"]["score"].toInt();
+    EXPECT_GT(Score, Previous) << "out of order";
+    Previous = Score;
+  }
+}
+
+TEST_F(FeedServerTest, PingsAreAnsweredAtAModestRate) {
+  const struct {
+    int Pings;
+    int MostPongs;
+    bool Closed;
+  } Cases[] = {{3, 3, false}, {30, 5, false}, {200, 5, true}};
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Pings);
+    TRawClient Client(Port);
+    ASSERT_TRUE(Client.OpenWebSocket("/api/live"));
+    QByteArray Pings;
+    for (int I = 0; I < Case.Pings; ++I) Pings += ClientFrame(WebSocket::Ping, "p");
+    ASSERT_EQ(Client.Send(Pings), Pings.size());
+    // Answered or not, the pings are taken before this publication reaches the client.
+    Server.Publish(Match(Case.Pings));
+    const QByteArray Last = QByteArray::number(Case.Pings);
+    WaitUntil([&] {
+      return Client.WaitClosed(0) == Case.Closed &&
+             (Case.Closed || Client.Received.contains("\"score\":" + Last));
+    });
+    const QByteArray Pong = WebSocket::ServerFrame(WebSocket::Pong, "p");
+    EXPECT_GE(Client.Received.count(Pong), std::min(Case.Pings, 1));
+    EXPECT_LE(Client.Received.count(Pong), Case.MostPongs);
+    EXPECT_EQ(Client.Received.endsWith(WebSocket::CloseFrame(WebSocket::PolicyViolation)),
+              Case.Closed);
+  }
 }
 
 }  // namespace

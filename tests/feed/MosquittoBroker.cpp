@@ -47,3 +47,7 @@ void TMosquittoBroker::Stop() {
   if (!FProcess.waitForFinished(10000)) FProcess.kill();
   FProcess.waitForFinished();
 }
+
+void TMosquittoBroker::ForgetSaved() {
+  QFile::remove(FDir.filePath(QStringLiteral("mosquitto.db")));
+}

@@ -13,6 +13,8 @@ class TMosquittoBroker {
   bool Start();
   // SIGTERM, as a service manager stops it; it saves its sessions first.
   void Stop();
+  // Deletes what a stopped broker saved, as a broker without persistence loses it.
+  void ForgetSaved();
   int Port() const { return FPort; }
 
  private:

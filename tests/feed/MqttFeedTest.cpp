@@ -119,6 +119,34 @@ TEST(MqttFeedTest, EveryChangeReachesTheBrokerInOrderAcrossARestart) {
   EXPECT_EQ(QJsonDocument::fromJson(Latest)["red"]["score"].toInt(), 10);
 }
 
+// The broker comes back without the retained match and the board changes
+// nothing: the board publishes it again at its reconnection all the same.
+TEST(MqttFeedTest, TheRetainedMatchIsBackAfterABrokerRestartThatLostIt) {
+  TMosquittoBroker Broker;
+  ASSERT_TRUE(Broker.Start());
+  TLiveFeed Feed(BrokerSettings(Broker, QStringLiteral("4")));
+  ASSERT_TRUE(WaitUntil([&] { return Feed.Mqtt()->Connected(); }));
+  Feed.Offer(Match(QStringLiteral("Kim"), 7));
+  Broker.Stop();
+  ASSERT_TRUE(WaitUntil([&] { return !Feed.Mqtt()->Connected(); }));
+  Broker.ForgetSaved();
+  ASSERT_TRUE(Broker.Start());
+  ASSERT_TRUE(WaitUntil([&] { return Feed.Mqtt()->Connected(); }, 20000));
+
+  QByteArray Retained;
+  std::mutex RetainedLock;
+  TMqttClient Screen(QStringLiteral("127.0.0.1"), Broker.Port(), AllCourtsTopic,
+                     [&](const QString&, const QByteArray& Payload) {
+                       std::lock_guard Lock(RetainedLock);
+                       Retained = Payload;
+                     });
+  ASSERT_TRUE(WaitUntil([&] {
+    std::lock_guard Lock(RetainedLock);
+    return !Retained.isEmpty();
+  }));
+  EXPECT_EQ(QJsonDocument::fromJson(Retained)["red"]["score"].toInt(), 7);
+}
+
 TEST(MqttFeedTest, ABoardWithoutABrokerKeepsGoing) {
   TMosquittoBroker Nowhere;  // never started: its port is closed
   TLiveFeed Feed(BrokerSettings(Nowhere, QStringLiteral("1")));

@@ -153,8 +153,7 @@ const TLateLibrary LateLibraries[] = {
     // libarchive, libxml2, nettle..., when an update opens a cabinet.
     {"ArchiveBeforeACabinetOpens", "libQt6Widgets", "libarchive"},
     // The live feed's libraries, only with its module when [Feed] asks for a feed.
-    {"HttpServerWithoutAFeed", "libQt6Widgets", "libQt6HttpServer"},
-    {"WebSocketsWithoutAFeed", "libQt6Widgets", "libQt6WebSockets"},
+    {"NetworkWithoutAFeed", "libQt6Widgets", "libQt6Network"},
     {"MqttWithoutAFeed", "libQt6Widgets", "libmosquitto"},
 };
 

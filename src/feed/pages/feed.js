@@ -7,7 +7,14 @@ const DorvaneFeed = {
   connect(path, onMessage) {
     const open = () => {
       const socket = new WebSocket(`ws://${location.host}${path}`);
-      socket.onmessage = (event) => onMessage(JSON.parse(event.data), performance.now());
+      socket.onmessage = (event) => {
+        // A message that is not what the page expects is skipped: the page goes on.
+        try {
+          onMessage(JSON.parse(event.data), performance.now());
+        } catch (error) {
+          console.warn("Skipped a feed message:", error);
+        }
+      };
       socket.onclose = () => setTimeout(open, 1000);
     };
     open();
@@ -18,6 +25,13 @@ const DorvaneFeed = {
     const clock = match.clock;
     if (!clock.counting) return clock.remainingMs;
     return Math.max(0, clock.remainingMs - (now - receivedAt));
+  },
+
+  // The moment (performance.now()) a match's clock was read on its board,
+  // from its wall-clock time: a match kept by the broker may be old when it
+  // arrives. Never later than its arrival.
+  takenAt(match, receivedAt) {
+    return receivedAt - Math.max(0, Date.now() - match.clock.takenAtUnixMs);
   },
 
   // "m:ss" rounded to the nearest second, as the board writes it.
@@ -45,8 +59,9 @@ const DorvaneFeed = {
   // Redraws with every animation frame while a clock counts.
   everyFrame(draw) {
     const frame = (now) => {
-      draw(now);
+      // Asked first: a draw that fails does not stop the next one.
       requestAnimationFrame(frame);
+      draw(now);
     };
     requestAnimationFrame(frame);
   },

@@ -1,7 +1,5 @@
 #include "board/InterruptedMatch.h"
 
-#include <QFile>
-
 #include "match/Match.h"
 #include "widgets/MessageBoxes.h"
 
@@ -16,10 +14,13 @@ void OfferInterruptedMatch(QWidget* Parent, TMatch& Match, const TInterruptedMat
                              .arg(Read.Error, Kept));
     return;
   }
+  // The journal stays in place while the question is open: a crash now asks
+  // again at the next start.
   const QString Question = QStringLiteral("Resume the interrupted match? (%1)")
                                .arg(JournalSummary(*Read.State, Read.AliveMs));
-  if (!AskYesNo(Parent, Question)) return;
-  Match.Resume(*Read.State, Read.AliveMs);
-  // The match lives on in the new journal.
-  if (!Interrupted.KeptPath.isEmpty()) QFile::remove(Interrupted.KeptPath);
+  if (AskYesNo(Parent, Question)) {
+    Match.Resume(*Read.State, Read.AliveMs);
+  } else {
+    Match.SetInterruptedMatchAside();
+  }
 }

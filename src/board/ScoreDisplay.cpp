@@ -127,7 +127,12 @@ void TfrmDorvane::SetClockText(const QString& Text) { SetLabelText(lblCountDown,
 void TfrmDorvane::SetClockColor(TColor Color) { SetLabelColor(lblCountDown, Color); }
 void TfrmDorvane::SetStateText(const QString& Text) {
   FRoundStateText = Text;
-  SetLabelText(lblRoundState, WithUpdateNotice(Text.isEmpty() ? FJudgesNotice : Text));
+  const QString& Notice = FWriteNotice.isEmpty() ? FJudgesNotice : FWriteNotice;
+  SetLabelText(lblRoundState, WithUpdateNotice(Text.isEmpty() ? Notice : Text));
+}
+void TfrmDorvane::ShowWriteTrouble(const QString& Notice) {
+  FWriteNotice = Notice;
+  SetStateText(FRoundStateText);
 }
 void TfrmDorvane::SetStateColor(TColor Color) { SetLabelColor(lblRoundState, Color); }
 void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) {

@@ -127,8 +127,13 @@ void TfrmDorvane::SetClockText(const QString& Text) { SetLabelText(lblCountDown,
 void TfrmDorvane::SetClockColor(TColor Color) { SetLabelColor(lblCountDown, Color); }
 void TfrmDorvane::SetStateText(const QString& Text) {
   FRoundStateText = Text;
-  const QString& Notice = FWriteNotice.isEmpty() ? FJudgesNotice : FWriteNotice;
-  SetLabelText(lblRoundState, WithUpdateNotice(Text.isEmpty() ? Notice : Text));
+  const QString Shown = WithUpdateNotice(Text.isEmpty() ? FJudgesNotice : Text);
+  // A file that cannot be written shows whatever the clock is doing.
+  if (FWriteNotice.isEmpty() || Shown.isEmpty()) {
+    SetLabelText(lblRoundState, Shown.isEmpty() ? FWriteNotice : Shown);
+  } else {
+    SetLabelText(lblRoundState, Shown + QStringLiteral(" \u2013 ") + FWriteNotice);
+  }
 }
 void TfrmDorvane::ShowWriteTrouble(const QString& Notice) {
   FWriteNotice = Notice;

@@ -265,8 +265,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TMatch& FMatch;
   // Each judge's red and blue light marks.
   std::array<std::array<QWidget*, 2>, 4> FMissingMarks{};
-  // The round flow's state text; while it is empty a file that cannot be
-  // written, else the judges' notice, stands in.
+  // The round flow's state text; the judges' notice stands in while it is
+  // empty. A file that cannot be written is named after either.
   QString FRoundStateText;
   QString FWriteNotice;
   QString FJudgesNotice;

@@ -4,11 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
 namespace {
+
+// The temporary file's name: Path's own, then this and six random characters.
+constexpr char TemporarySuffix[] = ".tmp-";
 
 QString SystemReason(int Code) { return QString::fromLocal8Bit(std::strerror(Code)); }
 
@@ -30,7 +35,7 @@ bool WriteAll(int Fd, const QByteArray& Content) {
 
 bool WriteWholeFile(const QString& Path, const QByteArray& Content, QString* Error) {
   const QByteArray Target = QFile::encodeName(Path);
-  QByteArray Temporary = Target + ".tmp-XXXXXX";
+  QByteArray Temporary = Target + TemporarySuffix + "XXXXXX";
   const int Fd = ::mkostemp(Temporary.data(), O_CLOEXEC);
   if (Fd < 0) {
     if (Error) *Error = SystemReason(errno);
@@ -55,6 +60,16 @@ bool WriteWholeFile(const QString& Path, const QByteArray& Content, QString* Err
   // back the previous file, which is whole too, and the writer (often
   // waited for by a clock) is spared a second wait for the disk.
   return true;
+}
+
+void RemoveUnfinishedWrites(const QString& Path) {
+  const QFileInfo Info(Path);
+  QDir Folder = Info.dir();
+  const QString Pattern =
+      Info.fileName() + QLatin1String(TemporarySuffix) + QStringLiteral("??????");
+  for (const QString& Name : Folder.entryList({Pattern}, QDir::Files | QDir::Hidden)) {
+    Folder.remove(Name);
+  }
 }
 
 TBoundedRead ReadBoundedFile(const QString& Path, int64_t MaxBytes) {

@@ -14,6 +14,9 @@
 // replaced.
 bool WriteWholeFile(const QString& Path, const QByteArray& Content, QString* Error = nullptr);
 
+// Removes the temporary files of writes to Path that a crash cut short.
+void RemoveUnfinishedWrites(const QString& Path);
+
 struct TBoundedRead {
   enum class TState { Missing, Read, NotRegular, TooLarge, Failed };
   TState State = TState::Missing;

@@ -287,6 +287,7 @@ QString JournalSummary(const TJournalState& State, int64_t AliveMs) {
 }
 
 std::optional<TInterruptedMatch> TakeInterruptedMatch(const QString& Path) {
+  RemoveUnfinishedWrites(Path);
   TJournalRead Read = ReadJournal(Path);
   if (Read.State && !Read.State->InProgress()) {
     RemoveJournal(Path);

@@ -97,7 +97,8 @@ QString JournalSummary(const TJournalState& State, int64_t AliveMs);
 // while the question is open asks again at the next start. A journal that
 // cannot be used (damaged, out of range, not a regular file, too large, from
 // a newer version) is moved aside as Data/interrupted-<date-time> at once;
-// one of no match in progress is removed.
+// one of no match in progress is removed, and so are the temporary files of
+// writes the crash cut short.
 struct TInterruptedMatch {
   TJournalRead Read;
   // Where an unusable journal was moved; empty when it could not be moved.

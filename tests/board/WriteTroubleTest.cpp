@@ -38,10 +38,15 @@ TEST_F(WriteTroubleTest, BoardAndConsoleSayWhichFileCannotBeWrittenUntilItCanAga
       << Text("lblRoundState").toStdString();
   EXPECT_EQ(Console().JournalStatus(), QStringLiteral("Journal: cannot write"));
   EXPECT_EQ(Console().RecordStatus(), QStringLiteral("Record: cannot write"));
+  // A pause still shows, and so does the trouble.
+  Match().TogglePause();
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Text("lblRoundState") == QStringLiteral("Pause \u2013 ") + Both; }, 5000))
+      << Text("lblRoundState").toStdString();
 
   ASSERT_TRUE(QFile::remove(Data));
   Match().AddPoint(TSide::Red);
-  EXPECT_EQ(Text("lblRoundState"), QString());
+  EXPECT_EQ(Text("lblRoundState"), QStringLiteral("Pause"));
   EXPECT_EQ(Console().JournalStatus(), QStringLiteral("Journal: writing"));
   EXPECT_EQ(Console().RecordStatus(), QStringLiteral("Record: cup.txt, writing"));
   EXPECT_TRUE(QFile::exists(Data + QStringLiteral("/current-match")));

@@ -191,11 +191,18 @@ TEST(MatchJournal, AMatchInProgressStaysInPlaceUntilAnswered) {
   State.Started = true;
   State.RedScore = 2;
   ASSERT_TRUE(WriteJournal(Path, State));
+  // A later write the crash cut short.
+  QFile Unfinished(Path + QStringLiteral(".tmp-a1B2c3"));
+  ASSERT_TRUE(Unfinished.open(QIODevice::WriteOnly));
+  Unfinished.write("{\"version\":1,\"redSc");
+  Unfinished.close();
   const std::optional<TInterruptedMatch> Taken = TakeInterruptedMatch(Path);
   ASSERT_TRUE(Taken.has_value());
   ASSERT_TRUE(Taken->Read.State.has_value());
   EXPECT_TRUE(Taken->KeptPath.isEmpty());
   EXPECT_EQ(ReadJournal(Path).State->RedScore, 2);
+  EXPECT_EQ(QDir(Dir.filePath(QStringLiteral("Data"))).entryList(QDir::Files),
+            QStringList{QStringLiteral("current-match")});
 }
 
 TEST(MatchJournal, WrittenStateReadsBackAndCountsUntilTheProgramStopped) {

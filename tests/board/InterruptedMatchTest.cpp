@@ -235,7 +235,8 @@ TEST_F(JournalChild, RunsOnlyInsideTheKillTest) {
     TMatch& Match = Board().Match();
     FBoxes.SetNextAnswer(true);
     OfferInterruptedMatch(&Board(), Match, *Interrupted);
-    QTest::qWait(50);
+    // The resumed clock tells the board its state once its thread runs.
+    QTest::qWaitFor([this] { return !Text("lblRoundState").isEmpty(); }, 5000);
     Report(QStringLiteral("question ") + FBoxes.LastMessage().Text);
     TDorvaneMgr& Mgr = Match.ScoreMgr();
     Report(QStringLiteral("scores %1 %2 %3 %4")

@@ -1,7 +1,6 @@
 #include "board/InterruptedMatch.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <algorithm>
 #include <limits>
 
@@ -42,11 +41,14 @@ void OfferInterruptedMatch(QWidget* Parent, TMatch& Match, const TInterruptedMat
                      .arg(Read.Error, Kept));
     return;
   }
+  // The journal stays in place while the question is open: a crash now asks
+  // again at the next start.
   const QString Question =
       QCoreApplication::translate("Journal", "Resume the interrupted match? (%1)")
           .arg(JournalSummary(AsShown(*Read.State, Match), Read.AliveMs));
-  if (!AskYesNo(Parent, Question)) return;
-  Match.Resume(*Read.State, Read.AliveMs);
-  // The match lives on in the new journal.
-  if (!Interrupted.KeptPath.isEmpty()) QFile::remove(Interrupted.KeptPath);
+  if (AskYesNo(Parent, Question)) {
+    Match.Resume(*Read.State, Read.AliveMs);
+  } else {
+    Match.SetInterruptedMatchAside();
+  }
 }

@@ -5,7 +5,8 @@
 class QWidget;
 class TMatch;
 
-// Asks whether to take up the interrupted match; Yes restores it into Match
-// and drops the copy kept aside, No leaves that copy. A journal that could not
-// be read is reported, and the new match starts fresh.
+// Asks whether to take up the interrupted match; Yes restores it into Match,
+// whose journal carries it on, No moves its journal aside as
+// Data/interrupted-<date-time>. A journal that could not be read is
+// reported, and the new match starts fresh.
 void OfferInterruptedMatch(QWidget* Parent, TMatch& Match, const TInterruptedMatch& Interrupted);

@@ -82,9 +82,11 @@ TfrmConsole::TfrmConsole(TfrmDorvane& Board, TMatch& Match) : FBoard(Board), FMa
   FClockLine->setObjectName(QStringLiteral("lblConsoleClock"));
   FRecordLine = new QLabel(Central);
   FRecordLine->setObjectName(QStringLiteral("lblConsoleRecord"));
+  FJournalLine = new QLabel(Central);
+  FJournalLine->setObjectName(QStringLiteral("lblConsoleJournal"));
   FJudgesLines = new QLabel(Central);
   FJudgesLines->setObjectName(QStringLiteral("lblConsoleJudges"));
-  for (QLabel* Line : {FClockLine, FRecordLine, FJudgesLines}) {
+  for (QLabel* Line : {FClockLine, FRecordLine, FJournalLine, FJudgesLines}) {
     Line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Layout->addWidget(Line);
   }
@@ -169,6 +171,7 @@ void TfrmConsole::ShowOn(QScreen* Screen) {
 
 QString TfrmConsole::ClockStatus() const { return FClockLine->text(); }
 QString TfrmConsole::RecordStatus() const { return FRecordLine->text(); }
+QString TfrmConsole::JournalStatus() const { return FJournalLine->text(); }
 QString TfrmConsole::JudgesStatus() const { return FJudgesLines->text(); }
 
 void TfrmConsole::Refresh() {
@@ -199,11 +202,13 @@ void TfrmConsole::Refresh() {
         FRecordLine->setText(Console::tr("Record: %1, writing").arg(Name));
         break;
       case TMatchRecords::TWriteState::CannotWrite:
-        FRecordLine->setText(Console::tr("Record: %1, cannot write").arg(Name));
+        FRecordLine->setText(Console::tr("Record: cannot write"));
         break;
     }
   }
   FRecordLine->setToolTip(Path);
+  FJournalLine->setText(FMatch.JournalCannotWrite() ? Console::tr("Journal: cannot write")
+                                                    : Console::tr("Journal: writing"));
 
   QStringList Judges;
   const TJudgePadStatuses Pads = JudgePadStatuses(FMatch.Judges(), FMatch.Config().NumButtons);
@@ -253,6 +258,7 @@ void TfrmConsole::SetRoundField(int) {}
 // The match looks at the pads a few times a second: the status lines (pads,
 // record file, clock state) follow at each look.
 void TfrmConsole::ShowJudgePads() { Refresh(); }
+void TfrmConsole::ShowWriteTrouble(const QString&) { Refresh(); }
 void TfrmConsole::ShowWinner(TSide, bool) { FPreview->update(); }
 void TfrmConsole::ShowJudgeLight(TSide, int32_t, TColor) { FPreview->update(); }
 void TfrmConsole::ShowRoundsWon(int32_t, int32_t) { FPreview->update(); }

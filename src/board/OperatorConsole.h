@@ -30,6 +30,7 @@ class TfrmConsole : public QMainWindow, public TMatchView {
   // The status lines, as shown.
   QString ClockStatus() const;
   QString RecordStatus() const;
+  QString JournalStatus() const;
   QString JudgesStatus() const;
 
   // ---- TMatchView: the console follows the board's changes ----
@@ -53,6 +54,7 @@ class TfrmConsole : public QMainWindow, public TMatchView {
   void ShowJudgeLight(TSide Side, int32_t Judge, TColor Color) override;
   void ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) override;
   void ShowJudgePads() override;
+  void ShowWriteTrouble(const QString& Notice) override;
   void HideWinner() override;
   void ShowError(const QString& Message) override;
 
@@ -70,6 +72,7 @@ class TfrmConsole : public QMainWindow, public TMatchView {
   TBoardPreview* FPreview = nullptr;
   QLabel* FClockLine = nullptr;
   QLabel* FRecordLine = nullptr;
+  QLabel* FJournalLine = nullptr;
   QLabel* FJudgesLines = nullptr;
   QString FClockText;
   std::array<QPushButton*, TfrmDorvane::CommandCount> FButtons{};

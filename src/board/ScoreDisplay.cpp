@@ -127,7 +127,17 @@ void TfrmDorvane::SetClockText(const QString& Text) { SetLabelText(lblCountDown,
 void TfrmDorvane::SetClockColor(TColor Color) { SetLabelColor(lblCountDown, Color); }
 void TfrmDorvane::SetStateText(const QString& Text) {
   FRoundStateText = Text;
-  SetLabelText(lblRoundState, WithUpdateNotice(Text.isEmpty() ? FJudgesNotice : Text));
+  const QString Shown = WithUpdateNotice(Text.isEmpty() ? FJudgesNotice : Text);
+  // A file that cannot be written shows whatever the clock is doing.
+  if (FWriteNotice.isEmpty() || Shown.isEmpty()) {
+    SetLabelText(lblRoundState, Shown.isEmpty() ? FWriteNotice : Shown);
+  } else {
+    SetLabelText(lblRoundState, Shown + QStringLiteral(" \u2013 ") + FWriteNotice);
+  }
+}
+void TfrmDorvane::ShowWriteTrouble(const QString& Notice) {
+  FWriteNotice = Notice;
+  SetStateText(FRoundStateText);
 }
 void TfrmDorvane::SetStateColor(TColor Color) { SetLabelColor(lblRoundState, Color); }
 void TfrmDorvane::SetPauseButtonCaption(const QString& Caption) {

@@ -167,6 +167,8 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   // A mark on the lights of a judge whose pad is missing, and the state
   // line's notice while too few pads are connected (JudgePadView.cpp).
   void ShowJudgePads() override;
+  // The state line's notice while the journal or the record cannot be written.
+  void ShowWriteTrouble(const QString& Notice) override;
   void ShowRoundsWon(int32_t RedRounds, int32_t BlueRounds) override;
 
   // Runs a command; an error it raises is shown in the "Dorvane" error box.
@@ -263,8 +265,10 @@ class TfrmDorvane : public QWidget, public TMatchView, public TConfigTarget {
   TMatch& FMatch;
   // Each judge's red and blue light marks.
   std::array<std::array<QWidget*, 2>, 4> FMissingMarks{};
-  // The round flow's state text; the judges' notice stands in while it is empty.
+  // The round flow's state text; the judges' notice stands in while it is
+  // empty. A file that cannot be written is named after either.
   QString FRoundStateText;
+  QString FWriteNotice;
   QString FJudgesNotice;
   // Scales every element with the window.
   TFormResizer* FResizer = nullptr;

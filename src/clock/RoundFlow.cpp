@@ -101,6 +101,10 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   Run.UsedRoundTime = UsedRoundTime;
   Run.StartPaused = StartPaused;
   Run.AliveMark = AliveMark;
+  if (FResumedSegmentLeft) {
+    Run.ResumedIn = FResumedIn;
+    Run.ResumedLeft = *FResumedSegmentLeft;
+  }
   if (BestOfThreeRules()) {
     // Three rounds at most, and no golden round after them.
     Run.Rounds = TBestOfThree::MaxRounds;
@@ -109,8 +113,8 @@ void TRoundFlow::CreateClock(double UsedRoundTime, bool StartPaused) {
   FRoundLeft = Run.RoundTime - UsedRoundTime;
   FTimerThread = std::make_unique<TTimerThread>(FScoreMgr, Run);
   // Until its first tick the new clock stands where this run starts.
-  FTickState = csRunning;
-  FTickRemaining = FRoundLeft;
+  FTickState = Run.ResumedIn;
+  FTickRemaining = FResumedSegmentLeft.value_or(FRoundLeft);
   FTickAt = Now();
   TTimerThread& Clock = *FTimerThread;
   Clock.FJoySticks = &FJoySticks;
@@ -235,22 +239,32 @@ void TRoundFlow::ResetForNewGame() {
 }
 
 void TRoundFlow::ResumePausedRound(double RoundLeft, bool SuddenDeathRound) {
+  ResumeRun(RoundLeft, csPaused, 0, SuddenDeathRound);
+}
+
+void TRoundFlow::ResumeInjury(double RoundLeft, double InjuryLeft, bool SuddenDeathRound) {
+  ResumeRun(RoundLeft, csInjury, InjuryLeft, SuddenDeathRound);
+}
+
+void TRoundFlow::ResumeBreak(double BreakLeft, bool SuddenDeathRound) {
+  ResumeRun(0, csBreak, BreakLeft, SuddenDeathRound);
+}
+
+void TRoundFlow::ResumeRun(double RoundLeft, TClockState State, double SegmentLeft,
+                           bool SuddenDeathRound) {
   if (FTimerThread) return;
   FSuddenDeathActive = SuddenDeathRound;
   FScoreMgr.SetAutoRestart(FConfig.AutoRestartAfterInjury);
-  CreateClock(std::clamp(FConfig.RoundTime - RoundLeft, 0.0, FConfig.RoundTime), true);
-  FView.SetClockText(FormatSecondsMS(FRoundLeft));
-  FShownRemaining = FRoundLeft;
+  if (State != csPaused) {
+    FResumedIn = State;
+    FResumedSegmentLeft = SegmentLeft;
+  }
+  CreateClock(std::clamp(FConfig.RoundTime - RoundLeft, 0.0, FConfig.RoundTime), State == csPaused);
+  // The clock shows what counts: the round's time, or the segment's.
+  FShownRemaining = State == csPaused ? FRoundLeft : SegmentLeft;
+  FView.SetClockText(FormatSecondsMS(FShownRemaining));
   FTimerThread->ShownRemaining = FShownRemaining;
   FTimerThread->Start();
-  UpdateCommands();
-}
-
-void TRoundFlow::ResumeAfterBreak(bool SuddenDeathRound) {
-  FSuddenDeathActive = SuddenDeathRound;
-  FRoundLeft = FConfig.RoundTime;
-  FView.SetClockText(FormatSecondsMS(0));
-  MoveMatchOn();
   UpdateCommands();
 }
 
@@ -324,6 +338,10 @@ void TRoundFlow::ClockStateChanged(TTimerThread&, TClockState State) {
   // The time held from here on: what the journal keeps and a correction
   // while paused starts from, not the last tick's.
   FRoundLeft = HeldRoundLeft(State);
+  if (State == csInjury || State == csBreak) {
+    FSegmentLeft = std::exchange(FResumedSegmentLeft, std::nullopt)
+                       .value_or(State == csInjury ? FConfig.InjuryTime : FConfig.CoachTime);
+  }
   switch (State) {
     case csRunning:
     case csEnded:

@@ -58,6 +58,9 @@ class TRoundFlow {
   bool ClockRunning() const;
   // The round time left at the last tick of the round, or held in a pause.
   double RoundLeft() const { return FRoundLeft; }
+  // Injury time's or the break's time left as it started: its length, or
+  // what a resumed one had left. Set before OnClockChange tells of it.
+  double SegmentLeft() const { return FSegmentLeft; }
   // The current round is the sudden-death round.
   bool SuddenDeathActive() const { return FSuddenDeathActive; }
   // The clock as its last tick left it, for the live feed.
@@ -108,8 +111,12 @@ class TRoundFlow {
   // ---- An interrupted match taken up again ----
   // A clock run of the current round, paused with RoundLeft seconds to go.
   void ResumePausedRound(double RoundLeft, bool SuddenDeathRound);
-  // The break was under way: the match moves on as at the break's end.
-  void ResumeAfterBreak(bool SuddenDeathRound);
+  // Injury time was under way: it counts on from InjuryLeft with the round
+  // held at RoundLeft.
+  void ResumeInjury(double RoundLeft, double InjuryLeft, bool SuddenDeathRound);
+  // The break was under way: it counts on from BreakLeft, and at its end the
+  // match moves on as after any break.
+  void ResumeBreak(double BreakLeft, bool SuddenDeathRound);
   // No clock ran: RoundLeft is shown as a stopped round leaves it.
   void ResumeStopped(double RoundLeft, bool SuddenDeathRound);
   // The best-of-three rounds decided before the interruption, and the
@@ -136,6 +143,9 @@ class TRoundFlow {
   void ClockStateChanged(TTimerThread& Sender, TClockState State);
   void RoundEnded(TTimerThread& Sender);
   void CreateClock(double UsedRoundTime = 0, bool StartPaused = false);
+  // Starts a resumed run: the round at RoundLeft, in State (csPaused,
+  // csInjury or csBreak) with SegmentLeft of an injury time or break to go.
+  void ResumeRun(double RoundLeft, TClockState State, double SegmentLeft, bool SuddenDeathRound);
   void ReportClockChange(TClockState State);
   // The round time left as the clock enters State.
   double HeldRoundLeft(TClockState State) const;
@@ -178,6 +188,11 @@ class TRoundFlow {
   double FShownRemaining = 0;
   // The round time left at the last tick of the round.
   double FRoundLeft = 0;
+  double FSegmentLeft = 0;
+  // A resumed injury time or break (FResumedIn) and its time left, until it
+  // is under way.
+  TClockState FResumedIn{};
+  std::optional<double> FResumedSegmentLeft;
   // The time the next start counts from, once the operator corrected it.
   std::optional<double> FStartLeft;
   // The last tick's state, time left and instant.

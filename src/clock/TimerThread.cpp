@@ -69,8 +69,9 @@ bool WarningBlinkDark(double Warning, double Remaining) {
 
 TTimerThread::TTimerThread(TDorvaneMgr& ScoreMgr, const TClockRun& Run)
     : CuePlayer(PlayCue),
-      FState(Run.StartPaused ? csPaused : csRunning),
+      FState(Run.StartPaused ? csPaused : Run.ResumedIn),
       FSegmentStartMs(TimeSource().MonotonicMs()),
+      FInjuryLength(Run.ResumedIn == csInjury ? Run.ResumedLeft : Run.InjuryTime),
       FScoreMgr(ScoreMgr),
       FRun(Run) {}
 
@@ -359,9 +360,14 @@ void TTimerThread::CountRun() {
   // the main thread applied before this thread got here stands (a decision
   // has been announced already).
   CatchUpWithMainThread();
+  // A run taken up in the break has its round behind it.
+  if (FRun.ResumedIn == csBreak) {
+    CountBreak(FRun.ResumedLeft);
+    return;
+  }
   if (!IsDecided(State())) Announce();
   CountRound();
-  if (!Terminated() && BreakDue()) CountBreak();
+  if (!Terminated() && BreakDue()) CountBreak(FRun.BreakTime);
 }
 
 void TTimerThread::StartSegment() { FSegmentStartMs = TimeSource().MonotonicMs(); }
@@ -422,19 +428,21 @@ bool TTimerThread::BreakDue() const {
   return FRun.Round == FRun.Rounds && FRun.UseSuddenDeath && !ScoresDiffer(FScoreMgr, FRun);
 }
 
-void TTimerThread::CountBreak() {
-  // nearbyint rounds halves to even: a break of 0.5 s has no cue.
-  if (std::nearbyint(FRun.BreakTime) > 0 && CuePlayer)
+void TTimerThread::CountBreak(double Seconds) {
+  // nearbyint rounds halves to even: a break of 0.5 s has no cue. A break
+  // taken up again had its cue.
+  if (FRun.ResumedIn != csBreak && std::nearbyint(Seconds) > 0 && CuePlayer)
     CuePlayer(QStringLiteral("StartBetweenRounds"));
   // A decision in the round's last pass keeps its state; its stop follows.
   SetStateUnlessDecided(csBreak);
   FElapsedMs = 0;
   StartSegment();
-  FRemaining = SegmentRemaining(FRun.BreakTime);
+  FRemaining = SegmentRemaining(Seconds);
   while (!Terminated() && FRemaining >= 0) {
-    FRemaining = SegmentRemaining(FRun.BreakTime);
+    FRemaining = SegmentRemaining(Seconds);
     Tick();
     if (FRemaining <= 0) break;
+    MarkAlive();
     SleepUntilNextPass(FRemaining);
   }
 }
@@ -461,10 +469,12 @@ void TTimerThread::RunInjuryTime() {
   FElapsedMs += MsSinceSegmentStart();
   StartSegment();
   while (!Terminated() && State() == csInjury && FRemaining >= 0) {
-    FRemaining = FRun.InjuryTime - MsSinceSegmentStart() / 1000;
+    FRemaining = FInjuryLength - MsSinceSegmentStart() / 1000;
     Tick();
+    MarkAlive();
     TimeSource().Sleep(10);
   }
+  FInjuryLength = FRun.InjuryTime;
   EndInjuryTime(FScoreMgr.AutoRestart() ? csRunning : csPaused);
   StartSegment();
 }

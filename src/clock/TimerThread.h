@@ -43,11 +43,16 @@ struct TClockRun {
   // A resumed round: the round time already counted, and the clock starts paused.
   double UsedRoundTime = 0;
   bool StartPaused = false;
+  // A run taken up in injury time (csInjury) or in the break after its round
+  // (csBreak), with ResumedLeft seconds of it to go; csRunning for any other.
+  TClockState ResumedIn = csRunning;
+  double ResumedLeft = 0;
   double EndOfRoundWarning = 0;
   // Milliseconds after its start in which a press may still agree with another.
   int32_t Transiency = 0;
-  // The match journal, in the file system's encoding: while the round counts,
-  // its time is set every AliveMarkIntervalMs to say the program still runs.
+  // The match journal, in the file system's encoding: while the round, injury
+  // time or the break counts, its time is set every AliveMarkIntervalMs to
+  // say the program still runs.
   // Marked here, from passes the clock makes anyway, rather than by waking
   // another thread ten times a second. None when empty.
   QByteArray AliveMark = {};
@@ -183,7 +188,8 @@ class TTimerThread {
   void CountRun();
   void CountRound();
   bool BreakDue() const;
-  void CountBreak();
+  // The break, Seconds long from its start.
+  void CountBreak(double Seconds);
   void WaitWhilePaused();
   // The pending correction, taken once, with the time the board's text was
   // written from for it; under FStateLock.
@@ -191,7 +197,7 @@ class TTimerThread {
   void RunInjuryTime();
   // Counting: a pass of the running round, not of a pause.
   void PollIfScoring(bool Counting);
-  // Sets the journal's time at each AliveMarkIntervalMs of the round's count.
+  // Sets the journal's time at each AliveMarkIntervalMs of a counting segment.
   void MarkAlive();
   // Hands the tick to the main thread when it changes what the board shows.
   void Tick();
@@ -231,6 +237,8 @@ class TTimerThread {
   // Milliseconds of the round counted before the current segment.
   double FElapsedMs = 0;
   double FSegmentStartMs = 0;
+  // The length of the next injury time: a resumed one's time left, then the settings'.
+  double FInjuryLength = 0;
   // What the last tick handed to the main thread showed (clock thread only).
   bool FTickHanded = false;
   TClockState FHandedState = csRunning;

@@ -24,10 +24,13 @@ TJournalState::TSegment SegmentOf(TClockState State) {
 
 }  // namespace
 
-TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)) {}
+TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)) {
+  const TJournalRead Found = ReadJournal(FPath);
+  FHeld = Found.State && Found.State->InProgress();
+}
 
 TJournalKeeper::~TJournalKeeper() {
-  if (!FState.InProgress()) RemoveJournal(FPath);
+  if (!FHeld && !FState.InProgress()) RemoveJournal(FPath);
 }
 
 void TJournalKeeper::ScoresChanged(const TDorvaneMgr& ScoreMgr, bool SuddenDeath) {
@@ -56,29 +59,47 @@ void TJournalKeeper::NewGame(const QString& RedName, const QString& BlueName,
   Write();
 }
 
-void TJournalKeeper::ClockChanged(TClockState State, double RoundLeft) {
+void TJournalKeeper::ClockChanged(TClockState State, double RoundLeft, double SegmentLeft) {
   FState.Started = true;
   FState.Segment = SegmentOf(State);
   FState.RoundLeft = RoundLeft;
+  FState.SegmentLeft = SegmentLeft;
   FState.SegmentStartMs = QDateTime::currentMSecsSinceEpoch();
   Write();
 }
 
 void TJournalKeeper::Resume(const TJournalState& State) {
+  FHeld = false;
   FState = State;
   Write();
 }
 
+QString TJournalKeeper::SetAside() {
+  const QString Kept = FHeld ? KeepInterruptedJournal(FPath) : QString();
+  FHeld = false;
+  Write();
+  return Kept;
+}
+
 void TJournalKeeper::Write() {
+  if (FHeld) return;
   // A game whose clock never ran is not offered back at the next start, so
   // it needs no journal, nor the disk waits of writing one; an earlier
   // game's journal must go, or a crash now would offer that game back.
   if (!FState.Started) {
-    RemoveJournal(FPath);
     FWritten.clear();
+    SetCannotWrite(!RemoveJournal(FPath));
     return;
   }
   QByteArray Content = JournalContent(FState);
   if (Content == FWritten) return;
-  FWritten = WriteJournalContent(FPath, Content) ? std::move(Content) : QByteArray();
+  const bool Written = WriteJournalContent(FPath, Content);
+  FWritten = Written ? std::move(Content) : QByteArray();
+  SetCannotWrite(!Written);
+}
+
+void TJournalKeeper::SetCannotWrite(bool Value) {
+  if (Value == FCannotWrite) return;
+  FCannotWrite = Value;
+  if (OnWriteStateChange) OnWriteStateChange();
 }

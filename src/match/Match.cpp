@@ -1,6 +1,8 @@
 #include "match/Match.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 
 #include "clock/RoundFlow.h"
 #include "clock/TimerThread.h"
@@ -77,7 +79,7 @@ TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
   ConnectScoreEvents();
   FRoundFlow = std::make_unique<TRoundFlow>(FViews, *FScoreMgr, *FJoySticks, FConfig, *FRecords);
   FRoundFlow->OnClockChange = [this](TClockState State, double RoundLeft) {
-    FJournal->ClockChanged(State, RoundLeft);
+    FJournal->ClockChanged(State, RoundLeft, FRoundFlow->SegmentLeft());
     // The watch is gone when the match's end stops a running clock.
     if (FGamepadWatch) {
       FGamepadWatch->SetClockRunning(State != csEnded, FRoundFlow->ClockPollsPads(State));
@@ -88,6 +90,12 @@ TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
   };
   FRoundFlow->OnRoundDecided = [this] { JournalScores(); };
   FRoundFlow->AliveMark = QFile::encodeName(FJournal->Path());
+  const auto ShowWriteTrouble = [this] {
+    const QString Notice = WriteTrouble();
+    FViews.ForEach([&Notice](TMatchView& View) { View.ShowWriteTrouble(Notice); });
+  };
+  FJournal->OnWriteStateChange = ShowWriteTrouble;
+  FRecords->OnWriteStateChange = ShowWriteTrouble;
   ConnectElectronicScoring();
   FGamepadWatch = std::make_unique<TGamepadWatch>(
       *FJoySticks, *FJudges, FConfig, FJudgeLights.Of(TSide::Red), FJudgeLights.Of(TSide::Blue));
@@ -342,18 +350,39 @@ void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
   FRecords->WriteScoreRecord(
       QStringLiteral("RESUMED INTERRUPTED MATCH, ROUND %1").arg(State.Round));
   const double RoundLeft = State.RoundLeftAt(AliveMs);
+  const double SegmentLeft = State.SegmentLeftAt(AliveMs);
   switch (State.Segment) {
+    case TJournalState::TSegment::Injury:
+      // An injury time that had run out (or an earlier journal's, without its
+      // time left) comes back as the round held.
+      if (SegmentLeft > 0) {
+        FRoundFlow->ResumeInjury(RoundLeft, SegmentLeft, State.SuddenDeath);
+        break;
+      }
+      [[fallthrough]];
     case TJournalState::TSegment::Round:
     case TJournalState::TSegment::Paused:
-    case TJournalState::TSegment::Injury:
       FRoundFlow->ResumePausedRound(RoundLeft, State.SuddenDeath);
       break;
     case TJournalState::TSegment::Break:
-      FRoundFlow->ResumeAfterBreak(State.SuddenDeath);
+      FRoundFlow->ResumeBreak(SegmentLeft, State.SuddenDeath);
       break;
     case TJournalState::TSegment::None:
       FRoundFlow->ResumeStopped(RoundLeft, State.SuddenDeath);
       break;
   }
   JournalScores();
+}
+
+QString TMatch::SetInterruptedMatchAside() { return FJournal->SetAside(); }
+
+bool TMatch::JournalCannotWrite() const { return FJournal->CannotWrite(); }
+
+QString TMatch::WriteTrouble() const {
+  QStringList Troubles;
+  if (FJournal->CannotWrite()) Troubles << QCoreApplication::translate("Console", "Journal: cannot write");
+  if (FRecords->WriteState() == TMatchRecords::TWriteState::CannotWrite) {
+    Troubles << QCoreApplication::translate("Console", "Record: cannot write");
+  }
+  return Troubles.join(QStringLiteral(", "));
 }

@@ -101,6 +101,16 @@ class TMatch {
   // division and sudden death, with the clock paused at the round time it had
   // at AliveMs. Nothing while a clock runs.
   void Resume(const TJournalState& State, int64_t AliveMs);
+  // The interrupted match is not taken up: its journal is moved aside as
+  // Data/interrupted-<date-time> (the path returned; empty when it could not
+  // be) and this match's journal is kept from now on.
+  QString SetInterruptedMatchAside();
+  // The journal does not follow the match: its last write failed.
+  bool JournalCannotWrite() const;
+  // What the operator must know of files that cannot be written: "Journal:
+  // cannot write", "Record: cannot write", both, or empty. Views hear of
+  // each change (TMatchView::ShowWriteTrouble).
+  QString WriteTrouble() const;
 
  private:
   void OpenGamepads(TGamepadStart Start);

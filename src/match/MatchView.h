@@ -28,4 +28,7 @@ class TMatchView : public TBoardView {
   // The judges' pads were looked at (a few times a second): a view that shows
   // which pads are connected redraws them.
   virtual void ShowJudgePads() {}
+  // The journal or the record file can no longer be written, or can again:
+  // Notice says which (TMatch::WriteTrouble), empty once both work.
+  virtual void ShowWriteTrouble(const QString& /*Notice*/) {}
 };

@@ -1,5 +1,7 @@
 #include "record/MatchJournal.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -9,12 +11,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 
 #include "model/StringFn.h"
 #include "platform/UserFolders.h"
+#include "platform/WholeFile.h"
 
 Q_LOGGING_CATEGORY(lcJournal, "dorvane.journal")
 
@@ -59,13 +63,48 @@ bool IsWhole(const QJsonValue& Value, double Limit = 2e9) {
          Value.toDouble() == std::trunc(Value.toDouble());
 }
 
+// Far beyond any match, yet short of what would overflow or garble the board:
+// a journal past them was not written by the program.
+constexpr double MaxScore = 99999;
+constexpr double MaxRound = 99999;
+// The longest round, break or injury time the settings allow.
+constexpr double MaxSeconds = 5999;
+
+bool InRange(const QJsonValue& Value, double Min, double Max) {
+  return Value.toDouble() >= Min && Value.toDouble() <= Max;
+}
+
+// Penalties come in halves.
+bool IsPenalty(const QJsonValue& Value) {
+  return InRange(Value, 0, MaxScore) && std::fmod(Value.toDouble() * 2, 1) == 0;
+}
+
+// The checked fields hold numbers already.
+bool ValuesInRange(const QJsonObject& Object) {
+  return InRange(Object.value("redScore"), 0, MaxScore) &&
+         InRange(Object.value("blueScore"), 0, MaxScore) && IsPenalty(Object.value("redPenalty")) &&
+         IsPenalty(Object.value("bluePenalty")) && InRange(Object.value("round"), 0, MaxRound) &&
+         InRange(Object.value("winner"), 0, 2) &&
+         InRange(Object.value("roundLeft"), 0, MaxSeconds) &&
+         InRange(Object.value("segmentStartMs"), 0, 1e15) &&
+         InRange(Object.value("segmentLeft"), 0, MaxSeconds);
+}
+
 }  // namespace
+
+double TJournalState::CountedUntil(int64_t AliveMs) const {
+  const int64_t StoppedMs = AliveMs + AliveMarkIntervalMs / 2;
+  return std::max<int64_t>(0, StoppedMs - SegmentStartMs) / 1000.0;
+}
 
 double TJournalState::RoundLeftAt(int64_t AliveMs) const {
   if (Segment != TSegment::Round) return RoundLeft;
-  const int64_t StoppedMs = AliveMs + AliveMarkIntervalMs / 2;
-  const double Counted = std::max<int64_t>(0, StoppedMs - SegmentStartMs) / 1000.0;
-  return std::clamp(RoundLeft - Counted, 0.0, std::max(RoundLeft, 0.0));
+  return std::clamp(RoundLeft - CountedUntil(AliveMs), 0.0, std::max(RoundLeft, 0.0));
+}
+
+double TJournalState::SegmentLeftAt(int64_t AliveMs) const {
+  if (Segment != TSegment::Injury && Segment != TSegment::Break) return 0;
+  return std::clamp(SegmentLeft - CountedUntil(AliveMs), 0.0, std::max(SegmentLeft, 0.0));
 }
 
 QString JournalPath() { return QDir(DataDir()).filePath(QStringLiteral("current-match")); }
@@ -120,6 +159,10 @@ QByteArray JournalContent(const TJournalState& State) {
                      {"roundLeft", State.RoundLeft},
                      {"segmentStartMs", static_cast<double>(State.SegmentStartMs)}};
   // Added keys: earlier versions read such a journal and pass over them.
+  if (State.Segment == TJournalState::TSegment::Injury ||
+      State.Segment == TJournalState::TSegment::Break) {
+    Object.insert("segmentLeft", State.SegmentLeft);
+  }
   if (!State.DecidedRounds.empty() || State.RoundDecided) {
     Object.insert("rounds", RoundsJson(State.DecidedRounds));
     Object.insert("roundDecided", State.RoundDecided);
@@ -133,9 +176,9 @@ bool WriteJournal(const QString& Path, const TJournalState& State) {
 
 bool WriteJournalContent(const QString& Path, const QByteArray& Content) {
   QDir().mkpath(QFileInfo(Path).path());
-  QSaveFile File(Path);
-  if (!File.open(QIODevice::WriteOnly) || File.write(Content) < 0 || !File.commit()) {
-    qCWarning(lcJournal) << "match journal not written:" << Path << File.errorString();
+  QString Error;
+  if (!WriteWholeFile(Path, Content, &Error)) {
+    qCWarning(lcJournal) << "match journal not written:" << Path << Error;
     return false;
   }
   return true;
@@ -143,20 +186,28 @@ bool WriteJournalContent(const QString& Path, const QByteArray& Content) {
 
 TJournalRead ReadJournal(const QString& Path) {
   TJournalRead Result;
-  QFile File(Path);
-  if (!File.exists()) return Result;
   const auto Fail = [&](const QString& Why) {
     Result.Error = Why;
     qCWarning(lcJournal) << "match journal" << Path << "not usable:" << Why;
     return Result;
   };
   const QString Damaged = QCoreApplication::translate("Journal", "it is damaged");
-  if (!File.open(QIODevice::ReadOnly)) return Fail(File.errorString());
-  Result.AliveMs = QFileInfo(File).lastModified().toMSecsSinceEpoch();
-  const QString TooLarge = QCoreApplication::translate("Journal", "it is too large");
-  if (File.size() > MaxJournalBytes) return Fail(TooLarge);
+  const TBoundedRead File = ReadBoundedFile(Path, MaxJournalBytes);
+  switch (File.State) {
+    case TBoundedRead::TState::Missing:
+      return Result;
+    case TBoundedRead::TState::NotRegular:
+      return Fail(QCoreApplication::translate("Journal", "it is not a regular file"));
+    case TBoundedRead::TState::TooLarge:
+      return Fail(QCoreApplication::translate("Journal", "it is too large"));
+    case TBoundedRead::TState::Failed:
+      return Fail(File.Error);
+    case TBoundedRead::TState::Read:
+      break;
+  }
+  Result.AliveMs = File.ModifiedMs;
   QJsonParseError ParseError;
-  const QJsonDocument Document = QJsonDocument::fromJson(File.readAll(), &ParseError);
+  const QJsonDocument Document = QJsonDocument::fromJson(File.Content, &ParseError);
   if (!Document.isObject()) return Fail(Damaged);
   const QJsonObject Object = Document.object();
   if (!IsWhole(Object.value("version"))) return Fail(Damaged);
@@ -171,6 +222,11 @@ TJournalRead ReadJournal(const QString& Path) {
   for (const char* Key : {"redPenalty", "bluePenalty", "roundLeft"}) {
     if (!IsNumber(Object.value(Key))) return Fail(Damaged);
   }
+  const QJsonValue SegmentLeft = Object.value("segmentLeft");
+  if (!SegmentLeft.isUndefined() && !IsNumber(SegmentLeft)) {
+    return Fail(Damaged);
+  }
+  if (!ValuesInRange(Object)) return Fail(QCoreApplication::translate("Journal", "it holds values out of range"));
   const auto Segment = SegmentOf(Object.value("segment").toString());
   if (!Segment) return Fail(Damaged);
   const auto DecidedRounds = RoundsOf(Object.value("rounds"));
@@ -190,6 +246,7 @@ TJournalRead ReadJournal(const QString& Path) {
   State.Segment = *Segment;
   State.RoundLeft = Object.value("roundLeft").toDouble();
   State.SegmentStartMs = static_cast<int64_t>(Object.value("segmentStartMs").toDouble());
+  State.SegmentLeft = SegmentLeft.toDouble();
   State.DecidedRounds = *DecidedRounds;
   State.RoundDecided = Object.value("roundDecided").toBool();
   Result.State = State;
@@ -203,17 +260,22 @@ QString KeepInterruptedJournal(const QString& Path) {
     Target =
         QFileInfo(Path).dir().filePath(QStringLiteral("interrupted-%1-%2").arg(Stamp).arg(Suffix));
   }
-  if (!QFile::rename(Path, Target)) {
-    qCWarning(lcJournal) << "interrupted match journal not kept:" << Path << "->" << Target;
+  // Not QFile::rename: where a rename fails it copies, and reading a pipe in
+  // the journal's place would never end.
+  if (::rename(QFile::encodeName(Path).constData(), QFile::encodeName(Target).constData()) != 0) {
+    qCWarning(lcJournal) << "interrupted match journal not kept:" << Path << "->" << Target
+                         << qt_error_string(errno);
     return {};
   }
   return Target;
 }
 
-void RemoveJournal(const QString& Path) {
-  if (QFile::exists(Path) && !QFile::remove(Path)) {
-    qCWarning(lcJournal) << "match journal not removed:" << Path;
+bool RemoveJournal(const QString& Path) {
+  if (::unlink(QFile::encodeName(Path).constData()) == 0 || errno == ENOENT || errno == ENOTDIR) {
+    return true;
   }
+  qCWarning(lcJournal) << "match journal not removed:" << Path << qt_error_string(errno);
+  return false;
 }
 
 QString JournalSummary(const TJournalState& State, int64_t AliveMs) {
@@ -229,6 +291,7 @@ QString JournalSummary(const TJournalState& State, int64_t AliveMs) {
 }
 
 std::optional<TInterruptedMatch> TakeInterruptedMatch(const QString& Path) {
+  RemoveUnfinishedWrites(Path);
   TJournalRead Read = ReadJournal(Path);
   if (Read.State && !Read.State->InProgress()) {
     RemoveJournal(Path);
@@ -236,6 +299,6 @@ std::optional<TInterruptedMatch> TakeInterruptedMatch(const QString& Path) {
   }
   if (!Read.State && Read.Error.isEmpty()) return std::nullopt;
   TInterruptedMatch Taken{std::move(Read), QString()};
-  Taken.KeptPath = KeepInterruptedJournal(Path);
+  if (!Taken.Read.State) Taken.KeptPath = KeepInterruptedJournal(Path);
   return Taken;
 }

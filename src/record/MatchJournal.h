@@ -11,11 +11,12 @@
 
 // The live match as Data/current-match keeps it, so a crash, a kill or a
 // power cut does not lose it. One small JSON object with a "version" field,
-// written whole through a temporary file and a rename at each change of the
-// match, never per clock tick: a counting round stores when its segment
-// started and the round time it had then. While it counts, the file's
-// modification time is refreshed (no content is written), so the time the
-// program went down is known and the time it stayed down does not count.
+// written whole through a temporary file, flushed and renamed, at each change
+// of the match, never per clock tick: a counting segment (the round, injury
+// time, the break) stores when it started and the time it had then. While it
+// counts, the file's modification time is refreshed (no content is written),
+// so the time the program went down is known and the time it stayed down
+// does not count.
 struct TJournalState {
   enum class TSegment { None, Round, Paused, Injury, Break };
 
@@ -36,6 +37,9 @@ struct TJournalState {
   double RoundLeft = 0;
   // Unix time in milliseconds at which the segment started.
   int64_t SegmentStartMs = 0;
+  // Injury time or the break: its own time left when it started. Absent
+  // from earlier journals, which read as 0: such a segment comes back held.
+  double SegmentLeft = 0;
   // Under the best-of-three rules: the rounds decided so far, and whether
   // the current one is among them. Absent from journals of the classic rules
   // and of earlier versions, which read as none.
@@ -47,6 +51,12 @@ struct TJournalState {
   // The round time left when the program stopped, AliveMs being the last
   // moment it was known to run.
   double RoundLeftAt(int64_t AliveMs) const;
+  // The injury time's or the break's time left when the program stopped.
+  double SegmentLeftAt(int64_t AliveMs) const;
+
+ private:
+  // The seconds the segment counted until the program stopped.
+  double CountedUntil(int64_t AliveMs) const;
 };
 
 // dorvane.journal: journals that cannot be written, read or marked alive.
@@ -62,7 +72,8 @@ constexpr int AliveMarkIntervalMs = 100;
 QString JournalPath();
 // The journal's file content for State.
 QByteArray JournalContent(const TJournalState& State);
-// Written whole or not at all; false (and logged) when it could not be.
+// Written whole or not at all: a failure (logged, false) leaves the previous
+// journal as it was.
 bool WriteJournal(const QString& Path, const TJournalState& State);
 bool WriteJournalContent(const QString& Path, const QByteArray& Content);
 struct TJournalRead {
@@ -76,15 +87,21 @@ TJournalRead ReadJournal(const QString& Path);
 // Moves the journal aside as Data/interrupted-<date-time>; the new path, or
 // empty when it could not be moved.
 QString KeepInterruptedJournal(const QString& Path);
-void RemoveJournal(const QString& Path);
+// True when no journal is left at Path.
+bool RemoveJournal(const QString& Path);
 // "Red 5 – Blue 3, round 2, 1:12 left"
 QString JournalSummary(const TJournalState& State, int64_t AliveMs);
 
-// What a previous run left behind, taken before the new match writes its own
-// journal: a match in progress, or an unusable journal, is moved aside as
-// Data/interrupted-<date-time>; a journal of no match in progress is removed.
+// What a previous run left behind. A match in progress stays in place until
+// the operator has answered for it (TJournalKeeper holds it), so a crash
+// while the question is open asks again at the next start. A journal that
+// cannot be used (damaged, out of range, not a regular file, too large, from
+// a newer version) is moved aside as Data/interrupted-<date-time> at once;
+// one of no match in progress is removed, and so are the temporary files of
+// writes the crash cut short.
 struct TInterruptedMatch {
   TJournalRead Read;
+  // Where an unusable journal was moved; empty when it could not be moved.
   QString KeptPath;
 };
 std::optional<TInterruptedMatch> TakeInterruptedMatch(const QString& Path);

@@ -101,7 +101,10 @@ void TMatchRecords::AppendRecordLine(const QString& Line) const {
     qCWarning(LogRecord) << "record line lost:" << Path << ":" << qt_error_string(Reason);
   }
   LastLineLost = !Written;
-  FWriteState = Written ? TWriteState::Writing : TWriteState::CannotWrite;
+  const TWriteState State = Written ? TWriteState::Writing : TWriteState::CannotWrite;
+  if (State == FWriteState) return;
+  FWriteState = State;
+  if (OnWriteStateChange) OnWriteStateChange();
 }
 
 void TMatchRecords::WriteScoreRecord(const QString& Line) const {

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "model/InputKinds.h"
 
 class TTKDConfig;
 
 // The match record file: Data/<SaveFileName>.txt beside the program, one
-// line appended at a time (opened, written whole, closed). Failures are
-// silent: the line is lost and the match goes on.
+// line appended at a time (opened, written whole, closed). A failure loses
+// the line and the match goes on; WriteState tells the operator.
 
 // "yyyy-mm-dd hh:nn:ss.zzz" of a date-time.
 QString FormatRecordTime(double DateTime);
@@ -38,6 +39,8 @@ class TMatchRecords {
   // What became of the last line written: none yet, written, or lost.
   enum class TWriteState { NoneYet, Writing, CannotWrite };
   TWriteState WriteState() const { return FWriteState; }
+  // WriteState changed.
+  std::function<void()> OnWriteStateChange;
 
  private:
   bool RecordingNamed() const;

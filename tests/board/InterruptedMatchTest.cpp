@@ -11,6 +11,7 @@
 
 #include "board/InterruptedMatch.h"
 #include "clock/RoundFlow.h"
+#include "clock/TimerThread.h"
 #include "model/ScoreManager.h"
 #include "platform/ProgramDir.h"
 #include "support/ui/BoardFixture.h"
@@ -31,15 +32,24 @@ QString JournalSegment(const QString& Dir) {
   return QJsonDocument::fromJson(File.readAll()).object().value("segment").toString();
 }
 
+double JournalNumber(const QString& Dir, const char* Key) {
+  QFile File(Dir + QStringLiteral("/Data/current-match"));
+  if (!File.open(QIODevice::ReadOnly)) return -1;
+  return QJsonDocument::fromJson(File.readAll()).object().value(QLatin1String(Key)).toDouble(-1);
+}
+
 struct TKillCase {
   const char* Name;
   // The journal's segment once the child stands where it is killed.
   const char* Segment;
-  // The state line and round the resumed board shows.
+  // The state line, round and clock state the resumed board shows.
   const char* StateText;
   int Round;
+  const char* Clock;
   // The round clock runs until the kill, and so counts in the resumed time.
   bool ClockCounts;
+  // A second start is killed while it asks whether to resume.
+  bool KilledAsking = false;
 };
 
 // The child's reports: "@@ key value" lines.
@@ -95,10 +105,34 @@ TEST_P(InterruptedMatchKill, NextStartOffersAndRestoresTheMatch) {
       << DriverOutput.constData();
   QTest::qWait(300);
   const QMap<QString, QString> Driven = Reports(DriverOutput);
+  const double SegmentStartMs = JournalNumber(Dir.path(), "segmentStartMs");
+  const double SegmentLength = JournalNumber(Dir.path(), "segmentLeft");
   const int64_t KilledMs = QDateTime::currentMSecsSinceEpoch();
   Driver->kill();  // SIGKILL
   ASSERT_TRUE(Driver->waitForFinished());
   ASSERT_EQ(Driver->exitStatus(), QProcess::CrashExit);
+  const QByteArray Journal = [&] {
+    QFile File(Dir.filePath(QStringLiteral("Data/current-match")));
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+  }();
+
+  if (Case.KilledAsking) {
+    std::unique_ptr<QProcess> Asker(StartChild(QStringLiteral("ask"), Dir.path()));
+    QByteArray AskerOutput;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+          AskerOutput += Asker->readAllStandardOutput();
+          return AskerOutput.contains("@@ asking");
+        },
+        20000))
+        << AskerOutput.constData();
+    Asker->kill();
+    ASSERT_TRUE(Asker->waitForFinished());
+    // Nothing was taken from the journal while the question was open.
+    QFile File(Dir.filePath(QStringLiteral("Data/current-match")));
+    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+    EXPECT_EQ(File.readAll(), Journal);
+  }
 
   std::unique_ptr<QProcess> Resumer(StartChild(QStringLiteral("resume"), Dir.path()));
   ASSERT_TRUE(Resumer->waitForFinished(20000));
@@ -113,33 +147,67 @@ TEST_P(InterruptedMatchKill, NextStartOffersAndRestoresTheMatch) {
   EXPECT_EQ(Resumed.value(QStringLiteral("round")).toInt(), Case.Round);
   EXPECT_EQ(Resumed.value(QStringLiteral("state")), QLatin1String(Case.StateText));
   EXPECT_EQ(Resumed.value(QStringLiteral("names")), QStringLiteral("Kim|Lee|Juniors"));
+  EXPECT_EQ(Resumed.value(QStringLiteral("clock")), QLatin1String(Case.Clock));
+  EXPECT_TRUE(QFile::exists(Dir.filePath(QStringLiteral("Data/current-match"))));
+  const double SegmentLeft = Resumed.value(QStringLiteral("segmentLeft")).toDouble();
+  if (QLatin1String(Case.Segment) == QLatin1String("break")) {
+    // The break's time left at the kill, from where the journal says it began.
+    EXPECT_NEAR(SegmentLeft, SegmentLength - (KilledMs - SegmentStartMs) / 1000.0, 0.1);
+    return;
+  }
   // The resumed match's round ends under its own names.
   EXPECT_TRUE(Resumed.value(QStringLiteral("result"))
                   .endsWith(QStringLiteral(",%1,Kim,2,0.5,Lee,1,1.0").arg(Case.Round)))
       << qPrintable(Resumed.value(QStringLiteral("result")));
-  if (QLatin1String(Case.Segment) == QLatin1String("break")) {
-    // The match moved on as at the break's end: the next round, not started.
-    EXPECT_EQ(Resumed.value(QStringLiteral("clock")), QStringLiteral("none"));
-    return;
-  }
-  EXPECT_EQ(Resumed.value(QStringLiteral("clock")), QStringLiteral("paused"));
   // Where the clock stood at the kill, from the driver's own moments.
-  const int64_t StoppedMs =
-      Case.ClockCounts ? KilledMs : Driven.value(QStringLiteral("heldAtMs")).toLongLong();
+  const int64_t HeldAtMs = Driven.value(QStringLiteral("heldAtMs")).toLongLong();
+  const int64_t StoppedMs = Case.ClockCounts ? KilledMs : HeldAtMs;
   const double Expected =
       180.0 - (StoppedMs - Driven.value(QStringLiteral("startedMs")).toLongLong()) / 1000.0;
   EXPECT_NEAR(Resumed.value(QStringLiteral("roundLeft")).toDouble(), Expected, 0.1);
-  EXPECT_TRUE(QFile::exists(Dir.filePath(QStringLiteral("Data/current-match"))));
+  if (QLatin1String(Case.Segment) == QLatin1String("injury")) {
+    // Injury time counted from the operator's key until the kill.
+    EXPECT_NEAR(SegmentLeft, 60.0 - (KilledMs - HeldAtMs) / 1000.0, 0.1);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Moments, InterruptedMatchKill,
-                         testing::Values(TKillCase{"round", "round", "Pause", 1, true},
-                                         TKillCase{"pause", "paused", "Pause", 1, false},
-                                         TKillCase{"injury", "injury", "Pause", 1, false},
-                                         TKillCase{"break", "break", "", 2, false}),
-                         [](const testing::TestParamInfo<TKillCase>& Info) {
-                           return std::string(Info.param.Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Moments, InterruptedMatchKill,
+    testing::Values(TKillCase{"round", "round", "Pause", 1, "paused", true},
+                    TKillCase{"pause", "paused", "Pause", 1, "paused", false},
+                    TKillCase{"injury", "injury", "Injury", 1, "injury", false},
+                    TKillCase{"break", "break", "Between rounds", 1, "break", false},
+                    TKillCase{"question", "round", "Pause", 1, "paused", true, true}),
+    [](const testing::TestParamInfo<TKillCase>& Info) { return std::string(Info.param.Name); });
+
+QString ClockName(const TRoundFlow::TClockReading& Clock) {
+  if (!Clock.Exists) return QStringLiteral("none");
+  switch (Clock.State) {
+    case csRunning:
+      return QStringLiteral("running");
+    case csPaused:
+      return QStringLiteral("paused");
+    case csInjury:
+      return QStringLiteral("injury");
+    case csBreak:
+      return QStringLiteral("break");
+    default:
+      return QStringLiteral("other");
+  }
+}
+
+// A question the operator never answers: the start is killed while it is open.
+class THangingQuestion : public TMessageBoxSink {
+ public:
+  THangingQuestion() { SetMessageBoxSink(this); }
+  ~THangingQuestion() override { SetMessageBoxSink(nullptr); }
+  THangingQuestion(const THangingQuestion&) = delete;
+  THangingQuestion& operator=(const THangingQuestion&) = delete;
+  bool Take(TMessageKind, const QString& Text) override {
+    Report(QStringLiteral("asking ") + Text);
+    for (;;) QTest::qWait(1000);
+  }
+};
 
 struct TQuestionCase {
   const char* Settings;
@@ -190,6 +258,14 @@ TEST_F(JournalChild, RunsOnlyInsideTheKillTest) {
   FConfig.RedPlayer = QStringLiteral("Kim");
   FConfig.BluePlayer = QStringLiteral("Lee");
   FConfig.Division = QStringLiteral("Juniors");
+  if (Phase == QLatin1String("ask")) {
+    // The question stays open until the parent kills this start.
+    THangingQuestion Hanging;
+    const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
+    ASSERT_TRUE(Interrupted.has_value());
+    OfferInterruptedMatch(&Board(), Board().Match(), *Interrupted);
+    return;
+  }
   if (Phase == QLatin1String("resume")) {
     const std::optional<TInterruptedMatch> Interrupted = TakeInterruptedMatch(JournalPath());
     ASSERT_TRUE(Interrupted.has_value());
@@ -200,7 +276,8 @@ TEST_F(JournalChild, RunsOnlyInsideTheKillTest) {
     TMatch& Match = Board().Match();
     FBoxes.SetNextAnswer(true);
     OfferInterruptedMatch(&Board(), Match, *Interrupted);
-    QTest::qWait(50);
+    // The resumed clock tells the board its state once its thread runs.
+    QTest::qWaitFor([this] { return !Text("lblRoundState").isEmpty(); }, 5000);
     Report(QStringLiteral("question ") + FBoxes.LastMessage().Text);
     TDorvaneMgr& Mgr = Match.ScoreMgr();
     Report(QStringLiteral("scores %1 %2 %3 %4")
@@ -213,10 +290,13 @@ TEST_F(JournalChild, RunsOnlyInsideTheKillTest) {
     Report(QStringLiteral("names %1|%2|%3")
                .arg(Text("lblRedPlayerName"), Text("lblBluePlayerName"), Text("lblDivision")));
     TRoundFlow& Flow = Match.RoundFlow();
-    Report(QStringLiteral("clock ") +
-           (Flow.ClockExists() ? (Flow.ClockRunning() ? "running" : "paused") : "none"));
+    Report(QStringLiteral("clock ") + ClockName(Flow.ClockReading()));
     Report(QStringLiteral("roundLeft %1").arg(Flow.RoundLeft(), 0, 'f', 3));
-    // A round stopped at once: its record lines.
+    Report(QStringLiteral("segmentLeft %1").arg(Flow.SegmentLeft(), 0, 'f', 3));
+    // A round stopped at once: its record lines. Injury time is cancelled
+    // first; the break ends its round by itself.
+    if (Flow.ClockReading().State == csBreak) return;
+    if (Flow.ClockReading().State == csInjury) Match.ToggleInjury();
     if (!Flow.ClockExists()) Match.StartRound();
     Match.StopRound();
     ASSERT_TRUE(QTest::qWaitFor([&Flow] { return !Flow.ClockExists(); }, 5000));

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "record/MatchJournal.h"
 
@@ -74,8 +76,134 @@ INSTANTIATE_TEST_SUITE_P(
                         "\"round\":2",
                         "\"round\":2,\"rounds\":[{\"round\":1,\"winner\":0,\"reason\":\"score\"}]"),
                     "it is damaged"},
-        TBadJournal{"tooLarge", QByteArray(100 * 1024, ' '), "it is too large"}),
+        TBadJournal{"tooLarge", QByteArray(100 * 1024, ' '), "it is too large"},
+        // Numbers the program never writes: each alone keeps the journal aside.
+        TBadJournal{"scoreHuge",
+                    QByteArray(Good).replace("\"redScore\":5", "\"redScore\":1999999999"),
+                    "it holds values out of range"},
+        TBadJournal{"scoreNegative",
+                    QByteArray(Good).replace("\"blueScore\":3", "\"blueScore\":-1999999999"),
+                    "it holds values out of range"},
+        TBadJournal{"penaltyHuge",
+                    QByteArray(Good).replace("\"redPenalty\":0.5", "\"redPenalty\":1e300"),
+                    "it holds values out of range"},
+        TBadJournal{"penaltyNotAHalf",
+                    QByteArray(Good).replace("\"bluePenalty\":1", "\"bluePenalty\":0.3"),
+                    "it holds values out of range"},
+        TBadJournal{"roundNegative", QByteArray(Good).replace("\"round\":2", "\"round\":-2"),
+                    "it holds values out of range"},
+        TBadJournal{"winnerUnknown", QByteArray(Good).replace("\"winner\":0", "\"winner\":7"),
+                    "it holds values out of range"},
+        TBadJournal{"roundLeftHuge",
+                    QByteArray(Good).replace("\"roundLeft\":72", "\"roundLeft\":1e12"),
+                    "it holds values out of range"},
+        TBadJournal{
+            "segmentLeftNegative",
+            QByteArray(Good).replace("\"roundLeft\":72", "\"roundLeft\":72,\"segmentLeft\":-5"),
+            "it holds values out of range"}),
     [](const testing::TestParamInfo<TBadJournal>& Info) { return std::string(Info.param.Name); });
+
+struct TSpecialJournal {
+  const char* Name;
+  // Puts something other than a journal file at Path.
+  std::function<bool(const QString& Path)> Make;
+  const char* Why;
+};
+
+class SpecialJournal : public testing::TestWithParam<TSpecialJournal> {};
+
+// A pipe, a device or a huge file in the journal's place is refused at once,
+// not read (a pipe's open would block, /dev/zero never ends), and kept aside.
+TEST_P(SpecialJournal, IsRefusedAtOnceAndKeptAside) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
+  ASSERT_TRUE(QDir().mkpath(Dir.filePath(QStringLiteral("Data"))));
+  ASSERT_TRUE(GetParam().Make(Path));
+
+  const std::optional<TInterruptedMatch> Taken = TakeInterruptedMatch(Path);
+  ASSERT_TRUE(Taken.has_value());
+  EXPECT_FALSE(Taken->Read.State.has_value());
+  EXPECT_EQ(Taken->Read.Error, QLatin1String(GetParam().Why));
+  struct stat Info {};
+  EXPECT_NE(lstat(QFile::encodeName(Path).constData(), &Info), 0) << "still in the journal's place";
+  EXPECT_EQ(lstat(QFile::encodeName(Taken->KeptPath).constData(), &Info), 0)
+      << qPrintable(Taken->KeptPath);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SpecialJournal,
+    testing::Values(TSpecialJournal{"fifo",
+                                    [](const QString& Path) {
+                                      return mkfifo(QFile::encodeName(Path).constData(), 0600) == 0;
+                                    },
+                                    "it is not a regular file"},
+                    TSpecialJournal{
+                        "linkToDevZero",
+                        [](const QString& Path) { return QFile::link("/dev/zero", Path); },
+                        "it is not a regular file"},
+                    // Sparse: a gigabyte that takes no disk.
+                    TSpecialJournal{"gigabyte",
+                                    [](const QString& Path) {
+                                      QFile File(Path);
+                                      return File.open(QIODevice::WriteOnly) &&
+                                             File.resize(qint64(1) << 30);
+                                    },
+                                    "it is too large"}),
+    [](const testing::TestParamInfo<TSpecialJournal>& Info) {
+      return std::string(Info.param.Name);
+    });
+
+// Injury time and the break keep their own time left; a journal of an
+// earlier version has none, and its injury time comes back held.
+TEST(MatchJournal, InjuryTimeAndTheBreakCountTheirOwnTimeLeft) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
+  TJournalState State;
+  State.Started = true;
+  State.Segment = TJournalState::TSegment::Injury;
+  State.RoundLeft = 72;
+  State.SegmentLeft = 60;
+  State.SegmentStartMs = 1700000000000;
+  ASSERT_TRUE(WriteJournal(Path, State));
+  const TJournalRead Read = ReadJournal(Path);
+  ASSERT_TRUE(Read.State.has_value()) << qPrintable(Read.Error);
+  EXPECT_EQ(Read.State->SegmentLeft, 60);
+  // The round stays held while injury time counts.
+  EXPECT_DOUBLE_EQ(Read.State->RoundLeftAt(1700000012450), 72);
+  EXPECT_DOUBLE_EQ(Read.State->SegmentLeftAt(1700000012450), 47.5);
+  EXPECT_DOUBLE_EQ(Read.State->SegmentLeftAt(1700000100000), 0);
+
+  QFile Older(Path);
+  ASSERT_TRUE(Older.open(QIODevice::WriteOnly));
+  Older.write(QByteArray(Good).replace("\"segment\":\"paused\"", "\"segment\":\"injury\""));
+  Older.close();
+  const TJournalRead OlderRead = ReadJournal(Path);
+  ASSERT_TRUE(OlderRead.State.has_value()) << qPrintable(OlderRead.Error);
+  EXPECT_EQ(OlderRead.State->SegmentLeftAt(1700000012450), 0);
+}
+
+// The question comes before the new match's journal: a journal of a match
+// in progress stays where it is until it has been answered.
+TEST(MatchJournal, AMatchInProgressStaysInPlaceUntilAnswered) {
+  QTemporaryDir Dir;
+  const QString Path = Dir.filePath(QStringLiteral("Data/current-match"));
+  TJournalState State;
+  State.Started = true;
+  State.RedScore = 2;
+  ASSERT_TRUE(WriteJournal(Path, State));
+  // A later write the crash cut short.
+  QFile Unfinished(Path + QStringLiteral(".tmp-a1B2c3"));
+  ASSERT_TRUE(Unfinished.open(QIODevice::WriteOnly));
+  Unfinished.write("{\"version\":1,\"redSc");
+  Unfinished.close();
+  const std::optional<TInterruptedMatch> Taken = TakeInterruptedMatch(Path);
+  ASSERT_TRUE(Taken.has_value());
+  ASSERT_TRUE(Taken->Read.State.has_value());
+  EXPECT_TRUE(Taken->KeptPath.isEmpty());
+  EXPECT_EQ(ReadJournal(Path).State->RedScore, 2);
+  EXPECT_EQ(QDir(Dir.filePath(QStringLiteral("Data"))).entryList(QDir::Files),
+            QStringList{QStringLiteral("current-match")});
+}
 
 TEST(MatchJournal, WrittenStateReadsBackAndCountsUntilTheProgramStopped) {
   QTemporaryDir Dir;

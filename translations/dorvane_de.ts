@@ -721,16 +721,24 @@
         <translation>Protokoll: %1, wird geschrieben</translation>
     </message>
     <message>
-        <source>Record: %1, cannot write</source>
-        <translation>Protokoll: %1, kann nicht schreiben</translation>
-    </message>
-    <message>
         <source>Judges: no pads</source>
         <translation>Kampfrichter: keine Gamepads</translation>
     </message>
     <message>
         <source>The board cannot be driven without the console. Close both windows?</source>
         <translation>Ohne das Bedienpult lässt sich die Tafel nicht bedienen. Beide Fenster schließen?</translation>
+    </message>
+    <message>
+        <source>Record: cannot write</source>
+        <translation>Protokoll: Schreiben nicht möglich</translation>
+    </message>
+    <message>
+        <source>Journal: cannot write</source>
+        <translation>Kampfjournal: Schreiben nicht möglich</translation>
+    </message>
+    <message>
+        <source>Journal: writing</source>
+        <translation>Kampfjournal: wird geschrieben</translation>
     </message>
 </context>
 <context>
@@ -863,6 +871,14 @@
     <message>
         <source>Red %1 – Blue %2, round %3, %4</source>
         <translation>Rot %1 – Blau %2, Runde %3, %4</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das Kampfjournal ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it holds values out of range</source>
+        <translation>das Kampfjournal enthält Werte außerhalb des zulässigen Bereichs</translation>
     </message>
 </context>
 <context>

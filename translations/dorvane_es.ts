@@ -721,16 +721,24 @@
         <translation>Registro: %1, escribiendo</translation>
     </message>
     <message>
-        <source>Record: %1, cannot write</source>
-        <translation>Registro: %1, no se puede escribir</translation>
-    </message>
-    <message>
         <source>Judges: no pads</source>
         <translation>Jueces: sin mandos</translation>
     </message>
     <message>
         <source>The board cannot be driven without the console. Close both windows?</source>
         <translation>El marcador no se puede manejar sin la consola. ¿Cerrar las dos ventanas?</translation>
+    </message>
+    <message>
+        <source>Record: cannot write</source>
+        <translation>Registro: no se puede escribir</translation>
+    </message>
+    <message>
+        <source>Journal: cannot write</source>
+        <translation>Registro del combate: no se puede escribir</translation>
+    </message>
+    <message>
+        <source>Journal: writing</source>
+        <translation>Registro del combate: escribiendo</translation>
     </message>
 </context>
 <context>
@@ -863,6 +871,14 @@
     <message>
         <source>Red %1 – Blue %2, round %3, %4</source>
         <translation>Rojo %1 – Azul %2, asalto %3, %4</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>el registro del combate no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it holds values out of range</source>
+        <translation>el registro del combate contiene valores fuera de rango</translation>
     </message>
 </context>
 <context>

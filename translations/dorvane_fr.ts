@@ -721,16 +721,24 @@
         <translation>Enregistrement : %1, écriture en cours</translation>
     </message>
     <message>
-        <source>Record: %1, cannot write</source>
-        <translation>Enregistrement : %1, écriture impossible</translation>
-    </message>
-    <message>
         <source>Judges: no pads</source>
         <translation>Juges : aucune manette</translation>
     </message>
     <message>
         <source>The board cannot be driven without the console. Close both windows?</source>
         <translation>Le tableau ne peut pas être piloté sans la console. Fermer les deux fenêtres ?</translation>
+    </message>
+    <message>
+        <source>Record: cannot write</source>
+        <translation>Enregistrement : écriture impossible</translation>
+    </message>
+    <message>
+        <source>Journal: cannot write</source>
+        <translation>Journal du combat : écriture impossible</translation>
+    </message>
+    <message>
+        <source>Journal: writing</source>
+        <translation>Journal du combat : écriture en cours</translation>
     </message>
 </context>
 <context>
@@ -863,6 +871,14 @@
     <message>
         <source>Red %1 – Blue %2, round %3, %4</source>
         <translation>Rouge %1 – Bleu %2, round %3, %4</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>le journal du combat n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it holds values out of range</source>
+        <translation>le journal du combat contient des valeurs hors limites</translation>
     </message>
 </context>
 <context>

@@ -721,16 +721,24 @@
         <translation>기록: %1, 쓰는 중</translation>
     </message>
     <message>
-        <source>Record: %1, cannot write</source>
-        <translation>기록: %1, 쓸 수 없음</translation>
-    </message>
-    <message>
         <source>Judges: no pads</source>
         <translation>심판: 패드 없음</translation>
     </message>
     <message>
         <source>The board cannot be driven without the console. Close both windows?</source>
         <translation>콘솔 없이는 전광판을 조작할 수 없습니다. 두 창을 모두 닫을까요?</translation>
+    </message>
+    <message>
+        <source>Record: cannot write</source>
+        <translation>기록: 쓸 수 없음</translation>
+    </message>
+    <message>
+        <source>Journal: cannot write</source>
+        <translation>경기 기록: 쓸 수 없음</translation>
+    </message>
+    <message>
+        <source>Journal: writing</source>
+        <translation>경기 기록: 쓰는 중</translation>
     </message>
 </context>
 <context>
@@ -863,6 +871,14 @@
     <message>
         <source>Red %1 – Blue %2, round %3, %4</source>
         <translation>홍 %1 – 청 %2, %3회전, %4</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>경기 기록이 일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it holds values out of range</source>
+        <translation>경기 기록에 범위를 벗어난 값이 있습니다</translation>
     </message>
 </context>
 <context>

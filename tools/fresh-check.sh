@@ -30,6 +30,7 @@ mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sourc
 mirror=${mirror:-http://deb.debian.org/debian}
 
 root=$(mktemp -d /var/tmp/dorvane-fresh.XXXXXX)
+chmod 755 "$root"  # the root's own users (apt's, mosquitto's) must get through it
 mounted=""
 mount_in() {  # mount_in <target below the root> <mount arguments...>
   target="$root$1"; shift

@@ -73,13 +73,14 @@ double CheckedNumber(const TConfigRowDef& Def, const QString& Text) {
   const TSettingDef& Setting = Def.Setting();
   const std::optional<double> Value = ParseSettingNumber(Setting, Text);
   if (!Value) {
-    throw TDorvaneError(Setting.Kind == TSettingKind::Float
-                            ? QStringLiteral("'%1' is not a valid floating point value").arg(Text)
-                            : QStringLiteral("'%1' is not a valid integer value").arg(Text));
+    throw TRefusedRow(Def.Row,
+                      Setting.Kind == TSettingKind::Float
+                          ? QStringLiteral("'%1' is not a valid floating point value").arg(Text)
+                          : QStringLiteral("'%1' is not a valid integer value").arg(Text));
   }
   if (!Setting.Range.Contains(*Value)) {
-    throw TDorvaneError(QStringLiteral("'%1' is not a valid value for \"%2\": it must be %3")
-                            .arg(Text, QString::fromUtf8(Def.Caption), Setting.Range.Text()));
+    throw TRefusedRow(Def.Row, QStringLiteral("'%1' is not a valid value for \"%2\": it must be %3")
+                                   .arg(Text, QString::fromUtf8(Def.Caption), Setting.Range.Text()));
   }
   return *Value;
 }
@@ -275,6 +276,19 @@ void TfrmTKDConfig::StoreRows(TTKDConfig& Config) const {
   }
 }
 
+void TfrmTKDConfig::accept() {
+  try {
+    StoreRows(FConfig);
+  } catch (const TRefusedRow& Refused) {
+    ShowErrorBox(this, Refused.Message());
+    Rows->setCurrentItem(Row(Refused.Row()), 1);
+    Rows->scrollToItem(Row(Refused.Row()));
+    Rows->setFocus();
+    return;
+  }
+  QDialog::accept();
+}
+
 void TfrmTKDConfig::ShowTimerPreview(const QTreeWidgetItem* Item) {
   const QColor Background = WorkingColor(TConfigRow::BGColor);
   QColor Digits = lblTimer->palette().color(QPalette::WindowText);
@@ -365,9 +379,8 @@ bool ShowConfigDialog(TTKDConfig& Config, QWidget* Owner) {
   TfrmTKDConfig Dialog(Config, Owner);
   Dialog.LoadRows(Config);
   Dialog.ShowTimerPreview(nullptr);
+  // OK stores the rows (the editors write through at once) before it closes.
   if (Dialog.exec() != QDialog::Accepted) return false;
-  // The rows hold what was typed already: the editors write through at once.
-  Dialog.StoreRows(Config);
   Config.SaveConfig();
   return true;
 }

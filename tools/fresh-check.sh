@@ -29,7 +29,7 @@ mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sourc
          | grep -oE '(^deb|^URIs:) +https?://[^ ]+/debian/?( |$)' | awk '{ print $2 }' | head -n 1)
 mirror=${mirror:-http://deb.debian.org/debian}
 
-root=$(mktemp -d /var/tmp/dorvane-fresh.XXXXXX)
+root=$(mktemp -d /var/tmp/fresh-root.XXXXXX)
 chmod 755 "$root"  # the root's own users (apt's, mosquitto's) must get through it
 mounted=""
 mount_in() {  # mount_in <target below the root> <mount arguments...>
@@ -68,8 +68,8 @@ mount_in /dev/shm -t tmpfs -o mode=1777 shm
 mount_in /tmp -t tmpfs -o mode=1777 tmp
 
 echo "fresh-check: cloning $head (committed work only)"
-git clone --quiet "$repo" "$root/root/dorvane"
-git -C "$root/root/dorvane" checkout --quiet --detach "$head"
+git clone --quiet "$repo" "$root/root/project"
+git -C "$root/root/project" checkout --quiet --detach "$head"
 
 cache_env=""
 if [ "${FRESH_CCACHE:-0}" = 1 ] && command -v ccache > /dev/null; then
@@ -86,7 +86,7 @@ set -eu
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q > /dev/null
 apt-get install -y -q --no-install-recommends git make > /dev/null
-cd /root/dorvane
+cd /root/project
 echo "fresh-check: make test"
 make test
 

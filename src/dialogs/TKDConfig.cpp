@@ -280,9 +280,10 @@ void TfrmTKDConfig::accept() {
   try {
     StoreRows(FConfig);
   } catch (const TRefusedRow& Refused) {
-    ShowErrorBox(this, Refused.Message());
+    // The row is selected first, so the message is read beside it.
     Rows->setCurrentItem(Row(Refused.Row()), 1);
     Rows->scrollToItem(Row(Refused.Row()));
+    ShowErrorBox(this, Refused.Message());
     Rows->setFocus();
     return;
   }

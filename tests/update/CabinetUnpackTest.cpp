@@ -107,4 +107,20 @@ TEST_F(CabinetUnpack, StoppedUnpackNeverAnswers) {
   EXPECT_EQ(FAnswer.Files->size(), 1);
 }
 
+// A stop reaches the extraction itself: it ends at the next block, not after
+// the whole cabinet.
+TEST_F(CabinetUnpack, SetStopEndsTheExtractionWithoutItsFiles) {
+  QFile Cabinet(PathOf("help.cab"));
+  ASSERT_TRUE(Cabinet.open(QIODevice::WriteOnly));
+  Cabinet.write(MakeCabinet({{QStringLiteral("a.txt"), "first"}}));
+  Cabinet.close();
+  const std::atomic_bool Stop{true};
+  QString Error;
+
+  EXPECT_FALSE(ExtractCabinet(PathOf("help.cab"), PathOf("out"), 1 << 20, Stop, Error));
+  EXPECT_FALSE(Error.isEmpty());
+  QFile Out(PathOf("out/a.txt"));
+  EXPECT_TRUE(!Out.open(QIODevice::ReadOnly) || Out.readAll().isEmpty());
+}
+
 }  // namespace

@@ -3,8 +3,8 @@
 # a minimal root made with debootstrap, this repository's committed HEAD
 # cloned into it (uncommitted changes are not part of the check), `make test`
 # as a newcomer runs it, then `xvfb-run make run` until the board's window
-# shows and Ctrl+X ends it. A machine that already has every tool hides a missing package; this
-# one does not.
+# shows and Ctrl+X ends it. A machine that already has every tool hides a
+# missing package; this one does not.
 #
 # FRESH_CCACHE=1 lends the root this machine's compiler cache: it only makes
 # the build faster, every package is still installed from nothing.
@@ -49,6 +49,7 @@ cleanup() {
   else
     rm -rf --one-file-system "$root"
   fi
+  rm -f "$root.debootstrap.log"
   exit $status
 }
 trap cleanup EXIT
@@ -56,8 +57,7 @@ trap 'exit 130' INT TERM
 
 echo "fresh-check: Debian 12 minbase from $mirror into $root"
 debootstrap --variant=minbase bookworm "$root" "$mirror" > "$root.debootstrap.log" 2>&1 || {
-  tail -n 30 "$root.debootstrap.log"; rm -f "$root.debootstrap.log"; exit 1; }
-rm -f "$root.debootstrap.log"
+  tail -n 30 "$root.debootstrap.log"; exit 1; }
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 mount_in /proc -t proc proc

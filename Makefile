@@ -2,16 +2,17 @@
 # make test : install what is missing, build, run the whole suite
 # make package : the Debian package, build/dorvane_<version>_<arch>.deb
 # make compare : the board against the lean reference program (bench/compare.py)
+# make fresh-check : make test and xvfb-run make run on a minimal Debian 12 (tools/fresh-check.sh)
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mixer-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
             libarchive-dev dpkg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
             fonts-wqy-microhei fonts-nanum fonts-dejavu-core fonts-tlwg-loma-ttf \
             qt6-httpserver-dev qt6-websockets-dev libmosquitto-dev mosquitto chromium \
-            libx11-dev xvfb xdotool python3 qt6-base-private-dev
+            libx11-dev xvfb xauth xdotool python3 qt6-base-private-dev file
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test package bench compare sanitize clean
+.PHONY: all deps configure build run test package bench compare sanitize fresh-check clean
 
 all: build
 
@@ -78,6 +79,11 @@ PERF_REFERENCE := ../shared/perf-reference
 compare: build
 	@sh $(PERF_REFERENCE)/build.sh $(CURDIR)/$(BUILD)/perf-reference > /dev/null
 	@python3 bench/compare.py $(BUILD)/dorvane $(BUILD)/perf-reference $(COMPARE_ARGS)
+
+# The README's two commands on a Debian 12 root that has only git and make,
+# from the committed HEAD. FRESH_CCACHE=1 lends it this machine's compiler cache.
+fresh-check:
+	@sh tools/fresh-check.sh
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-thread $(BUILD)-address

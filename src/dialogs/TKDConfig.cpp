@@ -73,7 +73,8 @@ double CheckedNumber(const TConfigRowDef& Def, const QString& Text) {
   const TSettingDef& Setting = Def.Setting();
   const std::optional<double> Value = ParseSettingNumber(Setting, Text);
   if (!Value) {
-    throw TDorvaneError(
+    throw TRefusedRow(
+        Def.Row,
         Setting.Kind == TSettingKind::Float
             ? QCoreApplication::translate("Configuration",
                                           "'%1' is not a valid floating point value")
@@ -82,10 +83,11 @@ double CheckedNumber(const TConfigRowDef& Def, const QString& Text) {
                   .arg(Text));
   }
   if (!Setting.Range.Contains(*Value)) {
-    throw TDorvaneError(QCoreApplication::translate(
-                            "Configuration", "'%1' is not a valid value for \"%2\": it must be %3")
-                            .arg(Text, QCoreApplication::translate("Configuration", Def.Caption),
-                                 Setting.Range.Text()));
+    throw TRefusedRow(Def.Row,
+                      QCoreApplication::translate(
+                          "Configuration", "'%1' is not a valid value for \"%2\": it must be %3")
+                          .arg(Text, QCoreApplication::translate("Configuration", Def.Caption),
+                               Setting.Range.Text()));
   }
   return *Value;
 }
@@ -281,6 +283,20 @@ void TfrmTKDConfig::StoreRows(TTKDConfig& Config) const {
   }
 }
 
+void TfrmTKDConfig::accept() {
+  try {
+    StoreRows(FConfig);
+  } catch (const TRefusedRow& Refused) {
+    // The row is selected first, so the message is read beside it.
+    Rows->setCurrentItem(Row(Refused.Row()), 1);
+    Rows->scrollToItem(Row(Refused.Row()));
+    ShowErrorBox(this, Refused.Message());
+    Rows->setFocus();
+    return;
+  }
+  QDialog::accept();
+}
+
 void TfrmTKDConfig::ShowTimerPreview(const QTreeWidgetItem* Item) {
   const QColor Background = WorkingColor(TConfigRow::BGColor);
   QColor Digits = lblTimer->palette().color(QPalette::WindowText);
@@ -371,9 +387,8 @@ bool ShowConfigDialog(TTKDConfig& Config, QWidget* Owner) {
   TfrmTKDConfig Dialog(Config, Owner);
   Dialog.LoadRows(Config);
   Dialog.ShowTimerPreview(nullptr);
+  // OK stores the rows (the editors write through at once) before it closes.
   if (Dialog.exec() != QDialog::Accepted) return false;
-  // The rows hold what was typed already: the editors write through at once.
-  Dialog.StoreRows(Config);
   Config.SaveConfig();
   return true;
 }

@@ -8,6 +8,7 @@
 
 #include "dialogs/ConfigRows.h"
 #include "model/Colors.h"
+#include "model/DorvaneError.h"
 
 class QLabel;
 class QModelIndex;
@@ -22,6 +23,16 @@ using TColorChooser = std::function<std::optional<QColor>(QWidget* Parent, const
 
 // The platform colour dialog with its full palette.
 std::optional<QColor> ChooseColorWithDialog(QWidget* Parent, const QColor& Initial);
+
+// A row whose text the settings refuse, and the message that says why.
+class TRefusedRow : public TDorvaneError {
+ public:
+  TRefusedRow(TConfigRow Row, const QString& Message) : TDorvaneError(Message), FRow(Row) {}
+  TConfigRow Row() const { return FRow; }
+
+ private:
+  TConfigRow FRow;
+};
 
 // The configuration dialog: the settings as captioned rows grouped under
 // their categories, a preview clock under the list, and the advanced options
@@ -51,10 +62,14 @@ class TfrmTKDConfig : public QDialog {
   // decimal, checks as "True"/"False". Up, Down and Tab move between the
   // rows; Space, Enter, F2 or a click opens a row's editor.
   void LoadRows(const TTKDConfig& Config);
-  // Stores the rows into Config. Throws TDorvaneError for the first number
+  // Stores the rows into Config. Throws TRefusedRow for the first number
   // or integer row from the top that does not convert or lies outside its
   // setting's range; Config is then unchanged.
   void StoreRows(TTKDConfig& Config) const;
+
+  // OK: stores the rows into the settings and closes. A refused row keeps
+  // the dialog open with every edit, says why, and selects that row.
+  void accept() override;
 
   // Shows on the preview clock the time of the time row or timer colour row
   // Item, in that timer's working colour; any other row, or none, only
@@ -83,7 +98,6 @@ class TfrmTKDConfig : public QDialog {
 
 // Shows the configuration dialog modally, loaded from Config. On OK stores
 // the rows into Config and saves the settings file, then returns true;
-// false when cancelled. Throws TDorvaneError when a row does not convert
-// (nothing is saved) or when the file cannot be written; the dialog is closed
-// by then.
+// false when cancelled. Throws TDorvaneError when the file cannot be written;
+// the dialog is closed by then.
 bool ShowConfigDialog(TTKDConfig& Config, QWidget* Owner = nullptr);

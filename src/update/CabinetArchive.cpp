@@ -21,7 +21,7 @@ QString ArchiveError(const TLibArchive& Lib, archive* Archive) {
 
 // Writes the current entry's data to Target, hashing it; false with Error set on failure.
 bool WriteEntry(const TLibArchive& Lib, archive* Archive, const QString& Target, qint64 Budget,
-                TExtractedFile& File, QString& Error) {
+                const std::atomic_bool& Stop, TExtractedFile& File, QString& Error) {
   QFile Out(Target);
   if (!QDir().mkpath(QFileInfo(Target).absolutePath()) || !Out.open(QIODevice::WriteOnly)) {
     Error = QCoreApplication::translate("Update", "Unable to write %1")
@@ -31,6 +31,10 @@ bool WriteEntry(const TLibArchive& Lib, archive* Archive, const QString& Target,
   QCryptographicHash Hash(QCryptographicHash::Sha256);
   char Buffer[64 * 1024];
   for (;;) {
+    if (Stop) {
+      Error = QStringLiteral("stopped");  // nobody waits for this answer any more
+      return false;
+    }
     const la_ssize_t Read = Lib.ReadData(Archive, Buffer, sizeof Buffer);
     if (Read == 0) break;
     if (Read < 0) {
@@ -72,7 +76,8 @@ const TLibArchive* LoadLibArchiveFor(const QString& Archive, QString& Error) {
 }  // namespace
 
 std::optional<QList<TExtractedFile>> ExtractCabinet(const QString& Archive, const QString& Folder,
-                                                    qint64 MaxTotalSize, QString& Error) {
+                                                    qint64 MaxTotalSize,
+                                                    const std::atomic_bool& Stop, QString& Error) {
   const TLibArchive* Lib = LoadLibArchiveFor(Archive, Error);
   if (!Lib) return std::nullopt;
   TArchivePtr Reader(Lib->ReadNew(), Lib->ReadFree);
@@ -106,7 +111,7 @@ std::optional<QList<TExtractedFile>> ExtractCabinet(const QString& Archive, cons
       return std::nullopt;
     }
     if (!WriteEntry(*Lib, Reader.get(), QDir(Folder).filePath(File.Path), MaxTotalSize - Total,
-                    File, Error)) {
+                    Stop, File, Error)) {
       return std::nullopt;
     }
     Total += File.Size;

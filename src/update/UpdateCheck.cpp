@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QSet>
 
-#include "update/CabinetArchive.h"
 #include "update/UpdateDescriptionFetch.h"
 #include "update/UpdateDownload.h"
 
@@ -35,6 +34,8 @@ TUpdateCheck::TUpdateCheck(QObject* Parent)
   FFetch->OnDone = [this](const std::optional<TUpdateDescription>& Description,
                           const QString& Error) { DescriptionArrived(Description, Error); };
   FDownload->OnDone = [this](const QString& Error) { FileArrived(Error); };
+  FUnpack.OnDone = [this](const std::optional<QList<TExtractedFile>>& Entries,
+                          const QString& Error) { CabinetUnpacked(Entries, Error); };
   FDownload->OnProgress = [this](qint64 Received) {
     const TUpdateFile& Current = FDescription.Files[FNextFile];
     if (OnProgress) OnProgress(*this, Current.Path, Current.Size, Received);
@@ -128,37 +129,52 @@ void TUpdateCheck::FileArrived(const QString& Error) {
         QCoreApplication::translate("Update", "The download of %1 does not match its SHA-256 sum.")
             .arg(File.Path);
   }
+  if (StageError.isEmpty() && IsCabinetPath(File.Path)) {
+    // A cabinet is not installed itself: its entries go into the cabinet's
+    // folder, unpacked off the main thread.
+    FUnpack.Start(FPart.fileName(), StagedFilePath(FolderOf(File.Path)), MaxCabinetContent);
+    return;
+  }
   if (!StageError.isEmpty() || !StageFile(File, StageError)) {
     Discontinue(StageError);
     return;
   }
+  FileStaged();
+}
+
+void TUpdateCheck::FileStaged() {
   ++FNextFile;
   DownloadNext();
 }
 
 bool TUpdateCheck::StageFile(const TUpdateFile& File, QString& Error) {
-  if (!IsCabinetPath(File.Path)) {
-    const QString Staged = StagedFilePath(File.Path);
-    if (!QDir().mkpath(QFileInfo(Staged).absolutePath()) || !FPart.rename(Staged)) {
-      Error = QCoreApplication::translate("Update", "Unable to write %1")
-                  .arg(QDir::toNativeSeparators(Staged));
-      return false;
-    }
-    FStaged.Files.append({File.Path, File.Size, File.Sha256});
-    return true;
+  const QString Staged = StagedFilePath(File.Path);
+  if (!QDir().mkpath(QFileInfo(Staged).absolutePath()) || !FPart.rename(Staged)) {
+    Error = QCoreApplication::translate("Update", "Unable to write %1")
+                .arg(QDir::toNativeSeparators(Staged));
+    return false;
   }
-  // A cabinet is not installed itself: its entries go into the cabinet's folder.
-  const QString Folder = FolderOf(File.Path);
-  const std::optional<QList<TExtractedFile>> Entries =
-      ExtractCabinet(FPart.fileName(), StagedFilePath(Folder), MaxCabinetContent, Error);
+  FStaged.Files.append({File.Path, File.Size, File.Sha256});
+  return true;
+}
+
+void TUpdateCheck::CabinetUnpacked(const std::optional<QList<TExtractedFile>>& Entries,
+                                   QString Error) {
   FPart.remove();
-  if (!Entries) return false;
+  if (!Entries) {
+    Discontinue(Error);
+    return;
+  }
+  const QString Folder = FolderOf(FDescription.Files[FNextFile].Path);
   for (const TExtractedFile& Entry : *Entries) {
     const QString Path = Folder + Entry.Path;
-    if (!TargetStaysInside(Path, Error)) return false;
+    if (!TargetStaysInside(Path, Error)) {
+      Discontinue(Error);
+      return;
+    }
     FStaged.Files.append({Path, Entry.Size, Entry.Sha256});
   }
-  return true;
+  FileStaged();
 }
 
 void TUpdateCheck::OfferInstall() {
@@ -211,6 +227,7 @@ void TUpdateCheck::AskShutdown() {
 
 void TUpdateCheck::Discontinue(const QString& Text) {
   FDownload->Abort();
+  FUnpack.Stop();
   if (FPart.isOpen()) FPart.close();
   // Nothing half-downloaded stays behind; a complete, verified download does,
   // to be installed at the next start.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "update/CabinetUnpack.h"
 #include "update/UpdateDescription.h"
 #include "update/UpdateHttp.h"
 #include "update/UpdateStaging.h"
@@ -65,7 +66,10 @@ class TUpdateCheck : public QObject {
                           const QString& Error);
   void DownloadNext();
   void FileArrived(const QString& Error);
+  // Moves an arrived file other than a cabinet into the staging folder.
   bool StageFile(const TUpdateFile& File, QString& Error);
+  void CabinetUnpacked(const std::optional<QList<TExtractedFile>>& Entries, QString Error);
+  void FileStaged();
   void OfferInstall();
   void AskShutdown();
   void Discontinue(const QString& Text);
@@ -75,6 +79,7 @@ class TUpdateCheck : public QObject {
   TUpdateHttp FHttp;
   TUpdateDescriptionFetch* FFetch;
   TUpdateDownload* FDownload;
+  TCabinetUnpack FUnpack;
   bool FInProgress = false;
   // Files are being downloaded into the staging folder, not yet complete.
   bool FStaging = false;

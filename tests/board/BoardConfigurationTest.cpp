@@ -51,10 +51,15 @@ TEST_F(BoardConfigurationTest, ConfirmedSettingsReachTheBoardAndTheFile) {
   EXPECT_EQ(FBoxes.Count(), 0);
 }
 
+// The refused dialog stays open; cancelled then, nothing reaches the board.
 TEST_F(BoardConfigurationTest, ABadRowIsShownAndNothingIsApplied) {
   const QString ClockBefore = Text("lblCountDown");
-  AnswerConfiguration([](TfrmTKDConfig& Dialog) {
-    Dialog.SetRowText(TConfigRow::RoundTime, QStringLiteral("abc"));
+  QTimer::singleShot(0, [] {
+    auto* Dialog = qobject_cast<TfrmTKDConfig*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(Dialog) << "the configuration dialog is not showing";
+    Dialog->SetRowText(TConfigRow::RoundTime, QStringLiteral("abc"));
+    Dialog->btnOK->click();
+    Dialog->btnCancel->click();
   });
   Board().mniConfigurationClick();
 

@@ -79,8 +79,13 @@ TEST_F(ConfigCommandTest, CancelOnlyClearsTheWinner) {
   EXPECT_EQ(FBoard.Calls, QStringList({"ClearWinner"}));
 }
 
+// The refused dialog stays open; cancelled then, it leaves the board as it was.
 TEST_F(ConfigCommandTest, BadRowIsShownWithAFullStopAndNothingApplied) {
-  ConfirmWith(TConfigRow::RoundTime, "abc");
+  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
+    Dialog.SetRowText(TConfigRow::RoundTime, "abc");
+    Dialog.btnOK->click();
+    Dialog.btnCancel->click();
+  });
   RunConfigurationCommand(FBoard, FConfig);
 
   EXPECT_EQ(FBoard.Calls, QStringList({"ClearWinner"}));

@@ -126,19 +126,68 @@ TEST_F(TKDConfigTest, OkStoresTypedRowsAndChosenColoursAndSavesTheFile) {
   EXPECT_TRUE(Saved.UseElectronicScoring);
 }
 
-TEST_F(TKDConfigTest, TextInEachRoundStopsBeforeAnyFieldChanges) {
-  WhenShown<TfrmTKDConfig>([](TfrmTKDConfig& Dialog) {
-    Dialog.SetRowText(RoundTime, "abc");
-    Dialog.SetRowText(RedPlayer, "Changed");
+struct TRefusedCase {
+  TConfigRow Row;
+  const char* Refused;
+  const char* Error;
+  const char* Corrected;
+  double (*Stored)(const TTKDConfig&);
+};
+
+class TKDConfigRefusedTest : public TKDConfigTest,
+                             public testing::WithParamInterface<TRefusedCase> {};
+
+// OK on a refused value keeps the dialog and every other edit: the operator
+// corrects the selected row and confirms again.
+TEST_P(TKDConfigRefusedTest, KeepsTheDialogOpenOnTheRefusedRowWithTheOtherEdits) {
+  const TRefusedCase& Case = GetParam();
+  bool Refused = false;
+  WhenShown<TfrmTKDConfig>([&](TfrmTKDConfig& Dialog) {
+    Dialog.SetRowText(RedPlayer, "Kim");
+    Dialog.SetRowText(CoachTime, "20");
+    Dialog.Rows->setCurrentItem(Dialog.Row(RedPlayer), 1);
+    Type(FocusAndEdit(Dialog, Case.Row), Case.Refused);  // still in its editor
+    Dialog.btnOK->click();
+
+    Refused = Dialog.isVisible();
+    EXPECT_TRUE(Refused);
+    EXPECT_EQ(FBoxes.LastMessage().Kind, TMessageKind::Error);
+    EXPECT_EQ(FBoxes.LastMessage().Text, QString::fromUtf8(Case.Error) + '.');
+    EXPECT_EQ(Dialog.Rows->currentItem(), Dialog.Row(Case.Row));
+    EXPECT_TRUE(Dialog.Row(Case.Row)->isSelected());
+    EXPECT_EQ(Dialog.RowText(Case.Row), Case.Refused);
+    EXPECT_EQ(Dialog.RowText(RedPlayer), "Kim");
+    EXPECT_EQ(Dialog.RowText(CoachTime), "20");
+    // Nothing is stored while a row is refused.
+    EXPECT_EQ(FConfig.RedPlayer, "Red player");
+    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+
+    Type(FocusAndEdit(Dialog, Case.Row), Case.Corrected);
     Dialog.btnOK->click();
   });
 
-  EXPECT_EQ(ErrorOf([this] { ShowConfigDialog(FConfig); }),
-            "'abc' is not a valid floating point value");
-  EXPECT_EQ(FConfig.RoundTime, 180);
-  EXPECT_EQ(FConfig.RedPlayer, "Red player");
-  EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+  ASSERT_TRUE(ShowConfigDialog(FConfig));
+  EXPECT_TRUE(Refused);
+  EXPECT_EQ(FBoxes.Count(), 1);
+  EXPECT_EQ(FConfig.RedPlayer, "Kim");
+  EXPECT_EQ(FConfig.CoachTime, 20);
+  EXPECT_EQ(Case.Stored(FConfig), QString::fromLatin1(Case.Corrected).toDouble());
+  TTKDConfig Saved;
+  Saved.LoadConfig();
+  EXPECT_EQ(Saved.RedPlayer, "Kim");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TKDConfigRefusedTest,
+    testing::Values(
+        TRefusedCase{RoundTime, "abc", "'abc' is not a valid floating point value", "150",
+                     [](const TTKDConfig& C) { return C.RoundTime; }},
+        TRefusedCase{Rounds, "3.5", "'3.5' is not a valid integer value", "2",
+                     [](const TTKDConfig& C) { return double(C.Rounds); }},
+        TRefusedCase{InjuryTime, "0",
+                     "'0' is not a valid value for \"Injury time\": it must be above 0 and at most "
+                     "5999",
+                     "45", [](const TTKDConfig& C) { return C.InjuryTime; }}));
 
 TEST_F(TKDConfigTest, FractionInNumberOfRoundsStoresNoFieldAndLeavesTheFile) {
   FConfig.SaveConfig();
@@ -154,9 +203,11 @@ TEST_F(TKDConfigTest, FractionInNumberOfRoundsStoresNoFieldAndLeavesTheFile) {
     Dialog.SetRowText(DisqualifyPenalty, "2");
     Dialog.SetRowText(Division, "Juniors");
     Dialog.btnOK->click();
+    Dialog.btnCancel->click();  // the refused dialog stays until cancelled
   });
 
-  EXPECT_EQ(ErrorOf([this] { ShowConfigDialog(FConfig); }), "'3.5' is not a valid integer value");
+  EXPECT_FALSE(ShowConfigDialog(FConfig));
+  EXPECT_EQ(FBoxes.LastMessage().Text, "'3.5' is not a valid integer value.");
   // A half-stored dialog would start the next round with times the
   // operator was told were not taken.
   EXPECT_EQ(FConfig.RoundTime, 180);

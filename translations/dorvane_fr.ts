@@ -874,7 +874,7 @@
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>le journal du combat n'est pas un fichier ordinaire</translation>
+        <translation>le journal du combat n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it holds values out of range</source>

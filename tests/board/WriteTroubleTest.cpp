@@ -44,7 +44,6 @@ TEST_P(WriteTroubleRecovery, BoardAndConsoleSayWhichFileCannotBeWrittenUntilItCa
   }
   Console();
   EXPECT_EQ(Console().JournalStatus(), QStringLiteral("Journal: writing"));
-  EXPECT_FALSE(Match().WriteRetryTimer().isActive()) << "no trouble, no retries";
   Match().StartRound();
   const QString Both = QStringLiteral("Journal: cannot write, Record: cannot write");
   // The running round leaves the state line to the notice.
@@ -70,7 +69,7 @@ TEST_P(WriteTroubleRecovery, BoardAndConsoleSayWhichFileCannotBeWrittenUntilItCa
   EXPECT_EQ(Console().JournalStatus(), QStringLiteral("Journal: writing"));
   EXPECT_EQ(Console().RecordStatus(), QStringLiteral("Record: cup.txt, writing"));
   EXPECT_TRUE(QFile::exists(Data + QStringLiteral("/current-match")));
-  EXPECT_FALSE(Retry.isActive());
+  EXPECT_FALSE(Retry.isActive()) << "no trouble, no retries";
   // The round's start, recorded while the folder was blocked, is in the file once.
   QFile Record(Data + QStringLiteral("/cup.txt"));
   ASSERT_TRUE(Record.open(QIODevice::ReadOnly));

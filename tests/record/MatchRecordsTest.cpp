@@ -43,6 +43,13 @@ class MatchRecordsTest : public testing::Test {
     FRecords.RecordInput(static_cast<TInputKind>(Kind), Amount);
   }
 
+  // Holds the record file open as another opener would: no line gets in.
+  void HoldRecordFile(TASCIIFileReader& Holder) const {
+    Holder.SetFileName(RecordFilePath());
+    Holder.SetActive(true);
+    ASSERT_TRUE(Holder.Active());
+  }
+
   QString DataFile(const QString& Name) { return FProgramDir + "/Data/" + Name; }
   std::string Content(const QString& Name = "match.txt") {
     QFile File(DataFile(Name));
@@ -183,9 +190,7 @@ TEST_F(MatchRecordsTest, ALineWaitsWhileAnotherOpenerHoldsTheFileAndIsWrittenOnc
   for (const bool ByRetry : {true, false}) {
     {
       TASCIIFileReader Holder;
-      Holder.SetFileName(RecordFilePath());
-      Holder.SetActive(true);
-      ASSERT_TRUE(Holder.Active());
+      ASSERT_NO_FATAL_FAILURE(HoldRecordFile(Holder));
       WriteScoreRecord("END OF ROUND 1");
       WriteScoreRecord("ROUND 2 OF 3");
       FRecords.RetryWrite();
@@ -210,9 +215,7 @@ TEST_F(MatchRecordsTest, WaitingLinesAreBoundedAndTheLossLogged) {
   const TCategoryMessages Log("dorvane.record");
   {
     TASCIIFileReader Holder;
-    Holder.SetFileName(RecordFilePath());
-    Holder.SetActive(true);
-    ASSERT_TRUE(Holder.Active());
+    ASSERT_NO_FATAL_FAILURE(HoldRecordFile(Holder));
     for (qsizetype Line = 0; Line < TMatchRecords::MaxWaitingLines + 2; ++Line) {
       WriteScoreRecord(QString::number(Line));
     }
@@ -232,9 +235,7 @@ TEST_F(MatchRecordsTest, ARowOfFailedWritesIsLoggedOnceWithTheReason) {
   const TCategoryMessages Log("dorvane.record");
   for (int Row = 0; Row < 2; ++Row) {
     TASCIIFileReader Holder;
-    Holder.SetFileName(RecordFilePath());
-    Holder.SetActive(true);
-    ASSERT_TRUE(Holder.Active());
+    ASSERT_NO_FATAL_FAILURE(HoldRecordFile(Holder));
     WriteScoreRecord("END OF ROUND 1");
     WriteScoreRecord("END OF ROUND 1");
     Holder.SetActive(false);

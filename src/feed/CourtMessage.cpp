@@ -54,11 +54,20 @@ QString Fault(const QJsonObject& Match) {
 
 }  // namespace
 
-std::optional<TCourtUpdate> ReadCourtMessage(const QString& Topic, const QByteArray& Payload) {
+TIgnoredCourtMessages::TIgnoredCourtMessages()
+    : TLogThrottle(FullPerMinute, 60000, [](int64_t HeldBack) {
+        qCWarning(lcFeed) << "Ignored" << HeldBack
+                          << "more messages on the courts' topics (a flood is logged in part)";
+      }) {}
+
+std::optional<TCourtUpdate> ReadCourtMessage(const QString& Topic, const QByteArray& Payload,
+                                             TIgnoredCourtMessages& Log) {
   const QString Court = CourtOfTopic(Topic);
   const auto Ignored = [&](const QString& Why) {
-    qCWarning(lcFeed).noquote() << "Ignored a message on" << Topic.left(MaxCourtNameLength + 20)
-                                << "of" << Payload.size() << "bytes:" << Why;
+    if (Log.Admit()) {
+      qCWarning(lcFeed).noquote() << "Ignored a message on" << Topic.left(MaxCourtNameLength + 20)
+                                  << "of" << Payload.size() << "bytes:" << Why;
+    }
     return std::nullopt;
   };
   if (Court.isEmpty()) return Ignored(QStringLiteral("no court's match topic"));

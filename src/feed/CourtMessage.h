@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "platform/LogThrottle.h"
+
 // A court's message as the broker delivers it to a results screen.
 struct TCourtUpdate {
   QString Court;
@@ -17,5 +19,15 @@ struct TCourtUpdate {
 inline constexpr qsizetype MaxCourtMessageBytes = 16 * 1024;
 inline constexpr qsizetype MaxCourtNameLength = 64;
 
-// The update a message on Topic brings; nullopt, logged, when it is none.
-std::optional<TCourtUpdate> ReadCourtMessage(const QString& Topic, const QByteArray& Payload);
+// The log of ignored court messages: any client may send a flood of them, so
+// only the first few of a minute are logged in full, and the others' count
+// once a minute.
+class TIgnoredCourtMessages : public TLogThrottle {
+ public:
+  static constexpr int FullPerMinute = 10;
+  TIgnoredCourtMessages();
+};
+
+// The update a message on Topic brings; nullopt, logged in Ignored, when it is none.
+std::optional<TCourtUpdate> ReadCourtMessage(const QString& Topic, const QByteArray& Payload,
+                                             TIgnoredCourtMessages& Ignored);

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QJsonDocument>
+#include <memory>
 
 #include "feed/CourtMessage.h"
 #include "feed/FeedServer.h"
@@ -18,8 +19,10 @@ TLiveFeed::TLiveFeed(const TFeedSettings& Settings, const TFeedLimits& Limits)
   TMqttClient::TMessageEvent OnCourt;
   if (TFeedServer* Server = FServer.get()) {
     // /courts shows every court the broker has, this one among them.
-    OnCourt = [Server](const QString& Topic, const QByteArray& Payload) {
-      const std::optional<TCourtUpdate> Update = ReadCourtMessage(Topic, Payload);
+    // Called on the broker link's thread only.
+    auto Ignored = std::make_shared<TIgnoredCourtMessages>();
+    OnCourt = [Server, Ignored](const QString& Topic, const QByteArray& Payload) {
+      const std::optional<TCourtUpdate> Update = ReadCourtMessage(Topic, Payload, *Ignored);
       if (!Update) return;
       if (Update->Match) {
         Server->SetCourt(Update->Court, *Update->Match);

@@ -30,7 +30,10 @@ TJournalKeeper::TJournalKeeper(QString Path) : FPath(std::move(Path)) {
 }
 
 TJournalKeeper::~TJournalKeeper() {
-  if (!FHeld && !FState.InProgress()) RemoveJournal(FPath);
+  QString Error;
+  if (!FHeld && !FState.InProgress() && !RemoveJournal(FPath, Error)) {
+    qCWarning(lcJournal) << "match journal" << FPath << Error;
+  }
 }
 
 void TJournalKeeper::ScoresChanged(const TDorvaneMgr& ScoreMgr, bool SuddenDeath) {
@@ -81,25 +84,33 @@ QString TJournalKeeper::SetAside() {
   return Kept;
 }
 
+void TJournalKeeper::RetryWrite() {
+  if (FCannotWrite) Write();
+}
+
 void TJournalKeeper::Write() {
   if (FHeld) return;
   // A game whose clock never ran is not offered back at the next start, so
   // it needs no journal, nor the disk waits of writing one; an earlier
   // game's journal must go, or a crash now would offer that game back.
+  QString Error;
   if (!FState.Started) {
     FWritten.clear();
-    SetCannotWrite(!RemoveJournal(FPath));
+    SetCannotWrite(!RemoveJournal(FPath, Error), Error);
     return;
   }
   QByteArray Content = JournalContent(FState);
   if (Content == FWritten) return;
-  const bool Written = WriteJournalContent(FPath, Content);
+  const bool Written = WriteJournalContent(FPath, Content, Error);
   FWritten = Written ? std::move(Content) : QByteArray();
-  SetCannotWrite(!Written);
+  SetCannotWrite(!Written, Error);
 }
 
-void TJournalKeeper::SetCannotWrite(bool Value) {
+void TJournalKeeper::SetCannotWrite(bool Value, const QString& Why) {
   if (Value == FCannotWrite) return;
+  // Retries keep failing for as long as the trouble lasts: the first of a
+  // row is logged.
+  if (Value) qCWarning(lcJournal) << "match journal" << FPath << "does not follow the match:" << Why;
   FCannotWrite = Value;
   if (OnWriteStateChange) OnWriteStateChange();
 }

@@ -44,12 +44,16 @@ class TJournalKeeper {
   // The last write or removal failed: the file does not follow the match
   // (the previous journal stays whole). Cleared by the next that works.
   bool CannotWrite() const { return FCannotWrite; }
+  // Tries the failed write or removal again, for a disk that may have room
+  // again while the match stands still; nothing when the last one worked.
+  void RetryWrite();
   // CannotWrite changed.
   std::function<void()> OnWriteStateChange;
 
  private:
   void Write();
-  void SetCannotWrite(bool Value);
+  // Why: the failure's reason, logged when the trouble begins.
+  void SetCannotWrite(bool Value, const QString& Why);
 
   QString FPath;
   TJournalState FState;

@@ -90,8 +90,15 @@ TMatch::TMatch(const TTKDConfig& Config, TGamepadStart Start)
   };
   FRoundFlow->OnRoundDecided = [this] { JournalScores(); };
   FRoundFlow->AliveMark = QFile::encodeName(FJournal->Path());
+  FWriteRetryTimer.setInterval(WriteRetryMs);
+  QObject::connect(&FWriteRetryTimer, &QTimer::timeout, [this] { RetryWrites(); });
   const auto ShowWriteTrouble = [this] {
     const QString Notice = WriteTrouble();
+    if (Notice.isEmpty()) {
+      FWriteRetryTimer.stop();
+    } else if (!FWriteRetryTimer.isActive()) {
+      FWriteRetryTimer.start();
+    }
     FViews.ForEach([&Notice](TMatchView& View) { View.ShowWriteTrouble(Notice); });
   };
   FJournal->OnWriteStateChange = ShowWriteTrouble;
@@ -108,6 +115,7 @@ TMatch::~TMatch() {
   FGamepadWatch.reset();
   // The round flow goes first: it ends a running clock before what the clock uses goes away.
   FRoundFlow.reset();
+  FWriteRetryTimer.stop();
   FJournal.reset();
   FJudgeLightTimer.stop();
   FElectronicScoring.reset();
@@ -377,6 +385,11 @@ void TMatch::Resume(const TJournalState& State, int64_t AliveMs) {
 QString TMatch::SetInterruptedMatchAside() { return FJournal->SetAside(); }
 
 bool TMatch::JournalCannotWrite() const { return FJournal->CannotWrite(); }
+
+void TMatch::RetryWrites() {
+  FJournal->RetryWrite();
+  FRecords->RetryWrite();
+}
 
 QString TMatch::WriteTrouble() const {
   QStringList Troubles;

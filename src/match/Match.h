@@ -111,6 +111,12 @@ class TMatch {
   // cannot write", "Record: cannot write", both, or empty. Views hear of
   // each change (TMatchView::ShowWriteTrouble).
   QString WriteTrouble() const;
+  // Runs while a file cannot be written, so the trouble clears by itself once
+  // the disk takes the files again, even with the match standing still.
+  QTimer& WriteRetryTimer() { return FWriteRetryTimer; }
+  // What the retry timer does: the journal's and the record's failed writes again.
+  void RetryWrites();
+  static constexpr int WriteRetryMs = 2000;
 
  private:
   void OpenGamepads(TGamepadStart Start);
@@ -129,6 +135,7 @@ class TMatch {
   bool FGamepadsLookedFor = false;
   QString FGamepadError;
   QTimer FJudgeLightTimer;
+  QTimer FWriteRetryTimer;
   std::unique_ptr<TMatchRecords> FRecords;
   std::unique_ptr<TJournalKeeper> FJournal;
   std::unique_ptr<TJudgeList> FJudges;

@@ -171,17 +171,15 @@ QByteArray JournalContent(const TJournalState& State) {
 }
 
 bool WriteJournal(const QString& Path, const TJournalState& State) {
-  return WriteJournalContent(Path, JournalContent(State));
+  QString Error;
+  if (WriteJournalContent(Path, JournalContent(State), Error)) return true;
+  qCWarning(lcJournal) << "match journal not written:" << Path << Error;
+  return false;
 }
 
-bool WriteJournalContent(const QString& Path, const QByteArray& Content) {
+bool WriteJournalContent(const QString& Path, const QByteArray& Content, QString& Error) {
   QDir().mkpath(QFileInfo(Path).path());
-  QString Error;
-  if (!WriteWholeFile(Path, Content, &Error)) {
-    qCWarning(lcJournal) << "match journal not written:" << Path << Error;
-    return false;
-  }
-  return true;
+  return WriteWholeFile(Path, Content, &Error);
 }
 
 TJournalRead ReadJournal(const QString& Path) {
@@ -270,11 +268,11 @@ QString KeepInterruptedJournal(const QString& Path) {
   return Target;
 }
 
-bool RemoveJournal(const QString& Path) {
+bool RemoveJournal(const QString& Path, QString& Error) {
   if (::unlink(QFile::encodeName(Path).constData()) == 0 || errno == ENOENT || errno == ENOTDIR) {
     return true;
   }
-  qCWarning(lcJournal) << "match journal not removed:" << Path << qt_error_string(errno);
+  Error = QStringLiteral("not removed: ") + qt_error_string(errno);
   return false;
 }
 
@@ -294,7 +292,8 @@ std::optional<TInterruptedMatch> TakeInterruptedMatch(const QString& Path) {
   RemoveUnfinishedWrites(Path);
   TJournalRead Read = ReadJournal(Path);
   if (Read.State && !Read.State->InProgress()) {
-    RemoveJournal(Path);
+    QString Error;
+    if (!RemoveJournal(Path, Error)) qCWarning(lcJournal) << "match journal" << Path << Error;
     return std::nullopt;
   }
   if (!Read.State && Read.Error.isEmpty()) return std::nullopt;

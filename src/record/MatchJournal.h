@@ -72,10 +72,11 @@ constexpr int AliveMarkIntervalMs = 100;
 QString JournalPath();
 // The journal's file content for State.
 QByteArray JournalContent(const TJournalState& State);
-// Written whole or not at all: a failure (logged, false) leaves the previous
-// journal as it was.
+// Written whole or not at all: a failure (false, Error saying why) leaves
+// the previous journal as it was.
+bool WriteJournalContent(const QString& Path, const QByteArray& Content, QString& Error);
+// As WriteJournalContent, a failure logged.
 bool WriteJournal(const QString& Path, const TJournalState& State);
-bool WriteJournalContent(const QString& Path, const QByteArray& Content);
 struct TJournalRead {
   std::optional<TJournalState> State;
   // Why a journal that exists could not be used; empty when none exists.
@@ -87,8 +88,8 @@ TJournalRead ReadJournal(const QString& Path);
 // Moves the journal aside as Data/interrupted-<date-time>; the new path, or
 // empty when it could not be moved.
 QString KeepInterruptedJournal(const QString& Path);
-// True when no journal is left at Path.
-bool RemoveJournal(const QString& Path);
+// True when no journal is left at Path; else Error says why.
+bool RemoveJournal(const QString& Path, QString& Error);
 // "Red 5 – Blue 3, round 2, 1:12 left"
 QString JournalSummary(const TJournalState& State, int64_t AliveMs);
 

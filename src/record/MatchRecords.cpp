@@ -87,21 +87,43 @@ QString TMatchRecords::FilePath() const {
 
 bool TMatchRecords::RecordingNamed() const { return !FConfig.SaveFileName.trimmed().isEmpty(); }
 
-// Opens, extends and closes the file for every line, so the record is
-// complete after each event. A failure loses the line and the match goes on;
-// the first of a row of failures is logged.
 void TMatchRecords::AppendRecordLine(const QString& Line) const {
-  const QString Path = FilePath();
-  if (Path.isEmpty()) return;
-  const bool Written = AppendLineToFile(Path, Line);
-  const int Reason = errno;
-  // The last line was lost too: one report for a row of losses.
-  static bool LastLineLost = false;
-  if (!Written && !LastLineLost) {
-    qCWarning(LogRecord) << "record line lost:" << Path << ":" << qt_error_string(Reason);
+  if (FilePath().isEmpty()) return;
+  if (FWaiting.size() < MaxWaitingLines) {
+    FWaiting << Line;
+  } else if (!FLossReported) {
+    qCWarning(LogRecord) << "record lines lost:" << MaxWaitingLines
+                         << "lines already wait for" << FilePath();
+    FLossReported = true;
   }
-  LastLineLost = !Written;
-  const TWriteState State = Written ? TWriteState::Writing : TWriteState::CannotWrite;
+  WriteWaitingLines();
+}
+
+void TMatchRecords::RetryWrite() const {
+  if (!FWaiting.isEmpty()) WriteWaitingLines();
+}
+
+// Each line is written whole or not at all, so a line is taken off the
+// queue only once the file holds it: none lost, none twice.
+void TMatchRecords::WriteWaitingLines() const {
+  const QString Path = FilePath();
+  while (!FWaiting.isEmpty()) {
+    if (!AppendLineToFile(Path, FWaiting.front())) {
+      const int Reason = errno;
+      // The first of a row of failures is logged.
+      if (FWriteState != TWriteState::CannotWrite) {
+        qCWarning(LogRecord) << "record lines wait for" << Path << ":" << qt_error_string(Reason);
+      }
+      SetWriteState(TWriteState::CannotWrite);
+      return;
+    }
+    FWaiting.removeFirst();
+  }
+  FLossReported = false;
+  SetWriteState(TWriteState::Writing);
+}
+
+void TMatchRecords::SetWriteState(TWriteState State) const {
   if (State == FWriteState) return;
   FWriteState = State;
   if (OnWriteStateChange) OnWriteStateChange();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "model/InputKinds.h"
@@ -8,8 +9,9 @@
 class TTKDConfig;
 
 // The match record file: Data/<SaveFileName>.txt beside the program, one
-// line appended at a time (opened, written whole, closed). A failure loses
-// the line and the match goes on; WriteState tells the operator.
+// line appended at a time (opened, written whole, closed). Lines the file
+// cannot take wait in order for the next write or RetryWrite, and the match
+// goes on; WriteState tells the operator.
 
 // "yyyy-mm-dd hh:nn:ss.zzz" of a date-time.
 QString FormatRecordTime(double DateTime);
@@ -36,18 +38,28 @@ class TMatchRecords {
   void RecordInput(TInputKind Kind, double Amount) const;
   // The operator's clock correction ("clock +1 s"), when SaveInput is on.
   void RecordClockCorrection(int Seconds) const;
-  // What became of the last line written: none yet, written, or lost.
+  // What became of the last line written: none yet, written, or waiting.
   enum class TWriteState { NoneYet, Writing, CannotWrite };
   TWriteState WriteState() const { return FWriteState; }
   // WriteState changed.
   std::function<void()> OnWriteStateChange;
+  // Tries the waiting lines again, for a disk that may have room again while
+  // the match stands still; nothing when none wait.
+  void RetryWrite() const;
+  // Lines kept for the file at most; further ones are lost (and logged).
+  static constexpr qsizetype MaxWaitingLines = 10000;
 
  private:
   bool RecordingNamed() const;
   void AppendRecordLine(const QString& Line) const;
+  void WriteWaitingLines() const;
+  void SetWriteState(TWriteState State) const;
 
   const TTKDConfig& FConfig;
   mutable TWriteState FWriteState = TWriteState::NoneYet;
+  // Oldest first; written before any newer line.
+  mutable QStringList FWaiting;
+  mutable bool FLossReported = false;
 };
 
 // Appends Line to the file at Path (made with its folder when missing);

@@ -12,6 +12,8 @@
 #include "feed/CourtMessage.h"
 #include "feed/LiveFeed.h"
 #include "feed/MqttClient.h"
+#include "support/core/CategoryMessages.h"
+#include "support/core/FakeTimeSource.h"
 
 namespace {
 
@@ -69,19 +71,70 @@ TEST(CourtMessage, OnlyABoardsMatchOfBoundedSizeIsTaken) {
        false},
       {"another topic", QStringLiteral("dorvane/1/match/x"), Good, false},
   };
+  TIgnoredCourtMessages Ignored;
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.Name);
-    const std::optional<TCourtUpdate> Update = ReadCourtMessage(Case.Topic, Case.Payload);
+    const std::optional<TCourtUpdate> Update = ReadCourtMessage(Case.Topic, Case.Payload, Ignored);
     EXPECT_EQ(Update.has_value(), Case.Taken);
     if (Update) {
       EXPECT_EQ(Update->Match.value_or(QJsonObject()), QJsonDocument::fromJson(Good).object());
     }
   }
   const std::optional<TCourtUpdate> Cleared =
-      ReadCourtMessage(QStringLiteral("dorvane/5/match"), {});
+      ReadCourtMessage(QStringLiteral("dorvane/5/match"), {}, Ignored);
   ASSERT_TRUE(Cleared.has_value());
   EXPECT_EQ(Cleared->Court, "5");
   EXPECT_FALSE(Cleared->Match.has_value());
+}
+
+// A flood of bad messages: the first few are logged in full, then only their
+// count, once a minute while the flood lasts; after a quiet minute the first
+// few show in full again.
+TEST(CourtMessage, AFloodOfIgnoredMessagesIsLoggedInPart) {
+  TFakeTimeSource Time;
+  const TFakeTimeScope TimeScope(Time);
+  const TCategoryMessages Log("dorvane.feed");
+  const auto Summaries = [&Log] {
+    return Log.Texts().filter(QStringLiteral("more messages on the courts' topics"));
+  };
+  constexpr int Full = TIgnoredCourtMessages::FullPerMinute;
+  {
+    TIgnoredCourtMessages Ignored;
+    const auto Flood = [&Ignored](int Count) {
+      for (int Message = 0; Message < Count; ++Message) {
+        ReadCourtMessage(QStringLiteral("dorvane/%1/match").arg(Message), "{}", Ignored);
+      }
+    };
+    const struct {
+      int64_t AfterMs;
+      int Messages;
+      qsizetype Lines;
+      // The count the newest summary gives; 0 for none yet.
+      int HeldBack;
+    } Steps[] = {
+        {0, 25001, Full, 0},
+        {59999, 1, Full, 0},
+        {1, 1, Full + 1, 25001 - Full + 1},
+        {60000, 300, Full + 2, 1},
+        // A minute without a message: the next few in full again.
+        {60000, 0, Full + 2, 1},
+        {60000, Full + 1, 2 * Full + 3, 300},
+    };
+    for (const auto& Step : Steps) {
+      SCOPED_TRACE(testing::Message() << Step.Messages << " messages " << Step.AfterMs << " ms on");
+      Time.AdvanceMs(Step.AfterMs);
+      Flood(Step.Messages);
+      ASSERT_EQ(Log.Texts().size(), Step.Lines) << Log.Texts().join('\n').toStdString();
+      if (Step.HeldBack > 0) {
+        EXPECT_TRUE(Summaries().last().contains(QStringLiteral("Ignored %1 more").arg(Step.HeldBack)))
+            << Summaries().last().toStdString();
+      }
+    }
+    EXPECT_TRUE(Log.Texts()[0].contains(QStringLiteral("dorvane/0/match")));
+  }
+  // The feed's end reports what was still held back.
+  EXPECT_EQ(Log.Texts().size(), 2 * Full + 4);
+  EXPECT_TRUE(Log.Texts().last().contains(QStringLiteral("Ignored 1 more")));
 }
 
 class CourtsTest : public testing::Test {

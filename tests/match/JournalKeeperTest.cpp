@@ -181,7 +181,20 @@ TEST_P(JournalWriteTrouble, KeepsTheLastWholeJournalAndSaysSo) {
   // No half-written temporary file is left behind.
   EXPECT_EQ(QDir(Folder).entryList({QStringLiteral("current-match.tmp*")}, QDir::Files).size(), 0);
 
+  // Tried again while the trouble lasts, nothing changes.
+  Keeper.RetryWrite();
+  EXPECT_TRUE(Keeper.CannotWrite());
+  EXPECT_EQ(Changes, 1);
+  EXPECT_EQ(ReadJournal(Path).State->RedScore, 2);
+
+  // Once the folder takes files again, a retry alone brings the file up to
+  // the match, which has not changed meanwhile.
   ASSERT_TRUE(Trouble.End(Folder, FileSystem));
+  Keeper.RetryWrite();
+  EXPECT_FALSE(Keeper.CannotWrite());
+  EXPECT_EQ(Changes, 2);
+  EXPECT_EQ(ReadJournal(Path).State->RedScore, 5);
+  EXPECT_EQ(ReadJournal(Path).State->BlueScore, 3);
   Mgr.SetRedScore(6);
   Keeper.ScoresChanged(Mgr, false);
   EXPECT_FALSE(Keeper.CannotWrite());

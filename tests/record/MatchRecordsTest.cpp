@@ -43,6 +43,13 @@ class MatchRecordsTest : public testing::Test {
     FRecords.RecordInput(static_cast<TInputKind>(Kind), Amount);
   }
 
+  // Holds the record file open as another opener would: no line gets in.
+  void HoldRecordFile(TASCIIFileReader& Holder) const {
+    Holder.SetFileName(RecordFilePath());
+    Holder.SetActive(true);
+    ASSERT_TRUE(Holder.Active());
+  }
+
   QString DataFile(const QString& Name) { return FProgramDir + "/Data/" + Name; }
   std::string Content(const QString& Name = "match.txt") {
     QFile File(DataFile(Name));
@@ -175,29 +182,60 @@ TEST_F(MatchRecordsTest, DataFolderDeletedMidMatchIsRecreated) {
   EXPECT_EQ(Content(), "END OF ROUND 1\r\n");
 }
 
-TEST_F(MatchRecordsTest, LineIsLostWhileAnotherOpenerHoldsTheFile) {
+// A line the file cannot take waits, and goes in once and in its place when
+// the file takes lines again: by a retry alone, or before the next line.
+TEST_F(MatchRecordsTest, ALineWaitsWhileAnotherOpenerHoldsTheFileAndIsWrittenOnce) {
   FConfig.SaveScores = true;
   WriteScoreRecord("ROUND 1 OF 3");
-  {
-    TASCIIFileReader Holder;
-    Holder.SetFileName(RecordFilePath());
-    Holder.SetActive(true);
-    ASSERT_TRUE(Holder.Active());
-    WriteScoreRecord("END OF ROUND 1");
+  for (const bool ByRetry : {true, false}) {
+    {
+      TASCIIFileReader Holder;
+      ASSERT_NO_FATAL_FAILURE(HoldRecordFile(Holder));
+      WriteScoreRecord("END OF ROUND 1");
+      WriteScoreRecord("ROUND 2 OF 3");
+      FRecords.RetryWrite();
+      EXPECT_EQ(FRecords.WriteState(), TMatchRecords::TWriteState::CannotWrite);
+    }
+    if (ByRetry) {
+      FRecords.RetryWrite();
+      FRecords.RetryWrite();
+      EXPECT_EQ(FRecords.WriteState(), TMatchRecords::TWriteState::Writing);
+    }
+    WriteScoreRecord("END OF ROUND 2");
   }
-  WriteScoreRecord("ROUND 2 OF 3");
-  EXPECT_EQ(Content(), "ROUND 1 OF 3\r\nROUND 2 OF 3\r\n");
+  const std::string Row = "END OF ROUND 1\r\nROUND 2 OF 3\r\nEND OF ROUND 2\r\n";
+  EXPECT_EQ(Content(), "ROUND 1 OF 3\r\n" + Row + Row);
+  EXPECT_EQ(FRecords.WriteState(), TMatchRecords::TWriteState::Writing);
 }
 
-TEST_F(MatchRecordsTest, ARowOfLostLinesIsLoggedOnceWithTheReason) {
+// The waiting lines are bounded: the ones beyond are lost, logged once.
+TEST_F(MatchRecordsTest, WaitingLinesAreBoundedAndTheLossLogged) {
+  FConfig.SaveScores = true;
+  WriteScoreRecord("ROUND 1 OF 3");
+  const TCategoryMessages Log("dorvane.record");
+  {
+    TASCIIFileReader Holder;
+    ASSERT_NO_FATAL_FAILURE(HoldRecordFile(Holder));
+    for (qsizetype Line = 0; Line < TMatchRecords::MaxWaitingLines + 2; ++Line) {
+      WriteScoreRecord(QString::number(Line));
+    }
+  }
+  FRecords.RetryWrite();
+  const QStringList Lines = QString::fromStdString(Content()).split("\r\n", Qt::SkipEmptyParts);
+  ASSERT_EQ(Lines.size(), TMatchRecords::MaxWaitingLines + 1);
+  EXPECT_EQ(Lines[1], "0");
+  EXPECT_EQ(Lines.last(), QString::number(TMatchRecords::MaxWaitingLines - 1));
+  // One line for the failed write, one for the loss.
+  EXPECT_EQ(Log.Texts().size(), 2) << Log.Texts().join('\n').toStdString();
+}
+
+TEST_F(MatchRecordsTest, ARowOfFailedWritesIsLoggedOnceWithTheReason) {
   FConfig.SaveScores = true;
   WriteScoreRecord("ROUND 1 OF 3");
   const TCategoryMessages Log("dorvane.record");
   for (int Row = 0; Row < 2; ++Row) {
     TASCIIFileReader Holder;
-    Holder.SetFileName(RecordFilePath());
-    Holder.SetActive(true);
-    ASSERT_TRUE(Holder.Active());
+    ASSERT_NO_FATAL_FAILURE(HoldRecordFile(Holder));
     WriteScoreRecord("END OF ROUND 1");
     WriteScoreRecord("END OF ROUND 1");
     Holder.SetActive(false);

@@ -63,6 +63,11 @@ TfrmTestButtons::TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudg
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   BuildDialog();
+  // Before the first show, so the dialog is sized to the rows it shows.
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    auto* Form = qobject_cast<QFormLayout*>(edtVotes[Vote]->parentWidget()->layout());
+    Form->setRowVisible(edtVotes[Vote], InPlay(Vote));
+  }
 
   tmrPoll = new QTimer(this);
   tmrPoll->setInterval(PollMs);
@@ -157,10 +162,6 @@ void TfrmTestButtons::showEvent(QShowEvent* Event) {
 }
 
 void TfrmTestButtons::FormShow() {
-  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
-    auto* Form = qobject_cast<QFormLayout*>(edtVotes[Vote]->parentWidget()->layout());
-    Form->setRowVisible(edtVotes[Vote], InPlay(Vote));
-  }
   {
     const QSignalBlocker Quiet(lstJudge);
     lstJudge->clear();

@@ -45,7 +45,6 @@ inline constexpr std::array<TVoteButtonDef, 10> VoteButtons{{
     {TSide::Blue, 5, "B5", 14, "Blue3Point", "edtBlueFivePoint",
      QT_TRANSLATE_NOOP("Gamepads", "Five po&int button")},
 }};
-inline constexpr int32_t VoteButtonCount = static_cast<int32_t>(VoteButtons.size());
 
 // A pad button number for each vote button, in the order of VoteButtons.
 using TVoteButtonNumbers = std::array<int32_t, VoteButtons.size()>;

@@ -104,7 +104,8 @@ void MeasureCheckWithoutAward(const TTKDConfig& Config, TVirtualGamepads& Pads, 
   if (LightsLit) {
     for (int Pad = 0; Pad < 4; ++Pad) Pads.Press(Pad, RedOne);
     JoySticks.Poll();
-    for (int Judge = 0; Judge < Judges.Count(); ++Judge) Judges[Judge].RedOnePoint->Pending = false;
+    // The first vote button is red one point.
+    for (int Judge = 0; Judge < Judges.Count(); ++Judge) Judges[Judge].Votes[0]->Pending = false;
   }
   Scoring.CheckJudgeVotes();  // a lit light starts the refresh timer once
   constexpr int Checks = 200000;

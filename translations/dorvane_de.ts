@@ -833,6 +833,22 @@
         <comment>no button</comment>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>&amp;Four point button</source>
+        <translation>&amp;4-Punkt-Taste</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve point button</source>
+        <translation>&amp;5-Punkt-Taste</translation>
+    </message>
+    <message>
+        <source>Fo&amp;ur point button</source>
+        <translation>4-P&amp;unkt-Taste</translation>
+    </message>
+    <message>
+        <source>Five po&amp;int button</source>
+        <translation>5-Punk&amp;t-Taste</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>

@@ -833,6 +833,22 @@
         <comment>no button</comment>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>&amp;Four point button</source>
+        <translation>Botón de &amp;4 puntos</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve point button</source>
+        <translation>Botón de &amp;5 puntos</translation>
+    </message>
+    <message>
+        <source>Fo&amp;ur point button</source>
+        <translation>Botón de 4 punt&amp;os</translation>
+    </message>
+    <message>
+        <source>Five po&amp;int button</source>
+        <translation>Bo&amp;tón de 5 puntos</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>

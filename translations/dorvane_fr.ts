@@ -833,6 +833,22 @@
         <comment>no button</comment>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>&amp;Four point button</source>
+        <translation>Bouton &amp;4 points</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve point button</source>
+        <translation>Bouton &amp;5 points</translation>
+    </message>
+    <message>
+        <source>Fo&amp;ur point button</source>
+        <translation>Bouton 4 poin&amp;ts</translation>
+    </message>
+    <message>
+        <source>Five po&amp;int button</source>
+        <translation>Bo&amp;uton 5 points</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>

@@ -833,6 +833,22 @@
         <comment>no button</comment>
         <translation>없음</translation>
     </message>
+    <message>
+        <source>&amp;Four point button</source>
+        <translation>4점 버튼(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve point button</source>
+        <translation>5점 버튼(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Fo&amp;ur point button</source>
+        <translation>4점 버튼(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Five po&amp;int button</source>
+        <translation>5점 버튼(&amp;I)</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>

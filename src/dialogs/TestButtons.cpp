@@ -22,17 +22,12 @@
 #include "model/DorvaneError.h"
 #include "model/NumberText.h"
 #include "model/Settings.h"
+#include "model/VoteButtons.h"
 #include "platform/TimeSource.h"
 #include "widgets/BoardShapes.h"
 #include "widgets/MessageBoxes.h"
 
 namespace {
-
-// A judge's vote buttons in the order of the dialog's six fields.
-constexpr TJoyButton* TJudge::*JudgeButtons[] = {
-    &TJudge::RedOnePoint,  &TJudge::RedTwoPoint,  &TJudge::RedThreePoint,
-    &TJudge::BlueOnePoint, &TJudge::BlueTwoPoint, &TJudge::BlueThreePoint,
-};
 
 constexpr int PollMs = 10;
 // "None" for a judge and for a button: some languages say it differently.
@@ -68,6 +63,11 @@ TfrmTestButtons::TfrmTestButtons(QWidget* Owner, TSysJoySticks& JoySticks, TJudg
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   BuildDialog();
+  // Before the first show, so the dialog is sized to the rows it shows.
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    auto* Form = qobject_cast<QFormLayout*>(edtVotes[Vote]->parentWidget()->layout());
+    Form->setRowVisible(edtVotes[Vote], InPlay(Vote));
+  }
 
   tmrPoll = new QTimer(this);
   tmrPoll->setInterval(PollMs);
@@ -100,21 +100,14 @@ void TfrmTestButtons::BuildDialog() {
 
   auto* RedGroup = new QGroupBox(QCoreApplication::translate("Gamepads", " Red player "));
   auto* RedForm = new QFormLayout(RedGroup);
-  edtRedOnePoint = AddButtonField(
-      RedForm, QCoreApplication::translate("Gamepads", "&One point button"), "edtRedOnePoint");
-  edtRedTwoPoint = AddButtonField(
-      RedForm, QCoreApplication::translate("Gamepads", "&Two point button"), "edtRedTwoPoint");
-  edtRedThreePoint = AddButtonField(
-      RedForm, QCoreApplication::translate("Gamepads", "Th&ree point button"), "edtRedThreePoint");
   auto* BlueGroup = new QGroupBox(QCoreApplication::translate("Gamepads", " Blue player "));
   auto* BlueForm = new QFormLayout(BlueGroup);
-  edtBlueOnePoint = AddButtonField(
-      BlueForm, QCoreApplication::translate("Gamepads", "One &point button"), "edtBlueOnePoint");
-  edtBlueTwoPoint = AddButtonField(
-      BlueForm, QCoreApplication::translate("Gamepads", "Two point &button"), "edtBlueTwoPoint");
-  edtBlueThreePoint =
-      AddButtonField(BlueForm, QCoreApplication::translate("Gamepads", "T&hree point button"),
-                     "edtBlueThreePoint");
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    const TVoteButtonDef& Def = VoteButtons[Vote];
+    edtVotes[Vote] = AddButtonField(Def.Side == TSide::Red ? RedForm : BlueForm,
+                                    QCoreApplication::translate("Gamepads", Def.Caption),
+                                    Def.FieldName);
+  }
 
   auto* Status = new QGridLayout;
   lblLastJudge = new QLabel(NoJudgeText());
@@ -156,9 +149,8 @@ void TfrmTestButtons::BuildDialog() {
   Main->addLayout(Commands);
 }
 
-std::array<QLineEdit*, 6> TfrmTestButtons::Fields() const {
-  return {edtRedOnePoint,  edtRedTwoPoint,  edtRedThreePoint,
-          edtBlueOnePoint, edtBlueTwoPoint, edtBlueThreePoint};
+bool TfrmTestButtons::InPlay(size_t Vote) const {
+  return VoteButtons[Vote].Points <= MaxVotePoints(FConfig);
 }
 
 void TfrmTestButtons::showEvent(QShowEvent* Event) {
@@ -210,7 +202,7 @@ TJudge* TfrmTestButtons::SelectedJudge() const {
 }
 
 void TfrmTestButtons::ClearFields() {
-  for (QLineEdit* Field : Fields()) Field->clear();
+  for (QLineEdit* Field : edtVotes) Field->clear();
 }
 
 void TfrmTestButtons::lstJudgeClick() {
@@ -222,22 +214,21 @@ void TfrmTestButtons::lstJudgeClick() {
     return;
   }
   // A button the judge's gamepad lacks leaves its field as it was.
-  const auto Edits = Fields();
-  for (size_t Index = 0; Index < Edits.size(); ++Index) {
-    if (const TJoyButton* Button = Judge->*JudgeButtons[Index]) {
-      Edits[Index]->setText(QString::number(Button->Number));
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    if (const TJoyButton* Button = Judge->Votes[Vote]) {
+      edtVotes[Vote]->setText(QString::number(Button->Number));
     }
   }
   btnApply->setEnabled(false);
 }
 
 bool TfrmTestButtons::AssignmentsValid() const {
-  const auto Edits = Fields();
-  for (size_t Index = 0; Index < Edits.size(); ++Index) {
-    const QString Text = Edits[Index]->text().trimmed();
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    if (!InPlay(Vote)) continue;
+    const QString Text = edtVotes[Vote]->text().trimmed();
     if (Text.isEmpty()) return false;
-    for (size_t Other = Index + 1; Other < Edits.size(); ++Other) {
-      if (Text == Edits[Other]->text().trimmed()) return false;
+    for (size_t Other = Vote + 1; Other < VoteButtons.size(); ++Other) {
+      if (InPlay(Other) && Text == edtVotes[Other]->text().trimmed()) return false;
     }
   }
   return true;
@@ -246,15 +237,15 @@ bool TfrmTestButtons::AssignmentsValid() const {
 void TfrmTestButtons::btnApplyClick() {
   TJudge* Judge = SelectedJudge();
   if (!Judge || !Judge->JoyStick) return;
-  const auto Edits = Fields();
-  for (size_t Index = 0; Index < Edits.size(); ++Index) {
-    const QString Text = Edits[Index]->text();
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    if (!InPlay(Vote)) continue;
+    const QString Text = edtVotes[Vote]->text();
     const std::optional<int32_t> Number = ParseIntegerText(Text);
     if (!Number) {
       throw TDorvaneError(
           QCoreApplication::translate("Gamepads", "'%1' is not a valid integer value").arg(Text));
     }
-    Judge->*JudgeButtons[Index] = Judge->JoyStick->Buttons.FindButton(*Number);
+    Judge->Votes[Vote] = Judge->JoyStick->Buttons.FindButton(*Number);
   }
   btnApply->setEnabled(false);
 }
@@ -289,9 +280,11 @@ void TfrmTestButtons::TestJoySticksPolled() {
 
   // A new press of one of the judge's vote buttons is shown and used up.
   TJoyButton* Vote = nullptr;
-  for (TJoyButton* TJudge::*Field : JudgeButtons) {
-    TJoyButton* Button = Judge->*Field;
-    if (Button && Button->IsPendingWithin(FConfig.Transiency, PollTime)) Vote = Button;
+  for (size_t Index = 0; Index < VoteButtons.size(); ++Index) {
+    TJoyButton* Button = Judge->Votes[Index];
+    if (InPlay(Index) && Button && Button->IsPendingWithin(FConfig.Transiency, PollTime)) {
+      Vote = Button;
+    }
   }
   if (Vote) {
     Vote->Pending = false;
@@ -311,7 +304,7 @@ void TfrmTestButtons::TestJoySticksPolled() {
   }
   if (Held == 0) return;
   lblLastBtn->setText(QString::number(Held));
-  for (QLineEdit* Field : Fields()) {
+  for (QLineEdit* Field : edtVotes) {
     if (focusWidget() != Field) continue;
     Field->setText(QString::number(Held));
     btnApply->setEnabled(AssignmentsValid());

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/VoteButtons.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,8 +20,10 @@ class TSysJoySticks;
 class TTKDConfig;
 
 // "Gamepad management": tests the judges' gamepads and gives a judge other
-// vote buttons for the rest of the run. While shown it polls the gamepads
-// itself, so it must only be open while no clock runs. Owns neither list.
+// vote buttons for the rest of the run. It shows the vote buttons the rule set
+// in force scores (1 to 3, or 1 to 5 under best of three); the others keep
+// their buttons. While shown it polls the gamepads itself, so it must only be
+// open while no clock runs. Owns neither list.
 class TfrmTestButtons : public QDialog {
   Q_OBJECT
 
@@ -29,12 +33,8 @@ class TfrmTestButtons : public QDialog {
   ~TfrmTestButtons() override;
 
   QListWidget* lstJudge;
-  QLineEdit* edtRedOnePoint;
-  QLineEdit* edtRedTwoPoint;
-  QLineEdit* edtRedThreePoint;
-  QLineEdit* edtBlueOnePoint;
-  QLineEdit* edtBlueTwoPoint;
-  QLineEdit* edtBlueThreePoint;
+  // A field for each of VoteButtons, in that order.
+  std::array<QLineEdit*, VoteButtons.size()> edtVotes;
   QLabel* lblLastJudge;
   QLabel* lblLastBtn;
   // Each judge's pad (name, connected, last press) and the spare pads.
@@ -58,7 +58,9 @@ class TfrmTestButtons : public QDialog {
                        double PressStart, bool& Handled);
   void TestJoySticksPolled();
   void tmrHandSetTimer();
-  // Six non-empty button texts, all different once trimmed.
+  // Whether the rule set in force scores VoteButtons[Vote], so its field shows.
+  bool InPlay(size_t Vote) const;
+  // The shown fields hold non-empty button texts, all different once trimmed.
   bool AssignmentsValid() const;
 
  protected:
@@ -72,8 +74,6 @@ class TfrmTestButtons : public QDialog {
   // The selected judge; null when no line is selected.
   TJudge* SelectedJudge() const;
   QString JudgeText(int32_t Position) const;
-  // The six fields in the order red one, two, three, blue one, two, three.
-  std::array<QLineEdit*, 6> Fields() const;
 
   TSysJoySticks& FJoySticks;
   TJudgeList& FJudges;

@@ -9,46 +9,14 @@
 #include "input/GamepadDevices.h"
 #include "input/Judges.h"
 #include "input/JudgesAudit.h"
-#include "model/BestOfThree.h"
 #include "model/BoardLight.h"
-#include "model/RuleSet.h"
 #include "model/ScoreManager.h"
 #include "model/Settings.h"
 #include "model/Side.h"
+#include "model/VoteButtons.h"
 #include "platform/TimeSource.h"
 
 namespace {
-
-// The vote categories in the order they are checked: red before blue, and a
-// button shared by two categories counts first in the earlier one.
-struct TVoteCategory {
-  TJoyButton* TJudge::*Button;
-  TSide Side;
-  int32_t Points;
-  const char* Cue;
-};
-
-constexpr TVoteCategory VoteCategories[] = {
-    {&TJudge::RedOnePoint, TSide::Red, 1, "RedPoint"},
-    {&TJudge::RedTwoPoint, TSide::Red, 2, "Red2Point"},
-    {&TJudge::RedThreePoint, TSide::Red, 3, "Red3Point"},
-    {&TJudge::BlueOnePoint, TSide::Blue, 1, "BluePoint"},
-    {&TJudge::BlueTwoPoint, TSide::Blue, 2, "Blue2Point"},
-    {&TJudge::BlueThreePoint, TSide::Blue, 3, "Blue3Point"},
-    // Only the best-of-three rules score 4 and 5; the cues of 3 stand in.
-    {&TJudge::RedFourPoint, TSide::Red, 4, "Red3Point"},
-    {&TJudge::RedFivePoint, TSide::Red, 5, "Red3Point"},
-    {&TJudge::BlueFourPoint, TSide::Blue, 4, "Blue3Point"},
-    {&TJudge::BlueFivePoint, TSide::Blue, 5, "Blue3Point"},
-};
-
-constexpr int32_t ClassicMaxPoints = 3;
-
-// The most a vote scores under the rules in Config.
-int32_t MaxVotePoints(const TTKDConfig& Config) {
-  return RulesOf(Config) == TRules::BestOfThree ? TBestOfThree::MaxTechniquePoints
-                                                : ClassicMaxPoints;
-}
 
 // The colour of the lowest value pressed on Side within the light's time;
 // none when the side had no press. The 4 and 5 show the 3's colour, as they
@@ -56,12 +24,13 @@ int32_t MaxVotePoints(const TTKDConfig& Config) {
 std::optional<TColor> PressedValueColor(const TJudge& Judge, TSide Side, double Now,
                                         const TTKDConfig& Config) {
   const int32_t MaxPoints = MaxVotePoints(Config);
-  for (const TVoteCategory& Category : VoteCategories) {
-    if (Category.Side != Side || Category.Points > MaxPoints) continue;
-    const TJoyButton* Button = Judge.*Category.Button;
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    const TVoteButtonDef& Def = VoteButtons[Vote];
+    if (Def.Side != Side || Def.Points > MaxPoints) continue;
+    const TJoyButton* Button = Judge.Votes[Vote];
     if (!Button || !Button->PressedWithin(JudgeLightMs, Now)) continue;
-    if (Category.Points == 1) return Config.OnePointColor;
-    if (Category.Points == 2) return Config.TwoPointColor;
+    if (Def.Points == 1) return Config.OnePointColor;
+    if (Def.Points == 2) return Config.TwoPointColor;
     return Config.ThreePointColor;
   }
   return std::nullopt;
@@ -74,13 +43,13 @@ int32_t ShowSideLight(TBoardLight* Light, std::optional<TColor> Color) {
 
 int32_t JudgesOnBoard(const TJudgeList& Judges) { return std::min(Judges.Count(), MaxJudges); }
 
-void Award(TDorvaneMgr& ScoreMgr, const TVoteCategory& Category,
+void Award(TDorvaneMgr& ScoreMgr, const TVoteButtonDef& Vote,
            const TElectronicScoring::TTechniqueEvent& OnTechnique) {
-  if (OnTechnique) OnTechnique(Category.Side, Category.Points);
-  if (Category.Side == TSide::Red) {
-    ScoreMgr.SetRedScore(ScoreMgr.RedScore() + Category.Points);
+  if (OnTechnique) OnTechnique(Vote.Side, Vote.Points);
+  if (Vote.Side == TSide::Red) {
+    ScoreMgr.SetRedScore(ScoreMgr.RedScore() + Vote.Points);
   } else {
-    ScoreMgr.SetBlueScore(ScoreMgr.BlueScore() + Category.Points);
+    ScoreMgr.SetBlueScore(ScoreMgr.BlueScore() + Vote.Points);
   }
 }
 
@@ -119,13 +88,15 @@ void TElectronicScoring::CheckJudgeVotes() {
   const int32_t Needed = std::max(FConfig.NumButtons, 1);
   const int32_t Judges = JudgesOnBoard(FJudges);
   const int32_t MaxPoints = MaxVotePoints(FConfig);
-  for (const TVoteCategory& Category : VoteCategories) {
-    if (Category.Points > MaxPoints) continue;
+  // Each vote button is a category of votes, checked in the order of VoteButtons.
+  for (size_t Category = 0; Category < VoteButtons.size(); ++Category) {
+    const TVoteButtonDef& Def = VoteButtons[Category];
+    if (Def.Points > MaxPoints) continue;
     // One vote per judge: each judge has one button per category.
     std::array<TJoyButton*, MaxJudges> Votes{};
     int32_t Counted = 0;
     for (int32_t Index = 0; Index < Judges; ++Index) {
-      TJoyButton* Button = FJudges[Index].*Category.Button;
+      TJoyButton* Button = FJudges[Index].Votes[Category];
       if (!Button || !Button->Pending) continue;
       // An unplugged pad's presses never vote; a press too old to agree with
       // any later vote is dropped, so it costs no more checks.
@@ -137,8 +108,8 @@ void TElectronicScoring::CheckJudgeVotes() {
     }
     if (Counted < Needed) continue;
     FPressLog.Scored({Votes.begin(), Votes.begin() + Counted}, CheckTime);
-    Award(FScoreMgr, Category, OnTechnique);
-    FCuePlayer(QString::fromLatin1(Category.Cue));
+    Award(FScoreMgr, Def, OnTechnique);
+    FCuePlayer(QString::fromLatin1(Def.Cue));
     // Every counted vote is used up by this point, however many were needed.
     for (int32_t Vote = 0; Vote < Counted; ++Vote)
       Votes[static_cast<size_t>(Vote)]->Pending = false;

@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "input/GamepadDevices.h"
-#include "input/VoteButtons.h"
+#include "input/Judges.h"
+#include "model/VoteButtons.h"
 #include "platform/TimeSource.h"
 
 namespace {
@@ -24,8 +25,8 @@ void TJudgePressLog::StartMatch() {
 void TJudgePressLog::Observe(const TJudgeList& Judges, double Now, int32_t TransiencyMs) {
   const int32_t Count = std::min(Judges.Count(), MaxJudges);
   for (int32_t Index = 0; Index < Count; ++Index) {
-    for (const TVoteButton& Vote : JudgeVoteButtons) {
-      const TJoyButton* Button = Judges[Index].*Vote.Button;
+    for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+      const TJoyButton* Button = Judges[Index].Votes[Vote];
       if (!Button) continue;
       const double PressStart = Button->PressStart;
       auto [It, FirstSight] = FSeen.try_emplace(Button, TSeen{PressStart, false, NoPress});
@@ -37,7 +38,8 @@ void TJudgePressLog::Observe(const TJudgeList& Judges, double Now, int32_t Trans
       if (NewPress) {
         // A press that began and ended between two looks still has both lines.
         if (Seen.Down) NoteRelease(*Button, Seen);
-        NotePress(*Button, Seen, Index + 1, Vote.Red, Vote.Points);
+        NotePress(*Button, Seen, Index + 1, VoteButtons[Vote].Side == TSide::Red,
+                  VoteButtons[Vote].Points);
       }
       if (Seen.Down && !HeldDown(*Button)) NoteRelease(*Button, Seen);
     }

@@ -4,19 +4,8 @@
 #include <algorithm>
 
 #include "input/GamepadDevices.h"
-#include "input/VoteButtons.h"
 #include "model/Settings.h"
 #include "record/MatchRecords.h"
-
-namespace {
-
-// In the order of JudgeVoteButtons.
-TVoteNumbers ConfiguredNumbers(const TTKDConfig& Config) {
-  return {Config.R1, Config.R2, Config.R3, Config.B1, Config.B2,
-          Config.B3, Config.R4, Config.R5, Config.B4, Config.B5};
-}
-
-}  // namespace
 
 TJudgeSlots::TJudgeSlots(TJudgeList& Judges, const TJudgeLights& RedLights,
                          const TJudgeLights& BlueLights)
@@ -37,9 +26,9 @@ void TJudgeSlots::Vacate(int32_t Index) {
   TSeat& Seat = FSeats[static_cast<size_t>(Index)];
   Seat.Identity = Judge.JoyStick->Identity;
   // A button the pad lacked keeps the number the seat had.
-  for (int Vote = 0; Vote < JudgeVoteButtonCount; ++Vote) {
-    TJoyButton*& Button = Judge.*JudgeVoteButtons[Vote].Button;
-    if (Button) Seat.Numbers[static_cast<size_t>(Vote)] = Button->Number;
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    TJoyButton*& Button = Judge.Votes[Vote];
+    if (Button) Seat.Numbers[Vote] = Button->Number;
     Button = nullptr;
   }
   Judge.JoyStick = nullptr;
@@ -57,7 +46,7 @@ void TJudgeSlots::Seat(TMyJoyStick& Pad, const TTKDConfig& Config) {
     if (Free < 0) Free = Index;
   }
   if (Free >= 0) {
-    Bind(FJudges[Free], Pad, FSeats[static_cast<size_t>(Free)].Numbers);
+    SeatAtPad(FJudges[Free], Pad, FSeats[static_cast<size_t>(Free)].Numbers);
     return;
   }
   const int32_t Index = FJudges.Count();
@@ -65,15 +54,7 @@ void TJudgeSlots::Seat(TMyJoyStick& Pad, const TTKDConfig& Config) {
   TJudge& Judge = FJudges.Add();
   Judge.RedIndicator = FRedLights[static_cast<size_t>(Index)];
   Judge.BlueIndicator = FBlueLights[static_cast<size_t>(Index)];
-  Bind(Judge, Pad, ConfiguredNumbers(Config));
-}
-
-void TJudgeSlots::Bind(TJudge& Judge, TMyJoyStick& Pad, const TVoteNumbers& Numbers) {
-  Judge.JoyStick = &Pad;
-  for (int Vote = 0; Vote < JudgeVoteButtonCount; ++Vote) {
-    Judge.*JudgeVoteButtons[Vote].Button =
-        Pad.Buttons.FindButton(Numbers[static_cast<size_t>(Vote)]);
-  }
+  SeatAtPad(Judge, Pad, Config.VoteButtonNumbers);
 }
 
 TJudgePadStatuses JudgePadStatuses(const TJudgeList& Judges, int32_t NumButtons) {

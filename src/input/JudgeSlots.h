@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "input/Judges.h"
-#include "input/VoteButtons.h"
+#include "model/VoteButtons.h"
 #include "platform/Joystick.h"
 
 class TMyJoyStick;
-
-// A seat's button number for each of JudgeVoteButtons.
-using TVoteNumbers = std::array<int32_t, JudgeVoteButtonCount>;
 class TTKDConfig;
 
 // The judges' seats as pads come and go. A judge whose pad is unplugged keeps
@@ -33,11 +30,10 @@ class TJudgeSlots {
  private:
   struct TSeat {
     TJoyIdentity Identity;
-    TVoteNumbers Numbers{};
+    TVoteButtonNumbers Numbers{};
   };
   void Vacate(int32_t Index);
   void Seat(TMyJoyStick& Pad, const TTKDConfig& Config);
-  static void Bind(TJudge& Judge, TMyJoyStick& Pad, const TVoteNumbers& Numbers);
 
   TJudgeList& FJudges;
   TJudgeLights FRedLights;

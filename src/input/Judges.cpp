@@ -10,6 +10,13 @@ TJudge& TJudgeList::Add() {
   return *FJudges.back();
 }
 
+void SeatAtPad(TJudge& Judge, TMyJoyStick& Pad, const TVoteButtonNumbers& Numbers) {
+  Judge.JoyStick = &Pad;
+  for (size_t Vote = 0; Vote < VoteButtons.size(); ++Vote) {
+    Judge.Votes[Vote] = Pad.Buttons.FindButton(Numbers[Vote]);
+  }
+}
+
 void BuildJudges(TJudgeList& Judges, TSysJoySticks& JoySticks, const TTKDConfig& Config,
                  const TJudgeLights& RedLights, const TJudgeLights& BlueLights) {
   const auto Pads = JoySticks.LockList();
@@ -17,17 +24,7 @@ void BuildJudges(TJudgeList& Judges, TSysJoySticks& JoySticks, const TTKDConfig&
   for (int32_t Index = 0; Index < Count; ++Index) {
     TMyJoyStick& Pad = Pads[Index];
     TJudge& Judge = Judges.Add();
-    Judge.JoyStick = &Pad;
-    Judge.RedOnePoint = Pad.Buttons.FindButton(Config.R1);
-    Judge.BlueOnePoint = Pad.Buttons.FindButton(Config.B1);
-    Judge.RedTwoPoint = Pad.Buttons.FindButton(Config.R2);
-    Judge.BlueTwoPoint = Pad.Buttons.FindButton(Config.B2);
-    Judge.RedThreePoint = Pad.Buttons.FindButton(Config.R3);
-    Judge.BlueThreePoint = Pad.Buttons.FindButton(Config.B3);
-    Judge.RedFourPoint = Pad.Buttons.FindButton(Config.R4);
-    Judge.RedFivePoint = Pad.Buttons.FindButton(Config.R5);
-    Judge.BlueFourPoint = Pad.Buttons.FindButton(Config.B4);
-    Judge.BlueFivePoint = Pad.Buttons.FindButton(Config.B5);
+    SeatAtPad(Judge, Pad, Config.VoteButtonNumbers);
     Judge.RedIndicator = RedLights[static_cast<size_t>(Index)];
     Judge.BlueIndicator = BlueLights[static_cast<size_t>(Index)];
   }

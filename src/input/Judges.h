@@ -5,29 +5,22 @@
 #include <memory>
 #include <vector>
 
+#include "model/VoteButtons.h"
+
 class TBoardLight;
 class TJoyButton;
 class TMyJoyStick;
 class TSysJoySticks;
 class TTKDConfig;
 
-// A corner judge: a gamepad, its vote buttons (six, and four more for the
-// 4- and 5-point techniques of the best-of-three rules) and the judge's two lights
-// on the board. Owns none of them; a button is null where the gamepad has no
+// A corner judge: a gamepad, its vote buttons and the judge's two lights on
+// the board. Owns none of them; a button is null where the gamepad has no
 // button with the configured number.
 class TJudge {
  public:
   TMyJoyStick* JoyStick = nullptr;
-  TJoyButton* RedOnePoint = nullptr;
-  TJoyButton* RedTwoPoint = nullptr;
-  TJoyButton* RedThreePoint = nullptr;
-  TJoyButton* BlueOnePoint = nullptr;
-  TJoyButton* BlueTwoPoint = nullptr;
-  TJoyButton* BlueThreePoint = nullptr;
-  TJoyButton* RedFourPoint = nullptr;
-  TJoyButton* RedFivePoint = nullptr;
-  TJoyButton* BlueFourPoint = nullptr;
-  TJoyButton* BlueFivePoint = nullptr;
+  // The pad's button for each of VoteButtons, in that order.
+  std::array<TJoyButton*, VoteButtons.size()> Votes{};
   TBoardLight* RedIndicator = nullptr;
   TBoardLight* BlueIndicator = nullptr;
 };
@@ -54,7 +47,10 @@ constexpr int32_t MaxJudges = 4;
 // The board's lights of judges 1 to 4 (shpR1..shpR4, shpB1..shpB4); may be null.
 using TJudgeLights = std::array<TBoardLight*, MaxJudges>;
 
+// Gives Judge the Pad and its buttons of Numbers.
+void SeatAtPad(TJudge& Judge, TMyJoyStick& Pad, const TVoteButtonNumbers& Numbers);
+
 // Appends one judge for each of the first four gamepads, with the vote
-// buttons numbered R1..B5 in Config and the lights of its judge number.
+// buttons numbered as in Config and the lights of its judge number.
 void BuildJudges(TJudgeList& Judges, TSysJoySticks& JoySticks, const TTKDConfig& Config,
                  const TJudgeLights& RedLights, const TJudgeLights& BlueLights);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "model/Colors.h"
+#include "model/VoteButtons.h"
 
 // Every tunable value of the scoreboard, named after its key in section
 // [Config] of Dorvane.INI. main() owns the program's one record, loads it
@@ -49,21 +50,12 @@ class TTKDConfig {
   QString SaveFileName;
   bool SaveInput = false;
   bool SaveScores = false;
-  int32_t R1 = 0;
-  int32_t R2 = 0;
-  int32_t R3 = 0;
-  int32_t B1 = 0;
-  int32_t B2 = 0;
-  int32_t B3 = 0;
+  // The pads' button for each of VoteButtons, under its key (R1 to B5).
+  TVoteButtonNumbers VoteButtonNumbers{};
   // The rule set by name (see RuleSet.h) and its numbers for best of three.
   QString Rules;
   int32_t GamJeomLimit = 0;
   int32_t RoundPointGap = 0;
-  // The pads' buttons for 4 and 5 points, used by the best-of-three rules.
-  int32_t R4 = 0;
-  int32_t R5 = 0;
-  int32_t B4 = 0;
-  int32_t B5 = 0;
 
   // Fills every field from one reading of SettingsFilePath(), defaults where
   // a key is missing, does not parse or lies outside its range. Never fails.

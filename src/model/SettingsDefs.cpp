@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <vector>
 
 #include "model/NumberText.h"
 
@@ -19,7 +20,8 @@ constexpr TSettingRange TimeOrNone{0, 5999};
 // Faster blinking than this is a flicker, not a blink.
 constexpr TSettingRange Blink{100};
 
-const TSettingDef Defs[] = {
+// The settings written before the vote buttons.
+const TSettingDef LeadingDefs[] = {
     {"RoundTime", &C::RoundTime, K::Float, 180, "", Time},
     {"CoachTime", &C::CoachTime, K::Float, 30, "", TimeOrNone},
     {"InjuryTime", &C::InjuryTime, K::Float, 60, "", Time},
@@ -64,20 +66,48 @@ const TSettingDef Defs[] = {
     {"SaveFileName", &C::SaveFileName, K::Text, 0, "", {}},
     {"SaveInput", &C::SaveInput, K::Flag, 0, "", AnyInt32},
     {"SaveScores", &C::SaveScores, K::Flag, 0, "", AnyInt32},
-    {"R1", &C::R1, K::Integer, 5, "", Count},
-    {"R2", &C::R2, K::Integer, 7, "", Count},
-    {"R3", &C::R3, K::Integer, 9, "", Count},
-    {"B1", &C::B1, K::Integer, 6, "", Count},
-    {"B2", &C::B2, K::Integer, 8, "", Count},
-    {"B3", &C::B3, K::Integer, 10, "", Count},
+};
+
+// The rule set's own keys, written between the vote buttons of 1 to 3 points
+// and those of 4 and 5.
+const TSettingDef RuleDefs[] = {
     {"Rules", &C::Rules, K::Text, 0, "Classic", {}},
     {"GamJeomLimit", &C::GamJeomLimit, K::Integer, 5, "", Count},
     {"RoundPointGap", &C::RoundPointGap, K::Integer, 12, "", Count},
-    {"R4", &C::R4, K::Integer, 11, "", Count},
-    {"R5", &C::R5, K::Integer, 13, "", Count},
-    {"B4", &C::B4, K::Integer, 12, "", Count},
-    {"B5", &C::B5, K::Integer, 14, "", Count},
 };
+
+void AddVoteButtonDefs(std::vector<TSettingDef>& Defs, bool BestOfThreeOnly) {
+  for (size_t Index = 0; Index < VoteButtons.size(); ++Index) {
+    const TVoteButtonDef& Button = VoteButtons[Index];
+    if ((Button.Points > ClassicMaxVotePoints) != BestOfThreeOnly) continue;
+    Defs.push_back({Button.Key, TVoteButtonField{Index}, K::Integer,
+                    double(Button.DefaultNumber), "", Count});
+  }
+}
+
+std::vector<TSettingDef> AllDefs() {
+  std::vector<TSettingDef> All(std::begin(LeadingDefs), std::end(LeadingDefs));
+  AddVoteButtonDefs(All, false);
+  All.insert(All.end(), std::begin(RuleDefs), std::end(RuleDefs));
+  AddVoteButtonDefs(All, true);
+  return All;
+}
+
+// The field a member names, or a vote button's number.
+template <class TMember>
+auto& FieldOf(TTKDConfig& Config, TMember Member) {
+  return Config.*Member;
+}
+template <class TMember>
+const auto& FieldOf(const TTKDConfig& Config, TMember Member) {
+  return Config.*Member;
+}
+int32_t& FieldOf(TTKDConfig& Config, TVoteButtonField Field) {
+  return Config.VoteButtonNumbers[Field.Index];
+}
+const int32_t& FieldOf(const TTKDConfig& Config, TVoteButtonField Field) {
+  return Config.VoteButtonNumbers[Field.Index];
+}
 
 }  // namespace
 
@@ -89,25 +119,30 @@ QString TSettingRange::Text() const {
       .arg(Low, High);
 }
 
-std::span<const TSettingDef> SettingDefs() { return Defs; }
+std::span<const TSettingDef> SettingDefs() {
+  static const std::vector<TSettingDef> All = AllDefs();
+  return All;
+}
 
 double SettingValue(const TTKDConfig& Config, const TSettingDef& Def) {
   return std::visit(
       [&Config](auto Member) -> double {
-        using T = std::remove_cvref_t<decltype(Config.*Member)>;
+        const auto& Value = FieldOf(Config, Member);
+        using T = std::remove_cvref_t<decltype(Value)>;
         if constexpr (std::is_same_v<T, QString>) {
           return 0;
         } else if constexpr (std::is_same_v<T, std::atomic<bool>>) {
-          return (Config.*Member).load() ? 1 : 0;
+          return Value.load() ? 1 : 0;
         } else {
-          return double(Config.*Member);
+          return double(Value);
         }
       },
       Def.Field);
 }
 
 const TSettingDef& SettingDefOf(const TSettingField& Field) {
-  return *std::find_if(std::begin(Defs), std::end(Defs),
+  const std::span<const TSettingDef> All = SettingDefs();
+  return *std::find_if(All.begin(), All.end(),
                        [&Field](const TSettingDef& Def) { return Def.Field == Field; });
 }
 
@@ -136,15 +171,16 @@ std::optional<double> SettingNumber(const TSettingDef& Def, const QString& Text)
 void SetSettingNumber(TTKDConfig& Config, const TSettingDef& Def, double Value) {
   std::visit(
       [&Config, Value](auto Member) {
-        using T = std::remove_cvref_t<decltype(Config.*Member)>;
+        auto& Field = FieldOf(Config, Member);
+        using T = std::remove_cvref_t<decltype(Field)>;
         if constexpr (std::is_same_v<T, QString>) {
           // Text settings take text.
         } else if constexpr (std::is_same_v<T, double>) {
-          Config.*Member = Value;
+          Field = Value;
         } else if constexpr (std::is_same_v<T, int32_t>) {
-          Config.*Member = int32_t(Value);
+          Field = int32_t(Value);
         } else {
-          Config.*Member = Value != 0;
+          Field = Value != 0;
         }
       },
       Def.Field);

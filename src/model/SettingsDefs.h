@@ -14,8 +14,15 @@
 
 enum class TSettingKind { Text, Flag, Float, Integer, Colour };
 
-using TSettingField = std::variant<double TTKDConfig::*, int32_t TTKDConfig::*, bool TTKDConfig::*,
-                                   std::atomic<bool> TTKDConfig::*, QString TTKDConfig::*>;
+// A vote button's pad number: VoteButtonNumbers[Index] of TTKDConfig.
+struct TVoteButtonField {
+  size_t Index;
+  bool operator==(const TVoteButtonField&) const = default;
+};
+
+using TSettingField =
+    std::variant<double TTKDConfig::*, int32_t TTKDConfig::*, bool TTKDConfig::*,
+                 std::atomic<bool> TTKDConfig::*, QString TTKDConfig::*, TVoteButtonField>;
 
 // The values a number may take; out of range reads like no number at all.
 struct TSettingRange {

@@ -14,6 +14,7 @@
 #include "platform/TimeSource.h"
 #include "support/core/VirtualGamepads.h"
 #include "support/ui/BoardFixture.h"
+#include "support/core/VoteButtonOf.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST_P(ScoringSwitchTest, GamepadsAreReadOnlyWithElectronicScoringOn) {
   FJoysticks.AddPad(12);
   FJoysticks.AddPad(12);
   TJudge& Judge = Board().Judges()[0];
-  const double PressStartBefore = Judge.RedOnePoint->PressStart;
+  const double PressStartBefore = VoteOf(Judge, TSide::Red, 1)->PressStart;
   FJoysticks.Press(0, RedOne);
   FJoysticks.Press(1, RedOne);
 
@@ -97,7 +98,7 @@ TEST_P(ScoringSwitchTest, GamepadsAreReadOnlyWithElectronicScoringOn) {
 
   EXPECT_EQ(Board().ScoreMgr().RedScore(), ScoringOn ? 1 : 0);
   EXPECT_EQ(PlayedCues().contains(QStringLiteral("RedPoint")), ScoringOn);
-  EXPECT_EQ(Judge.RedOnePoint->PressStart != PressStartBefore, ScoringOn)
+  EXPECT_EQ(VoteOf(Judge, TSide::Red, 1)->PressStart != PressStartBefore, ScoringOn)
       << "a press is seen only by a poll";
   EXPECT_EQ(Board().RedLight(1).LightColor(), ScoringOn ? FConfig.OnePointColor : clUnlitLight);
 }

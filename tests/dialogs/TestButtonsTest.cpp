@@ -17,6 +17,8 @@
 #include "platform/TimeSource.h"
 #include "support/core/FakeJoystickApi.h"
 #include "support/core/FakeTimeSource.h"
+#include "support/core/VirtualGamepads.h"
+#include "support/core/VoteButtonOf.h"
 #include "support/ui/BoardFixture.h"
 #include "widgets/BoardShapes.h"
 
@@ -24,15 +26,16 @@ namespace {
 
 constexpr double Start = 46000.5;
 
-// Two judges on scripted pads of 12 buttons with the default vote buttons
-// (R1 5, R2 7, R3 9, B1 6, B2 8, B3 10), and the dialog shown over them. The
-// test runs the dialog's polls itself, one fake millisecond apart.
-class TestButtonsTest : public TDialogFixture {
+// Two judges on pads the subclass attaches, with the default vote buttons
+// (R1 5, R2 7, R3 9, B1 6, B2 8, B3 10, R4 11, R5 13, B4 12, B5 14), and the
+// dialog shown over them. The test runs the dialog's polls itself, one fake
+// millisecond apart.
+class TGamepadManagerFixture : public TDialogFixture {
  protected:
   void SetUp() override {
     TDialogFixture::SetUp();
-    Pads.AddPad(12);
-    Pads.AddPad(12);
+    Configure();
+    AttachPads();
     JoySticks.emplace();
     BuildJudges(Judges, *JoySticks, FConfig, {}, {});
     Dialog.emplace(nullptr, *JoySticks, Judges, FConfig);
@@ -44,12 +47,24 @@ class TestButtonsTest : public TDialogFixture {
     TDialogFixture::TearDown();
   }
 
+  // Changes the loaded settings before the judges are built.
+  virtual void Configure() {}
+  virtual void AttachPads() = 0;
+  // Pad is 0-based, Button 1-based.
+  virtual void SetButton(int Pad, int Button, bool Pressed) = 0;
+  void Press(int Pad, int Button) { SetButton(Pad, Button, true); }
+  void Release(int Pad, int Button) { SetButton(Pad, Button, false); }
+
   void Poll() {
     Time.AdvanceMs(1);
     Dialog->tmrPollTimer();
   }
 
   void SelectJudge(int Number) { Dialog->lstJudge->setCurrentRow(Number - 1); }
+
+  QLineEdit* Field(TSide Side, int32_t Points) const {
+    return Dialog->edtVotes[VoteButtonIndex(Side, Points)];
+  }
 
   TJoyButton* PadButton(int Pad, int Number) {
     return JoySticks->LockList()[Pad].Buttons.FindButton(Number);
@@ -58,28 +73,42 @@ class TestButtonsTest : public TDialogFixture {
   // Holds a button on the selected judge's pad until it has been learned.
   void Learn(QLineEdit* Field, int Pad, int Button) {
     Field->setFocus();
-    Pads.Press(Pad, Button);
+    Press(Pad, Button);
     Poll();
     Poll();
-    Pads.Release(Pad, Button);
+    Release(Pad, Button);
     Poll();
   }
 
   TFakeTimeSource Time{Start};
   TFakeTimeScope TimeScope{Time};
-  TFakeJoystickApi Pads;
-  TFakeJoystickScope PadScope{Pads};
   std::optional<TSysJoySticks> JoySticks;
   TJudgeList Judges;
   std::optional<TfrmTestButtons> Dialog;
+};
+
+// Scripted pads of 12 buttons, so the 5-point buttons (13, 14) are missing;
+// the classic rules of the default settings.
+class TestButtonsTest : public TGamepadManagerFixture {
+ protected:
+  void AttachPads() override {
+    Pads.AddPad(12);
+    Pads.AddPad(12);
+  }
+  void SetButton(int Pad, int Button, bool Pressed) override {
+    Pads.SetButton(static_cast<uint32_t>(Pad), Button, Pressed);
+  }
+
+  TFakeJoystickApi Pads;
+  TFakeJoystickScope PadScope{Pads};
 };
 
 TEST_F(TestButtonsTest, ShowListsTheJudgesAndFillsTheFirstJudgesButtons) {
   ASSERT_EQ(Dialog->lstJudge->count(), 2);
   EXPECT_EQ(Dialog->lstJudge->item(1)->text(), QStringLiteral("Judge 2"));
   EXPECT_EQ(Dialog->lstJudge->currentRow(), 0);
-  EXPECT_EQ(Dialog->edtRedOnePoint->text(), QStringLiteral("5"));
-  EXPECT_EQ(Dialog->edtBlueThreePoint->text(), QStringLiteral("10"));
+  EXPECT_EQ(Field(TSide::Red, 1)->text(), QStringLiteral("5"));
+  EXPECT_EQ(Field(TSide::Blue, 3)->text(), QStringLiteral("10"));
   EXPECT_EQ(Dialog->lblLastJudge->text(), QStringLiteral("None"));
   EXPECT_FALSE(Dialog->btnApply->isEnabled());
   EXPECT_TRUE(Dialog->tmrPoll->isActive());
@@ -87,42 +116,42 @@ TEST_F(TestButtonsTest, ShowListsTheJudgesAndFillsTheFirstJudgesButtons) {
 
 TEST_F(TestButtonsTest, HeldButtonIsLearnedIntoTheFocusedFieldAndApplied) {
   SelectJudge(2);
-  Learn(Dialog->edtRedOnePoint, 1, 11);
-  EXPECT_EQ(Dialog->edtRedOnePoint->text(), QStringLiteral("11"));
+  Learn(Field(TSide::Red, 1), 1, 11);
+  EXPECT_EQ(Field(TSide::Red, 1)->text(), QStringLiteral("11"));
   EXPECT_EQ(Dialog->lblLastBtn->text(), QStringLiteral("11"));
   ASSERT_TRUE(Dialog->btnApply->isEnabled());
   EXPECT_EQ(Dialog->focusWidget(), Dialog->btnApply) << "learning ends once the fields are valid";
 
   Dialog->btnApply->click();
-  EXPECT_EQ(Judges[1].RedOnePoint, PadButton(1, 11));
-  EXPECT_EQ(Judges[1].RedTwoPoint, PadButton(1, 7));
-  EXPECT_EQ(Judges[0].RedOnePoint, PadButton(0, 5)) << "the other judge keeps its buttons";
+  EXPECT_EQ(VoteOf(Judges[1], TSide::Red, 1), PadButton(1, 11));
+  EXPECT_EQ(VoteOf(Judges[1], TSide::Red, 2), PadButton(1, 7));
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 1), PadButton(0, 5)) << "the other judge keeps its buttons";
   EXPECT_FALSE(Dialog->btnApply->isEnabled());
-  EXPECT_EQ(FConfig.R1, 5);
+  EXPECT_EQ(ButtonNumber(FConfig, TSide::Red, 1), 5);
 }
 
 TEST_F(TestButtonsTest, AssignedButtonShowsAtItsPressAndIsLearnedWhileHeld) {
   SelectJudge(2);
-  Dialog->edtBlueTwoPoint->setFocus();
-  Pads.Press(1, 5);  // judge 2's red one-point button
+  Field(TSide::Blue, 2)->setFocus();
+  Press(1, 5);  // judge 2's red one-point button
   Poll();
   EXPECT_EQ(Dialog->lblLastBtn->text(), QStringLiteral("5"));
   EXPECT_EQ(Dialog->lblLastJudge->text(), QStringLiteral("Judge 2"));
   EXPECT_FALSE(PadButton(1, 5)->Pending) << "the press is used up when it is shown";
-  EXPECT_EQ(Dialog->edtBlueTwoPoint->text(), QStringLiteral("8"));
+  EXPECT_EQ(Field(TSide::Blue, 2)->text(), QStringLiteral("8"));
 
   Poll();
-  EXPECT_EQ(Dialog->edtBlueTwoPoint->text(), QStringLiteral("5"));
+  EXPECT_EQ(Field(TSide::Blue, 2)->text(), QStringLiteral("5"));
   EXPECT_FALSE(Dialog->btnApply->isEnabled()) << "5 is now in two fields";
-  EXPECT_EQ(Dialog->focusWidget(), Dialog->edtBlueTwoPoint);
+  EXPECT_EQ(Dialog->focusWidget(), Field(TSide::Blue, 2));
 }
 
 TEST_F(TestButtonsTest, OtherButtonIsReportedAtItsReleaseWithItsJudge) {
   SelectJudge(2);
-  Pads.Press(0, 3);
+  Press(0, 3);
   Poll();
   EXPECT_EQ(Dialog->lblLastJudge->text(), QStringLiteral("None"));
-  Pads.Release(0, 3);
+  Release(0, 3);
   Poll();
   EXPECT_EQ(Dialog->lblLastBtn->text(), QStringLiteral("3"));
   EXPECT_EQ(Dialog->lblLastJudge->text(), QStringLiteral("Judge 1"));
@@ -130,27 +159,27 @@ TEST_F(TestButtonsTest, OtherButtonIsReportedAtItsReleaseWithItsJudge) {
 }
 
 TEST_F(TestButtonsTest, ApplyStopsAtTheFirstFieldThatIsNotAWholeNumber) {
-  Learn(Dialog->edtRedOnePoint, 0, 12);
+  Learn(Field(TSide::Red, 1), 0, 12);
   ASSERT_TRUE(Dialog->btnApply->isEnabled());
-  Dialog->edtRedThreePoint->setText(QStringLiteral("x9"));
+  Field(TSide::Red, 3)->setText(QStringLiteral("x9"));
   Dialog->btnApply->click();
 
   EXPECT_EQ(FBoxes.LastMessage().Kind, TMessageKind::Error);
   EXPECT_EQ(FBoxes.LastMessage().Text, QStringLiteral("'x9' is not a valid integer value."));
-  EXPECT_EQ(Judges[0].RedOnePoint, PadButton(0, 12)) << "the fields before it are applied";
-  EXPECT_EQ(Judges[0].RedThreePoint, PadButton(0, 9));
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 1), PadButton(0, 12)) << "the fields before it are applied";
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 3), PadButton(0, 9));
   EXPECT_TRUE(Dialog->btnApply->isEnabled());
 }
 
 TEST_F(TestButtonsTest, NumberTheGamepadLacksLeavesTheVoteUnassigned) {
-  Learn(Dialog->edtRedOnePoint, 0, 12);
-  Dialog->edtBlueOnePoint->setText(QStringLiteral("13"));
+  Learn(Field(TSide::Red, 1), 0, 12);
+  Field(TSide::Blue, 1)->setText(QStringLiteral("13"));
   Dialog->btnApply->click();
-  EXPECT_EQ(Judges[0].BlueOnePoint, nullptr);
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Blue, 1), nullptr);
   EXPECT_EQ(FBoxes.Count(), 0);
 }
 
-TEST_F(TestButtonsTest, AssignmentsMustBeSixDifferentTrimmedTexts) {
+TEST_F(TestButtonsTest, ShownAssignmentsMustBeDifferentTrimmedTexts) {
   struct TCase {
     QString RedOne;
     QString BlueThree;
@@ -162,16 +191,40 @@ TEST_F(TestButtonsTest, AssignmentsMustBeSixDifferentTrimmedTexts) {
       {"11", "9", false},
   };
   for (const TCase& Case : Cases) {
-    Dialog->edtRedOnePoint->setText(Case.RedOne);
-    Dialog->edtRedTwoPoint->setText(QStringLiteral("5"));
-    Dialog->edtBlueThreePoint->setText(Case.BlueThree);
+    Field(TSide::Red, 1)->setText(Case.RedOne);
+    Field(TSide::Red, 2)->setText(QStringLiteral("5"));
+    Field(TSide::Blue, 3)->setText(Case.BlueThree);
     EXPECT_EQ(Dialog->AssignmentsValid(), Case.Valid)
         << Case.RedOne.toStdString() << " / " << Case.BlueThree.toStdString();
   }
 }
 
+// The classic rules score 1 to 3 only: the 4 and 5 fields are hidden, need
+// no buttons (these pads have no 13 and 14) and keep the judge's buttons.
+TEST_F(TestButtonsTest, UnderClassicRulesOnlyTheOneToThreeButtonsShowAndApply) {
+  for (const TSide Side : {TSide::Red, TSide::Blue}) {
+    for (int32_t Points = 1; Points <= 5; ++Points) {
+      EXPECT_EQ(Field(Side, Points)->isVisible(), Points <= 3) << Points;
+    }
+  }
+  EXPECT_EQ(Field(TSide::Red, 5)->text(), QString()) << "the pad lacks button 13";
+  Field(TSide::Red, 4)->setText(QStringLiteral("7"));  // red two's button
+  Learn(Field(TSide::Red, 1), 0, 12);
+  ASSERT_TRUE(Dialog->btnApply->isEnabled());
+  Dialog->btnApply->click();
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 1), PadButton(0, 12));
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 4), PadButton(0, 11));
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 5), nullptr);
+
+  Time.AdvanceMs(501);  // the lights forget the learning press of 12
+  Press(0, 11);  // judge 1's red four-point button
+  Poll();
+  EXPECT_TRUE(PadButton(0, 11)->Pending) << "no vote under these rules, so not used up";
+  EXPECT_EQ(Dialog->shpR->LightColor(), clUnlitLight);
+}
+
 TEST_F(TestButtonsTest, SelectedJudgesLightsShowItsPressesForHalfASecond) {
-  Pads.Press(0, 7);  // judge 1's red two-point button
+  Press(0, 7);  // judge 1's red two-point button
   Poll();
   EXPECT_EQ(Dialog->shpR->LightColor(), FConfig.TwoPointColor);
   EXPECT_EQ(Dialog->shpB->LightColor(), clUnlitLight);
@@ -188,6 +241,79 @@ TEST_F(TestButtonsTest, ClosingRemovesTheGamepadHandlers) {
   EXPECT_FALSE(JoySticks->OnPoll);
   EXPECT_FALSE(JoySticks->LockList()[0].OnButtonClick);
   EXPECT_FALSE(JoySticks->LockList()[1].OnButtonClick);
+}
+
+// Best of three over SDL virtual pads of 24 buttons: all ten vote buttons.
+class TestButtonsBestOfThreeTest : public TGamepadManagerFixture {
+ protected:
+  void Configure() override { FConfig.Rules = QStringLiteral("BestOfThree"); }
+  void AttachPads() override { Pads.emplace(2, 24); }
+  void SetButton(int Pad, int Button, bool Pressed) override {
+    Pads->SetButton(Pad, Button, Pressed);
+  }
+
+  std::optional<TVirtualGamepads> Pads;
+};
+
+struct TTaughtVote {
+  TSide Side;
+  int32_t Points;
+  int32_t Default;  // its button in a new settings file
+  int32_t Taught;
+  TColor TTKDConfig::*Light;
+};
+const TTaughtVote TaughtVotes[] = {
+    {TSide::Red, 1, 5, 15, &TTKDConfig::OnePointColor},
+    {TSide::Red, 2, 7, 16, &TTKDConfig::TwoPointColor},
+    {TSide::Red, 3, 9, 17, &TTKDConfig::ThreePointColor},
+    {TSide::Red, 4, 11, 18, &TTKDConfig::ThreePointColor},
+    {TSide::Red, 5, 13, 19, &TTKDConfig::ThreePointColor},
+    {TSide::Blue, 1, 6, 20, &TTKDConfig::OnePointColor},
+    {TSide::Blue, 2, 8, 21, &TTKDConfig::TwoPointColor},
+    {TSide::Blue, 3, 10, 22, &TTKDConfig::ThreePointColor},
+    {TSide::Blue, 4, 12, 23, &TTKDConfig::ThreePointColor},
+    {TSide::Blue, 5, 14, 24, &TTKDConfig::ThreePointColor},
+};
+
+// Each of the ten is shown with the judge's button, taught another while
+// held, applied, and then tested: its press shows with its judge and lights
+// the light of its side in the colour of its value.
+TEST_F(TestButtonsBestOfThreeTest, AllTenVoteButtonsAreShownTaughtAndTested) {
+  SelectJudge(2);
+  for (const TTaughtVote& Vote : TaughtVotes) {
+    SCOPED_TRACE(testing::Message() << (Vote.Side == TSide::Red ? "red " : "blue ") << Vote.Points);
+    EXPECT_TRUE(Field(Vote.Side, Vote.Points)->isVisible());
+    EXPECT_EQ(Field(Vote.Side, Vote.Points)->text(), QString::number(Vote.Default));
+    Learn(Field(Vote.Side, Vote.Points), 1, Vote.Taught);
+    EXPECT_EQ(Field(Vote.Side, Vote.Points)->text(), QString::number(Vote.Taught));
+    EXPECT_EQ(VoteOf(Judges[1], Vote.Side, Vote.Points), PadButton(1, Vote.Default))
+        << "nothing changes before Apply";
+  }
+  ASSERT_TRUE(Dialog->btnApply->isEnabled());
+  Dialog->btnApply->click();
+  Time.AdvanceMs(501);  // the lights forget the learning presses
+
+  for (const TTaughtVote& Vote : TaughtVotes) {
+    SCOPED_TRACE(testing::Message() << (Vote.Side == TSide::Red ? "red " : "blue ") << Vote.Points);
+    EXPECT_EQ(VoteOf(Judges[1], Vote.Side, Vote.Points), PadButton(1, Vote.Taught));
+    EXPECT_EQ(VoteOf(Judges[0], Vote.Side, Vote.Points), PadButton(0, Vote.Default))
+        << "the other judge keeps its buttons";
+
+    Press(1, Vote.Taught);
+    Poll();
+    EXPECT_EQ(Dialog->lblLastBtn->text(), QString::number(Vote.Taught));
+    EXPECT_EQ(Dialog->lblLastJudge->text(), QStringLiteral("Judge 2"));
+    EXPECT_FALSE(PadButton(1, Vote.Taught)->Pending) << "the press is used up when it is shown";
+    TBoardShape* Lit = Vote.Side == TSide::Red ? Dialog->shpR : Dialog->shpB;
+    TBoardShape* Unlit = Vote.Side == TSide::Red ? Dialog->shpB : Dialog->shpR;
+    EXPECT_EQ(Lit->LightColor(), FConfig.*Vote.Light);
+    EXPECT_EQ(Unlit->LightColor(), clUnlitLight);
+    Release(1, Vote.Taught);
+    Poll();
+    Time.AdvanceMs(501);
+    Dialog->tmrHandSetTimer();
+    EXPECT_EQ(Lit->LightColor(), clUnlitLight);
+  }
 }
 
 // The board's "Gamepad manager ..." entry, with two scripted pads.

@@ -26,6 +26,7 @@
 #include "support/core/FakeSoundPlayer.h"
 #include "support/core/FakeTimeSource.h"
 #include "support/core/TestLight.h"
+#include "support/core/VoteButtonOf.h"
 
 namespace {
 
@@ -284,7 +285,7 @@ class VoteCheckTest : public ElectronicScoringTest, public testing::WithParamInt
 TEST_P(VoteCheckTest, AwardsConsumesAndPlays) {
   const TVoteCase& Case = GetParam();
   Config.NumButtons = Case.NumButtons;
-  Config.R2 = Case.R2;
+  ButtonNumber(Config, TSide::Red, 2) = Case.R2;
   BuildJudgesAndScoring();
   PlayCase(Case);
 
@@ -304,7 +305,7 @@ TEST_P(VoteCheckTest, AwardsConsumesAndPlays) {
 TEST_P(VoteCheckTest, OnlyTheChecksTheGateLetThroughAwardTheSame) {
   const TVoteCase& Case = GetParam();
   Config.NumButtons = Case.NumButtons;
-  Config.R2 = Case.R2;
+  ButtonNumber(Config, TSide::Red, 2) = Case.R2;
   BuildJudgesAndScoring();
   TVoteCheckGate Gate;
   JoySticks->OnPoll = [&](TSysJoySticks& Polled) {
@@ -405,7 +406,8 @@ class FourAndFivePointVotes : public ElectronicScoringTest,
 TEST_P(FourAndFivePointVotes, ScoreOnlyUnderBestOfThree) {
   const TFourFiveCase& Case = GetParam();
   Config.Rules = QLatin1String(Case.Rules);
-  Config.R4 = 11, Config.R5 = 12, Config.B4 = 3, Config.B5 = 4;
+  ButtonNumber(Config, TSide::Red, 4) = 11, ButtonNumber(Config, TSide::Red, 5) = 12;
+  ButtonNumber(Config, TSide::Blue, 4) = 3, ButtonNumber(Config, TSide::Blue, 5) = 4;
   BuildJudgesAndScoring();
   std::vector<std::pair<TSide, int32_t>> Techniques;
   Scoring->OnTechnique = [&](TSide Side, int32_t Points) {

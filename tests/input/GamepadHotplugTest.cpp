@@ -20,6 +20,7 @@
 #include "platform/TimeSource.h"
 #include "support/core/JudgesFixture.h"
 #include "support/core/VirtualGamepads.h"
+#include "support/core/VoteButtonOf.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ TEST_F(GamepadHotplugTest, JudgeUnpluggedInARoundGetsTheSeatBackAndScoresAgain) 
   EXPECT_EQ(Mgr.RedScore(), 1);
   Watch->Check();
   EXPECT_EQ(Seats(), (std::vector<int>{-1, 1}));
-  EXPECT_EQ(Judges[0].RedOnePoint, nullptr);
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 1), nullptr);
   EXPECT_EQ(Notice(), QStringLiteral("Judges: 1 of 2 pads connected"));
 
   TVirtualGamepads Replugged(1, Buttons);
@@ -133,16 +134,19 @@ TEST_F(GamepadHotplugTest, APollMeetsPadsPluggedInOrOutUntilTheWatchTakesTheNews
 TEST_F(GamepadHotplugTest, TaughtButtonsStayWithTheSeat) {
   TVirtualGamepads Pads(2, Buttons);
   StartWatching();
-  // The gamepad manager taught judge 1 red one point on button 3.
-  Judges[0].RedOnePoint = JoySticks->LockList()[0].Buttons.FindButton(3);
+  // The gamepad manager taught judge 1 red one point on button 3, blue five on 1.
+  VoteOf(Judges[0], TSide::Red, 1) = JoySticks->LockList()[0].Buttons.FindButton(3);
+  VoteOf(Judges[0], TSide::Blue, 5) = JoySticks->LockList()[0].Buttons.FindButton(1);
   Pads.Unplug(0);
   Watch->Check();
   TVirtualGamepads Replugged(1, Buttons);
   Watch->Check();
   ASSERT_EQ(Seats(), (std::vector<int>{2, 1}));
-  ASSERT_NE(Judges[0].RedOnePoint, nullptr);
-  EXPECT_EQ(Judges[0].RedOnePoint->Number, 3);
-  EXPECT_EQ(Judges[0].BlueOnePoint->Number, Config.B1);
+  ASSERT_NE(VoteOf(Judges[0], TSide::Red, 1), nullptr);
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Red, 1)->Number, 3);
+  ASSERT_NE(VoteOf(Judges[0], TSide::Blue, 5), nullptr);
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Blue, 5)->Number, 1);
+  EXPECT_EQ(VoteOf(Judges[0], TSide::Blue, 1)->Number, ButtonNumber(Config, TSide::Blue, 1));
   Replugged.Press(0, 3);
   Pads.Press(1, RedOne);
   Poll();

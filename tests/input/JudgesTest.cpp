@@ -7,18 +7,28 @@
 #include "support/core/FakeJoystickApi.h"
 #include "support/core/TestLight.h"
 #include "support/core/VirtualGamepads.h"
+#include "support/core/VoteButtonOf.h"
 
 namespace {
+
+struct TVoteNumber {
+  TSide Side;
+  int32_t Points;
+  int32_t Number;
+};
+// Every vote button on its own pad button.
+constexpr TVoteNumber VoteNumbers[] = {
+    {TSide::Red, 1, 5},   {TSide::Red, 2, 7},   {TSide::Red, 3, 9},   {TSide::Blue, 1, 6},
+    {TSide::Blue, 2, 8},  {TSide::Blue, 3, 10}, {TSide::Red, 4, 11},  {TSide::Red, 5, 13},
+    {TSide::Blue, 4, 12}, {TSide::Blue, 5, 16},
+};
 
 class JudgesTest : public testing::Test {
  protected:
   JudgesTest() {
-    FConfig.R1 = 5;
-    FConfig.R2 = 7;
-    FConfig.R3 = 9;
-    FConfig.B1 = 6;
-    FConfig.B2 = 8;
-    FConfig.B3 = 10;
+    for (const TVoteNumber& Vote : VoteNumbers) {
+      ButtonNumber(FConfig, Vote.Side, Vote.Points) = Vote.Number;
+    }
     for (size_t Index = 0; Index < MaxJudges; ++Index) {
       FRedLights[Index] = &FLights[Index];
       FBlueLights[Index] = &FLights[MaxJudges + Index];
@@ -35,8 +45,8 @@ class JudgesTest : public testing::Test {
   TJudgeList FJudges;
 };
 
-TEST_F(JudgesTest, SixGamepadsGiveFourJudgesInOrder) {
-  TVirtualGamepads Pads(6, 12);
+TEST_F(JudgesTest, SixGamepadsGiveFourJudgesInOrderWithAllTenVoteButtons) {
+  TVirtualGamepads Pads(6, 16);
   TSysJoySticks JoySticks;
   ASSERT_EQ(JoySticks.Count(), 6);
   Build(JoySticks);
@@ -45,16 +55,14 @@ TEST_F(JudgesTest, SixGamepadsGiveFourJudgesInOrder) {
   const auto Locked = JoySticks.LockList();
   for (int32_t Index = 0; Index < FJudges.Count(); ++Index) {
     SCOPED_TRACE(testing::Message() << "judge " << Index + 1);
-    const TJudge& Judge = FJudges[Index];
+    TJudge& Judge = FJudges[Index];
     TMyJoyStick& Pad = Locked[Index];
     EXPECT_EQ(Judge.JoyStick, &Pad);
-    EXPECT_EQ(Judge.RedOnePoint, Pad.Buttons.FindButton(5));
-    EXPECT_EQ(Judge.RedTwoPoint, Pad.Buttons.FindButton(7));
-    EXPECT_EQ(Judge.RedThreePoint, Pad.Buttons.FindButton(9));
-    EXPECT_EQ(Judge.BlueOnePoint, Pad.Buttons.FindButton(6));
-    EXPECT_EQ(Judge.BlueTwoPoint, Pad.Buttons.FindButton(8));
-    EXPECT_EQ(Judge.BlueThreePoint, Pad.Buttons.FindButton(10));
-    EXPECT_NE(Judge.BlueThreePoint, nullptr);
+    for (const TVoteNumber& Vote : VoteNumbers) {
+      SCOPED_TRACE(testing::Message() << Vote.Points << " points");
+      EXPECT_NE(VoteOf(Judge, Vote.Side, Vote.Points), nullptr);
+      EXPECT_EQ(VoteOf(Judge, Vote.Side, Vote.Points), Pad.Buttons.FindButton(Vote.Number));
+    }
     EXPECT_EQ(Judge.RedIndicator, &FLights[Index]);
     EXPECT_EQ(Judge.BlueIndicator, &FLights[MaxJudges + Index]);
   }
@@ -64,15 +72,16 @@ TEST_F(JudgesTest, ButtonTheGamepadLacksStaysEmpty) {
   TFakeJoystickApi Api;
   TFakeJoystickScope Scope(Api);
   Api.AddPad(8);
-  FConfig.R3 = 3;
+  ButtonNumber(FConfig, TSide::Red, 3) = 3;
   TSysJoySticks JoySticks;
   Build(JoySticks);
 
   ASSERT_EQ(FJudges.Count(), 1);
-  EXPECT_EQ(FJudges[0].BlueThreePoint, nullptr);
-  ASSERT_NE(FJudges[0].RedThreePoint, nullptr);
-  EXPECT_EQ(FJudges[0].RedThreePoint->Number, 3);
-  EXPECT_EQ(FJudges[0].BlueTwoPoint->Number, 8);
+  EXPECT_EQ(VoteOf(FJudges[0], TSide::Blue, 3), nullptr);
+  EXPECT_EQ(VoteOf(FJudges[0], TSide::Red, 5), nullptr);
+  ASSERT_NE(VoteOf(FJudges[0], TSide::Red, 3), nullptr);
+  EXPECT_EQ(VoteOf(FJudges[0], TSide::Red, 3)->Number, 3);
+  EXPECT_EQ(VoteOf(FJudges[0], TSide::Blue, 2)->Number, 8);
 }
 
 TEST_F(JudgesTest, NoGamepadNoJudgeAndLightsMayBeMissing) {

@@ -22,6 +22,7 @@
 #include "support/core/FakeSoundPlayer.h"
 #include "support/core/FakeTimeSource.h"
 #include "support/core/RunUntil.h"
+#include "support/core/VoteButtonOf.h"
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -246,7 +247,7 @@ TEST_F(MatchTest, JudgeLightsReachEveryAttachedView) {
   TRecordingView Console;
   Match().Attach(Board);
   Match().Attach(Console);
-  Pads.Press(1, Config.B2);
+  Pads.Press(1, ButtonNumber(Config, TSide::Blue, 2));
   Match().JoySticks().Poll();
   // The match's light refresh, run by its timer as on the board.
   QTimer& Refresh = Match().JudgeLightTimer();
@@ -291,8 +292,7 @@ class TCountingJoystickApi : public TFakeJoystickApi {
 // A judge as its bindings: pad id and the numbers of its vote buttons.
 std::vector<int> Binding(const TJudge& Judge) {
   std::vector<int> Result{static_cast<int>(Judge.JoyStick->JoyId)};
-  for (const TJoyButton* Button : {Judge.RedOnePoint, Judge.RedTwoPoint, Judge.RedThreePoint,
-                                   Judge.BlueOnePoint, Judge.BlueTwoPoint, Judge.BlueThreePoint}) {
+  for (const TJoyButton* Button : Judge.Votes) {
     Result.push_back(Button ? Button->Number : 0);
   }
   Result.push_back(Judge.RedIndicator != nullptr && Judge.BlueIndicator != nullptr);

@@ -13,6 +13,7 @@
 #include "model/DorvaneError.h"
 #include "model/Settings.h"
 #include "platform/ProgramDir.h"
+#include "support/core/VoteButtonOf.h"
 
 namespace {
 
@@ -67,8 +68,8 @@ TEST_F(SettingsTest, NoFileGivesTheDefaults) {
   EXPECT_TRUE(Config->UseSuddenDeath);
   EXPECT_FALSE(Config->UseElectronicScoring);
   EXPECT_EQ(Config->PointCeiling, 12);
-  EXPECT_EQ((std::array{Config->R1, Config->R2, Config->R3, Config->B1, Config->B2, Config->B3}),
-            (std::array{5, 7, 9, 6, 8, 10}));
+  // R1, R2, R3, B1, B2, B3, R4, R5, B4, B5.
+  EXPECT_EQ(Config->VoteButtonNumbers, (TVoteButtonNumbers{5, 7, 9, 6, 8, 10, 11, 13, 12, 14}));
 }
 
 TEST_F(SettingsTest, SaveIntoAnEmptyFolderListsTheKeysInWriteOrder) {
@@ -177,9 +178,8 @@ void SetEveryField(TTKDConfig& C) {
   C.PointCeiling = 15, C.UseSuddenDeath = false, C.FirstToScore = false;
   C.ResetScoreForSuddenDeath = false, C.SaveFileName = QStringLiteral("finals");
   C.SaveInput = true, C.SaveScores = true;
-  C.R1 = 1, C.R2 = 2, C.R3 = 3, C.B1 = 4, C.B2 = 11, C.B3 = 12;
+  C.VoteButtonNumbers = {1, 2, 3, 4, 11, 12, 13, 14, 15, 16};
   C.Rules = QStringLiteral("BestOfThree"), C.GamJeomLimit = 4, C.RoundPointGap = 20;
-  C.R4 = 13, C.R5 = 14, C.B4 = 15, C.B5 = 16;
 }
 
 TEST_F(SettingsTest, SavedValuesReadBackUnchanged) {
@@ -195,6 +195,43 @@ TEST_F(SettingsTest, SavedValuesReadBackUnchanged) {
   EXPECT_EQ(ReadFile(), Saved);
   EXPECT_EQ(Reloaded->RoundTime, 120.25);
   EXPECT_EQ(Reloaded->BluePlayer, QStringLiteral("Kim \u674E"));
+}
+
+// Each vote button's key reads into its own side and value and is written
+// back under the same key, whatever order the file has them in.
+TEST_F(SettingsTest, EveryVoteButtonKeyRoundTrips) {
+  struct TKeyCase {
+    const char* Key;
+    TSide Side;
+    int32_t Points;
+    int32_t Number;
+  };
+  const TKeyCase Cases[] = {
+      {"B5", TSide::Blue, 5, 30}, {"R1", TSide::Red, 1, 21},  {"B1", TSide::Blue, 1, 24},
+      {"R4", TSide::Red, 4, 27},  {"R2", TSide::Red, 2, 22},  {"B3", TSide::Blue, 3, 26},
+      {"R5", TSide::Red, 5, 28},  {"B2", TSide::Blue, 2, 25}, {"B4", TSide::Blue, 4, 29},
+      {"R3", TSide::Red, 3, 23},
+  };
+  QByteArray Stored = "[Config]\r\n";
+  for (const TKeyCase& Case : Cases) Stored += QByteArray(Case.Key) + "=" + QByteArray::number(Case.Number) + "\r\n";
+  WriteFile(Stored);
+  const auto Config = Loaded();
+  for (const TKeyCase& Case : Cases) {
+    SCOPED_TRACE(Case.Key);
+    EXPECT_EQ(ButtonNumber(*Config, Case.Side, Case.Points), Case.Number);
+  }
+  ASSERT_TRUE(QFile::remove(SettingsFilePath()));
+  Config->SaveConfig();
+  const QByteArray Saved = ReadFile();
+  for (const TKeyCase& Case : Cases) {
+    SCOPED_TRACE(Case.Key);
+    EXPECT_EQ(Saved.count("\n" + QByteArray(Case.Key) + "="), 1);
+    EXPECT_TRUE(Saved.contains("\n" + QByteArray(Case.Key) + "=" + QByteArray::number(Case.Number) + "\r\n"));
+  }
+  EXPECT_TRUE(Saved.contains("\r\nR1=21\r\nR2=22\r\nR3=23\r\nB1=24\r\nB2=25\r\nB3=26\r\nRules="))
+      << "the keys of 1 to 3 in their write order";
+  EXPECT_TRUE(Saved.endsWith("\r\nR4=27\r\nR5=28\r\nB4=29\r\nB5=30\r\n"))
+      << "the keys of 4 and 5 last";
 }
 
 TEST_F(SettingsTest, FloatsAreWrittenInTheirShortestForm) {
@@ -275,7 +312,7 @@ TEST_F(SettingsTest, GarbageFileGivesDefaultsAroundWhatReads) {
   const auto Config = Loaded();
   EXPECT_EQ(Config->Rounds, 5);
   EXPECT_EQ(Config->RoundTime, 180);  // a 2047-digit number does not fit a double
-  EXPECT_EQ(Config->R1, 5);           // only the first [Config] counts
+  EXPECT_EQ(ButtonNumber(*Config, TSide::Red, 1), 5);  // only the first [Config] counts
 }
 
 struct TLocaleCase {
@@ -314,7 +351,7 @@ TEST_F(SettingsTest, FileSavedUnderOneLocaleLoadsTheSameUnderAnyOther) {
       EXPECT_EQ(Loaded->WinnerBlink, 350);
       EXPECT_EQ(Loaded->Rounds, 2);
       EXPECT_EQ(Loaded->BGColor, -16777216);
-      EXPECT_EQ(Loaded->B3, 12);
+      EXPECT_EQ(ButtonNumber(*Loaded, TSide::Blue, 3), 12);
       // A fraction reads back under the locale that wrote it.
       if (&Reader == &Writer) {
         EXPECT_EQ(Loaded->DisqualifyPenalty, 3.5);
@@ -328,7 +365,7 @@ TEST_F(SettingsTest, FileSavedUnderOneLocaleLoadsTheSameUnderAnyOther) {
 void SetGeneration(TTKDConfig& Config, int Generation) {
   const QString Name = QStringLiteral("gen %1").arg(Generation);
   Config.RedPlayer = Config.BluePlayer = Config.Division = Name;
-  Config.Rounds = Config.PointGap = Config.R1 = Generation;
+  Config.Rounds = Config.PointGap = ButtonNumber(Config, TSide::Red, 1) = Generation;
 }
 
 TEST_F(SettingsTest, KilledSaverLeavesOldOrNewValuesNeverAMix) {
@@ -370,7 +407,7 @@ TEST_F(SettingsTest, KilledSaverLeavesOldOrNewValuesNeverAMix) {
   EXPECT_EQ(Config->BluePlayer, Expected.BluePlayer);
   EXPECT_EQ(Config->Division, Expected.Division);
   EXPECT_EQ(Config->PointGap, Expected.PointGap);
-  EXPECT_EQ(Config->R1, Expected.R1);
+  EXPECT_EQ(Config->VoteButtonNumbers, Expected.VoteButtonNumbers);
   EXPECT_TRUE(ReadFile().startsWith("; " + QByteArray(4 * 1024 * 1024, 'x') + "\r\n[Config]\r\n"));
 }
 

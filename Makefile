@@ -7,7 +7,7 @@ PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev libsdl2-dev libsdl2-mi
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
             libarchive-dev dpkg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
             fonts-wqy-microhei fonts-nanum fonts-dejavu-core fonts-tlwg-loma-ttf \
-            qt6-httpserver-dev qt6-websockets-dev libmosquitto-dev mosquitto chromium \
+            qt6-websockets-dev libmosquitto-dev mosquitto chromium \
             libx11-dev xvfb xauth xdotool python3 qt6-base-private-dev file
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
